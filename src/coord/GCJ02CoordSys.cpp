@@ -1,0 +1,101 @@
+#include "coord/GCJ02CoordSys.h"
+
+#include "coord/VectorMath_p.h"
+#include "geodesy/OffsetFormulas.h"
+
+#include <ogr_spatialref.h>
+
+#include <memory>
+#include <vector>
+
+namespace coordinate {
+namespace {
+
+// Index of the first point for which the test fails; count when there is none. A separate pass
+// keeps the shifting loops free of branches.
+template <class Test> int firstFailing(const double* x, const double* y, int count, Test test)
+{
+    for (int i = 0; i < count; ++i) {
+        if (!test(x[i], y[i])) return i;
+    }
+    return count;
+}
+
+// Every point is inside the box.
+OV_SIMD_CLONES void shiftInside(double* x, double* y, int count)
+{
+#pragma omp simd
+    for (int i = 0; i < count; ++i)
+        geodesy::Gcj02Offset(x[i], y[i], x[i], y[i]);
+}
+
+// Every point is a longitude/latitude; points outside the box have no offset.
+OV_SIMD_CLONES void unshiftOneStep(double* x, double* y, int count)
+{
+#pragma omp simd
+    for (int i = 0; i < count; ++i) {
+        const double px = x[i];
+        const double py = y[i];
+        double fx;
+        double fy;
+        geodesy::Gcj02Offset(px, py, fx, fy);
+        const bool inside = geodesy::InGcj02Area(px, py);
+        x[i] = 2.0 * px - (inside ? fx : px);
+        y[i] = 2.0 * py - (inside ? fy : py);
+    }
+}
+
+// Web Mercator (EPSG 3857) to WGS84 longitude/latitude; writes back only when every point
+// converts.
+bool webMercatorToLngLat(double* x, double* y, int count)
+{
+    OGRSpatialReference mercator;
+    OGRSpatialReference lngLat;
+    mercator.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    lngLat.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    if (mercator.importFromEPSG(3857) != OGRERR_NONE || lngLat.importFromEPSG(4326) != OGRERR_NONE)
+        return false;
+    const std::unique_ptr<OGRCoordinateTransformation> transform(
+        OGRCreateCoordinateTransformation(&mercator, &lngLat));
+    if (!transform) return false;
+    std::vector<double> tx(x, x + count);
+    std::vector<double> ty(y, y + count);
+    std::vector<int> ok(count, FALSE);
+    if (!transform->Transform(count, tx.data(), ty.data(), nullptr, ok.data())) return false;
+    for (int i = 0; i < count; ++i) {
+        if (!ok[i]) return false;
+    }
+    std::copy(tx.begin(), tx.end(), x);
+    std::copy(ty.begin(), ty.end(), y);
+    return true;
+}
+
+} // namespace
+
+bool GCJ02CoordSys::FromWGS84(double* x, double* y, int count)
+{
+    if (count < 1) return true;
+    if (!x || !y) return false;
+    const int inside = firstFailing(x, y, count, geodesy::InGcj02Area);
+    shiftInside(x, y, inside);
+    return inside == count;
+}
+
+bool GCJ02CoordSys::ToWGS84(double* x, double* y, int count)
+{
+    if (count < 1) return true;
+    if (!x || !y) return false;
+    const int inRange = firstFailing(x, y, count, geodesy::InLngLatRange);
+    unshiftOneStep(x, y, inRange);
+    return inRange == count;
+}
+
+bool GCJ02CoordSys::AutoToWGS84(double* x, double* y, int count)
+{
+    if (count < 1) return true;
+    if (!x || !y) return false;
+    if (!geodesy::InLngLatRange(x[0], y[0]) && !webMercatorToLngLat(x, y, count)) return false;
+    return ToWGS84(x, y, count);
+}
+
+} // namespace coordinate

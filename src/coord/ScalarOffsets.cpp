@@ -1,0 +1,42 @@
+#include "coord/ScalarOffsets_p.h"
+
+#include "geodesy/OffsetFormulas.h"
+
+namespace coordinate::scalar {
+
+bool Gcj02FromWgs84(double* x, double* y, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (!geodesy::InGcj02Area(x[i], y[i])) return false;
+        geodesy::Gcj02Offset(x[i], y[i], x[i], y[i]);
+    }
+    return true;
+}
+
+bool Gcj02ToWgs84(double* x, double* y, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (!geodesy::InLngLatRange(x[i], y[i])) return false;
+        if (!geodesy::InGcj02Area(x[i], y[i])) continue;
+        double fx;
+        double fy;
+        geodesy::Gcj02Offset(x[i], y[i], fx, fy);
+        x[i] = 2.0 * x[i] - fx;
+        y[i] = 2.0 * y[i] - fy;
+    }
+    return true;
+}
+
+void Gcj02ToBd09(double* x, double* y, int count)
+{
+    for (int i = 0; i < count; ++i)
+        geodesy::Gcj02ToBd09(x[i], y[i], x[i], y[i]);
+}
+
+void Bd09ToGcj02(double* x, double* y, int count)
+{
+    for (int i = 0; i < count; ++i)
+        geodesy::Bd09ToGcj02(x[i], y[i], x[i], y[i]);
+}
+
+} // namespace coordinate::scalar
