@@ -1,0 +1,46 @@
+#pragma once
+
+#include "kml/IcdNetworkLink.h"
+#include "kml/IcdPlacemark.h"
+#include "kml/IcdStyle.h"
+#include "kml/IcdStyleMap.h"
+#include "kml/XmlMessageObject.h"
+
+#include <string>
+#include <vector>
+
+class CICD_FOLDER;
+
+// A document: named content with its shared styles. Element "Document".
+class OVCOORD_EXPORT CICD_DOCUMENT : public CXmlMessageObject
+{
+public:
+    static constexpr const char* kElement = "Document";
+
+    CICD_DOCUMENT();
+    CICD_DOCUMENT(const CICD_DOCUMENT& other);
+    CICD_DOCUMENT(CICD_DOCUMENT&& other) noexcept;
+    CICD_DOCUMENT& operator=(const CICD_DOCUMENT& other);
+    CICD_DOCUMENT& operator=(CICD_DOCUMENT&& other) noexcept;
+    ~CICD_DOCUMENT() override;
+
+    bool operator==(const CICD_DOCUMENT& other) const;
+    bool operator!=(const CICD_DOCUMENT& other) const { return !(*this == other); }
+    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
+        SerTinyXml::TiXmlElement* parent, const char* name) override;
+    // The content in write order (see KmlFields_p.h).
+    template <class F> void fields(F& f);
+
+    std::string name;
+    int visibility = 1;
+    int open = 0;
+    std::vector<CICD_PLACEMARK> placemarks; // "Placemark" elements
+    std::vector<CICD_NETWORKLINK> networkLinks; // "NetworkLink" elements
+    std::vector<CICD_FOLDER> folders; // "Folder" elements
+    std::vector<CICD_STYLE> styles; // "Style" elements
+    std::vector<CICD_STYLE_MAP> styleMaps; // "StyleMap" elements
+    std::vector<CICD_DOCUMENT> documents; // "Document" elements
+};
+
+// Either header gives both classes complete.
+#include "kml/IcdFolder.h"

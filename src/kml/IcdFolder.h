@@ -1,0 +1,47 @@
+#pragma once
+
+#include "kml/IcdGroundOverlay.h"
+#include "kml/IcdPlacemark.h"
+#include "kml/IcdStyle.h"
+#include "kml/IcdStyleMap.h"
+#include "kml/XmlMessageObject.h"
+
+#include <string>
+#include <vector>
+
+class CICD_DOCUMENT;
+
+// A folder of features. Element "Folder".
+class OVCOORD_EXPORT CICD_FOLDER : public CXmlMessageObject
+{
+public:
+    static constexpr const char* kElement = "Folder";
+
+    CICD_FOLDER();
+    CICD_FOLDER(const CICD_FOLDER& other);
+    CICD_FOLDER(CICD_FOLDER&& other) noexcept;
+    CICD_FOLDER& operator=(const CICD_FOLDER& other);
+    CICD_FOLDER& operator=(CICD_FOLDER&& other) noexcept;
+    ~CICD_FOLDER() override;
+
+    bool operator==(const CICD_FOLDER& other) const;
+    bool operator!=(const CICD_FOLDER& other) const { return !(*this == other); }
+    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
+        SerTinyXml::TiXmlElement* parent, const char* name) override;
+    // The content in write order (see KmlFields_p.h).
+    template <class F> void fields(F& f);
+
+    std::string name; // first "name" element
+    std::string secondName; // second "name" element
+    int visibility = 1;
+    int open = 0;
+    std::vector<CICD_PLACEMARK> placemarks; // "Placemark" elements
+    std::vector<CICD_DOCUMENT> documents; // "Document" elements
+    std::vector<CICD_FOLDER> folders; // "Folder" elements
+    std::vector<CICD_STYLE> styles; // "Style" elements
+    std::vector<CICD_STYLE_MAP> styleMaps; // "StyleMap" elements
+    std::vector<CICD_GROUNDOVERLAY> groundOverlays; // "GroundOverlay" elements
+};
+
+// Either header gives both classes complete.
+#include "kml/IcdDocument.h"

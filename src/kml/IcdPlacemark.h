@@ -1,0 +1,39 @@
+#pragma once
+
+#include "kml/IcdGxTrack.h"
+#include "kml/IcdLineString.h"
+#include "kml/IcdLookAt.h"
+#include "kml/IcdMultiGeometry.h"
+#include "kml/IcdPoint.h"
+#include "kml/IcdPolygon.h"
+#include "kml/IcdStyle.h"
+#include "kml/XmlMessageObject.h"
+
+#include <string>
+
+// A feature with a geometry, a view and an inline style. Element "Placemark".
+class OVCOORD_EXPORT CICD_PLACEMARK : public CXmlMessageObject
+{
+public:
+    static constexpr const char* kElement = "Placemark";
+
+    bool operator==(const CICD_PLACEMARK& other) const;
+    bool operator!=(const CICD_PLACEMARK& other) const { return !(*this == other); }
+    bool isEmpty() const override;
+    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
+        SerTinyXml::TiXmlElement* parent, const char* name) override;
+    // The content in write order (see KmlFields_p.h).
+    template <class F> void fields(F& f);
+
+    std::string name;
+    int visibility = 1;
+    std::string description;
+    std::string styleUrl;
+    CICD_POINT point;
+    CICD_LOOKAT lookAt;
+    CICD_LINE_STRING lineString;
+    CICD_POLYGON polygon;
+    CICD_STYLE style;
+    ICD_MULTIGEOMETRY multiGeometry;
+    CICD_GX_TRACK track;
+};
