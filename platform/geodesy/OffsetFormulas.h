@@ -75,6 +75,18 @@ OV_OFFSET_INLINE void Gcj02Offset(double lng, double lat, double& outLng, double
     outLat = lat + tLat * 180.0 / ((kGcjAOneMinusEe_m / (m * s)) * kPi);
 }
 
+/// GCJ02 back to WGS84 in one step, no iteration (degrees): 2·p − offset(p), and p itself outside
+/// the box. Callers check InLngLatRange first.
+OV_OFFSET_INLINE void Gcj02ToWgs84OneStep(double lng, double lat, double& outLng, double& outLat)
+{
+    double shiftedLng;
+    double shiftedLat;
+    Gcj02Offset(lng, lat, shiftedLng, shiftedLat);
+    const bool inside = InGcj02Area(lng, lat);
+    outLng = 2.0 * lng - (inside ? shiftedLng : lng);
+    outLat = 2.0 * lat - (inside ? shiftedLat : lat);
+}
+
 /// GCJ02 to BD09 (degrees).
 OV_OFFSET_INLINE void Gcj02ToBd09(double x, double y, double& outX, double& outY)
 {

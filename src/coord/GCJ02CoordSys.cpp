@@ -29,20 +29,12 @@ OV_SIMD_CLONES void shiftInside(double* x, double* y, int count)
         geodesy::Gcj02Offset(x[i], y[i], x[i], y[i]);
 }
 
-// Every point is a longitude/latitude; points outside the box have no offset.
+// Every point is a longitude/latitude.
 OV_SIMD_CLONES void unshiftOneStep(double* x, double* y, int count)
 {
 #pragma omp simd
-    for (int i = 0; i < count; ++i) {
-        const double px = x[i];
-        const double py = y[i];
-        double fx;
-        double fy;
-        geodesy::Gcj02Offset(px, py, fx, fy);
-        const bool inside = geodesy::InGcj02Area(px, py);
-        x[i] = 2.0 * px - (inside ? fx : px);
-        y[i] = 2.0 * py - (inside ? fy : py);
-    }
+    for (int i = 0; i < count; ++i)
+        geodesy::Gcj02ToWgs84OneStep(x[i], y[i], x[i], y[i]);
 }
 
 // Web Mercator (EPSG 3857) to WGS84 longitude/latitude; writes back only when every point

@@ -17,12 +17,7 @@ bool Gcj02ToWgs84(double* x, double* y, int count)
 {
     for (int i = 0; i < count; ++i) {
         if (!geodesy::InLngLatRange(x[i], y[i])) return false;
-        if (!geodesy::InGcj02Area(x[i], y[i])) continue;
-        double fx;
-        double fy;
-        geodesy::Gcj02Offset(x[i], y[i], fx, fy);
-        x[i] = 2.0 * x[i] - fx;
-        y[i] = 2.0 * y[i] - fy;
+        geodesy::Gcj02ToWgs84OneStep(x[i], y[i], x[i], y[i]);
     }
     return true;
 }
