@@ -1,0 +1,235 @@
+#include "XlsReaders.h"
+
+#include "excel/Book.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+// Every file is checked with two independent readers (libfreexl in C, xlrd in Python), which
+// must both see exactly the sheets that were written.
+void expectReadersSee(const QString& path, const QVector<XlsSheet>& expected)
+{
+    const QVector<XlsSheet> freexl = readWithFreexl(path);
+    const QVector<XlsSheet> xlrd = readWithXlrd(path);
+    ASSERT_EQ(freexl.size(), expected.size()) << "libfreexl";
+    ASSERT_EQ(xlrd.size(), expected.size()) << "xlrd";
+    for (int i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(freexl.at(i), expected.at(i)) << "libfreexl, sheet " << i;
+        EXPECT_EQ(xlrd.at(i), expected.at(i)) << "xlrd, sheet " << i;
+    }
+}
+
+// A layer table as the Excel stream writes it: a header, then one row per vertex with a
+// unique Chinese name, so that the shared-string table runs over many CONTINUE records.
+XlsSheet layerTable(const QString& name, int rows)
+{
+    XlsSheet sheet;
+    sheet.name = name;
+    const QStringList header = { QStringLiteral("名称"), QStringLiteral("备注"),
+        QStringLiteral("经度"), QStringLiteral("纬度"), QStringLiteral("海拔") };
+    for (int c = 0; c < header.size(); ++c)
+        sheet.set(0, c, header.at(c));
+    for (int r = 1; r < rows; ++r) {
+        sheet.set(r, 0, QStringLiteral("北京市海淀区第%1号测量点").arg(r));
+        sheet.set(r, 1, r % 3 ? QStringLiteral("remark %1").arg(r) : QStringLiteral("备注"));
+        sheet.set(r, 2, 116.0 + r * 1e-6);
+        sheet.set(r, 3, 39.9 - r * 1e-6);
+        sheet.set(r, 4, double(r % 50));
+    }
+    return sheet;
+}
+
+} // namespace
+
+class ExcelBook : public ::testing::Test
+{
+protected:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ExcelBook, SeveralSheetsReadBackIdentically)
+{
+    XlsSheet texts;
+    texts.name = QStringLiteral("Texts");
+    texts.set(0, 0, QStringLiteral("Latin-1 only: café, naïve")); // stored one byte a character
+    texts.set(1, 0, QStringLiteral("𠀀 outside the BMP, 测试")); // a surrogate pair
+    // The longest texts libfreexl reads: each spans two records, the second one only if it
+    // starts afresh after the first.
+    texts.set(2, 0, QString(8221, QChar(0x4E2D)));
+    texts.set(3, 0, QString(8221, QChar(0x6587)));
+    texts.set(4, 0, QString(16444, QLatin1Char('x')));
+    texts.set(5, 0, QStringLiteral("北京市海淀区第7号测量点")); // shared with the first sheet
+
+    XlsSheet numbers;
+    numbers.name = QStringLiteral("数值 (2)");
+    const double values[] = { 0.0, -1.5, 1e-300, -1e300, 4.9e-324, 123456789012345.0,
+        std::numeric_limits<double>::max(), 0.1 };
+    for (int i = 0; i < int(std::size(values)); ++i)
+        numbers.set(5 + i, 3, values[i]); // the used area starts at D6
+
+    XlsSheet empty;
+    empty.name = QStringLiteral("空表");
+
+    const QVector<XlsSheet> sheets
+        = { layerTable(QStringLiteral("图层一"), 3000), texts, numbers, empty };
+    const QString file = path(QStringLiteral("导出.xls"));
+    ASSERT_EQ(writeWorkbook(file, sheets), QString());
+    expectReadersSee(file, sheets);
+
+    // GDAL's XLS driver takes the first row as the header and skips the empty sheet.
+    const QMap<QString, int> layers = ogrinfoLayers(file);
+    EXPECT_EQ(layers.value(QStringLiteral("图层一")), 2999);
+    EXPECT_TRUE(layers.contains(QStringLiteral("数值 (2)")));
+    EXPECT_FALSE(layers.contains(QStringLiteral("空表")));
+}
+
+TEST_F(ExcelBook, RewrittenCellKeepsTheLastValue)
+{
+    libxl::Book* book = xlCreateBookW();
+    libxl::Sheet* sheet = book->addSheet(L"Sheet1");
+    EXPECT_TRUE(sheet->writeStr(0, 0, L"first"));
+    EXPECT_TRUE(sheet->writeNum(0, 0, 2.5));
+    EXPECT_TRUE(sheet->writeNum(1, 1, 7.0));
+    EXPECT_TRUE(sheet->writeStr(1, 1, L"last"));
+    EXPECT_TRUE(sheet->writeNum(2, 2, 1.0));
+    EXPECT_TRUE(sheet->writeStr(2, 2, L"")); // an empty text empties the cell
+    EXPECT_TRUE(sheet->writeStr(0, 3, L""));
+    const QString file = path(QStringLiteral("rewritten.xls"));
+    EXPECT_TRUE(book->save(file.toStdWString().c_str()));
+    book->release();
+
+    XlsSheet expected;
+    expected.name = QStringLiteral("Sheet1");
+    expected.set(0, 0, 2.5);
+    expected.set(1, 1, QStringLiteral("last"));
+    expectReadersSee(file, { expected });
+}
+
+TEST_F(ExcelBook, RefusesWhatAnXlsSheetCannotHold)
+{
+    libxl::Book* book = xlCreateBookW();
+    ASSERT_NE(book, nullptr);
+    EXPECT_STREQ(book->errorMessage(), "ok");
+    libxl::Sheet* sheet = book->addSheet(L"Sheet1");
+    ASSERT_NE(sheet, nullptr);
+
+    const std::wstring tooLong(32768, L'x');
+    struct
+    {
+        int row, col;
+        bool ok;
+    } const cells[] = { { -1, 0, false }, { 65536, 0, false }, { 0, -1, false }, { 0, 256, false },
+        { 65535, 255, true } };
+    for (const auto& c : cells) {
+        EXPECT_EQ(sheet->writeNum(c.row, c.col, 1.0), c.ok) << c.row << "," << c.col;
+        EXPECT_EQ(sheet->writeStr(c.row, c.col, L"t"), c.ok) << c.row << "," << c.col;
+    }
+    EXPECT_FALSE(sheet->writeNum(1, 0, std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(sheet->writeNum(1, 0, std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(sheet->writeStr(1, 0, nullptr));
+    EXPECT_FALSE(sheet->writeStr(1, 0, tooLong.c_str()));
+    EXPECT_STRNE(book->errorMessage(), "ok");
+    EXPECT_TRUE(sheet->writeStr(1, 0, L"x"));
+    EXPECT_STREQ(book->errorMessage(), "ok");
+
+    for (const wchar_t* name : { static_cast<const wchar_t*>(nullptr), L"", L"sheet1", L"a/b",
+             L"a:b", L"a[1]", L"why?", L"'quoted'", L"123456789012345678901234567890AB" })
+        EXPECT_EQ(book->addSheet(name), nullptr)
+            << (name ? QString::fromWCharArray(name) : "null").toStdString();
+    EXPECT_NE(book->addSheet(L"三十一个字符以内的名称 it's fine"), nullptr);
+    EXPECT_EQ(book->sheetCount(), 2);
+    EXPECT_EQ(book->getSheet(0), sheet);
+    EXPECT_EQ(book->getSheet(2), nullptr);
+    EXPECT_EQ(book->getSheet(-1), nullptr);
+
+    const QString file = path(QStringLiteral("limits.xls"));
+    EXPECT_TRUE(book->save(file.toStdWString().c_str()));
+    book->release();
+
+    XlsSheet first;
+    first.name = QStringLiteral("Sheet1");
+    first.set(65535, 255, QStringLiteral("t"));
+    first.set(1, 0, QStringLiteral("x"));
+    XlsSheet second;
+    second.name = QStringLiteral("三十一个字符以内的名称 it's fine");
+    expectReadersSee(file, { first, second });
+}
+
+// The longest cell text Excel allows spans nine records; libfreexl gives up on texts beyond
+// two records, so xlrd alone checks it.
+TEST_F(ExcelBook, LongestTextSpansManyContinueRecords)
+{
+    XlsSheet sheet;
+    sheet.name = QStringLiteral("Sheet1");
+    sheet.set(0, 0, QStringLiteral("名称"));
+    sheet.set(1, 0, QString(32767, QChar(0x4E2D)));
+    sheet.set(2, 0, QString(32767, QLatin1Char('y')));
+    const QString file = path(QStringLiteral("longest.xls"));
+    ASSERT_EQ(writeWorkbook(file, { sheet }), QString());
+    const QVector<XlsSheet> xlrd = readWithXlrd(file);
+    ASSERT_EQ(xlrd.size(), 1);
+    EXPECT_EQ(xlrd[0], sheet);
+}
+
+TEST_F(ExcelBook, FailedSaveLeavesNothingBehind)
+{
+    libxl::Book* book = xlCreateBookW();
+    const QString noSheets = path(QStringLiteral("no-sheets.xls"));
+    EXPECT_FALSE(book->save(noSheets.toStdWString().c_str()));
+    EXPECT_FALSE(QFile::exists(noSheets));
+
+    book->addSheet(L"Sheet1")->writeStr(0, 0, L"kept");
+    EXPECT_FALSE(book->save(nullptr));
+    EXPECT_FALSE(book->save(L""));
+    EXPECT_FALSE(book->save(path(QStringLiteral("missing/out.xls")).toStdWString().c_str()));
+    EXPECT_FALSE(book->save(m_dir.path().toStdWString().c_str())); // a folder
+    EXPECT_STRNE(book->errorMessage(), "ok");
+
+    // Saving twice replaces the file with the book's current content.
+    const QString file = path(QStringLiteral("twice.xls"));
+    EXPECT_TRUE(book->save(file.toStdWString().c_str()));
+    book->getSheet(0)->writeNum(0, 1, 3.0);
+    EXPECT_TRUE(book->save(file.toStdWString().c_str()));
+    book->release();
+
+    XlsSheet expected;
+    expected.name = QStringLiteral("Sheet1");
+    expected.set(0, 0, QStringLiteral("kept"));
+    expected.set(0, 1, 3.0);
+    expectReadersSee(file, { expected });
+}
+
+// 65536 rows of eight numbers make a 9 MB workbook stream: more FAT sectors than the
+// compound-file header can list, so the file needs a DIFAT chain.
+TEST_F(ExcelBook, FullHeightSheetNeedsTheDifatChain)
+{
+    libxl::Book* book = xlCreateBookW();
+    libxl::Sheet* sheet = book->addSheet(L"满表");
+    for (int r = 0; r < 65536; ++r)
+        for (int c = 0; c < 8; ++c)
+            sheet->writeNum(r, c, r * 8.0 + c);
+    const QString file = path(QStringLiteral("full.xls"));
+    ASSERT_TRUE(book->save(file.toStdWString().c_str()));
+    book->release();
+
+    int fatSectors = 0;
+    const QVector<XlsSheet> freexl = readWithFreexl(file, &fatSectors);
+    EXPECT_GT(fatSectors, 109);
+    ASSERT_EQ(freexl.size(), 1);
+    EXPECT_EQ(freexl[0].name, QStringLiteral("满表"));
+    EXPECT_EQ(freexl[0].rows, 65536);
+    EXPECT_EQ(freexl[0].columns, 8);
+    EXPECT_EQ(freexl[0].cells.size(), 65536 * 8);
+    EXPECT_EQ(freexl[0].cells.value({ 65535, 7 }).toDouble(), 65535 * 8.0 + 7);
+
+    const QVector<XlsSheet> xlrd = readWithXlrd(file);
+    ASSERT_EQ(xlrd.size(), 1);
+    EXPECT_EQ(xlrd[0], freexl[0]);
+}
