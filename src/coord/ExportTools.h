@@ -1,0 +1,32 @@
+#pragma once
+
+#include "OvGlobal.h"
+#include "coord/CoordinateSystem.h"
+
+#include <QString>
+
+struct DownloadTask;
+
+// Coordinate-system names and tests for exports, and the identity of a download task.
+class OVCOORD_EXPORT I_ExportTools
+{
+public:
+    // The coordinate system in which the tiles of host map type MAPTYPE are drawn: WGS84
+    // longitude/latitude, GCJ02 or BD09 Mercator, or else WGS84 Web Mercator.
+    static VECTOR_COORDSYS getOriginalType(int mapType);
+
+    // The name under which an export states COORDSYS; empty for systems that have none.
+    static QString getExportCoordName(VECTOR_COORDSYS coordSys);
+
+    // True for the Web Mercator and longitude/latitude systems that need no projection
+    // parameters: WGS84 longitude/latitude, WGS84 Web Mercator, BD09 and GCJ02 Mercator.
+    static bool getIsWgS84OrWebMC(VECTOR_COORDSYS coordSys);
+
+    // The WKT of EPSG code EPSG, through the geographic tool; defined with that tool in the
+    // vectors part.
+    static QString getWkt(int epsg);
+
+    // The identity of TASK: 32 lowercase hexadecimal digits of an MD5 digest. The fourth extent
+    // value and any "_标签" in the name do not change it.
+    static QString getTaskId(const DownloadTask& task);
+};
