@@ -84,7 +84,7 @@ bool CXmlFileStream::writeDocument(CTinyXmlSerializer* serializer)
     }
     FILE* file = std::fopen(m_path.c_str(), "w");
     if (!file) {
-        setErrorString(m_path + ": " + systemError());
+        setErrorString(systemError());
         return false;
     }
     bool ok = true;
@@ -92,7 +92,7 @@ bool CXmlFileStream::writeDocument(CTinyXmlSerializer* serializer)
         ok = std::fwrite(kByteOrderMark, 1, kByteOrderMarkSize, file) == kByteOrderMarkSize;
     ok = ok && serializer->document()->SaveFile(file);
     ok = std::fclose(file) == 0 && ok;
-    if (!ok) setErrorString(m_path + ": write error");
+    if (!ok) setErrorString("write error");
     return ok;
 }
 
@@ -106,14 +106,14 @@ bool CXmlFileStream::readDocument(CTinyXmlSerializer* serializer)
     std::string text;
     std::string error;
     if (!readFile(m_path, text, error)) {
-        setErrorString(m_path + ": " + error);
+        setErrorString(error);
         return false;
     }
     if (encoding() == EncodingUtf8)
         m_byteOrderMark = text.compare(0, kByteOrderMarkSize, kByteOrderMark) == 0;
     normalizeLineBreaks(text);
     if (!parseXmlText(*serializer->document(), text, encoding(), error)) {
-        setErrorString(m_path + ": " + error);
+        setErrorString(error);
         return false;
     }
     serializer->setRoot(serializer->document()->RootElement());

@@ -52,8 +52,7 @@ bool CXmlStream::load(CXmlMessageObject* object)
     }
     const std::string rootName = serializer.root()->ValueStr();
     if (!object->serialize(&serializer, nullptr, "")) {
-        m_error
-            = "the document (root element <" + rootName + ">) does not hold the expected elements";
+        m_error = "the document (root element <" + rootName + ">) does not hold the object";
         return false;
     }
     if (m_progress) m_progress->onEnd(this);

@@ -1,0 +1,176 @@
+// The serialiser's element operations and number formats, and the message object's counters.
+#include "KmlTestSupport.h"
+
+#include "kml/IcdPoint.h"
+#include "kml/TinyXmlSerializer.h"
+#include "kml/XmlStringStream.h"
+
+#include <gtest/gtest.h>
+
+using SerTinyXml::TiXmlElement;
+
+namespace {
+
+// A serialiser reading TEXT, for the operations that take elements.
+struct ReadFixture
+{
+    explicit ReadFixture(const std::string& text)
+        : stream(text)
+        , serializer(CXmlStream::EncodingUtf8, nullptr)
+    {
+        ok = serializer.begin(&stream, CTinyXmlSerializer::ModeReading);
+    }
+    CXmlStringStream stream;
+    CTinyXmlSerializer serializer;
+    bool ok = false;
+};
+
+std::string textOf(SerTinyXml::TiXmlText* node)
+{
+    const std::string value = node->ValueStr();
+    delete node;
+    return value;
+}
+
+} // namespace
+
+TEST(TinyXmlSerializer, NumbersUseFixedFormats)
+{
+    EXPECT_EQ(textOf(CTinyXmlSerializer::textNode(0.25f)), "0.250000");
+    EXPECT_EQ(textOf(CTinyXmlSerializer::textNode(2.0)), "2.000000000");
+    EXPECT_EQ(textOf(CTinyXmlSerializer::textNode(-116.123456789012)), "-116.123456789");
+    EXPECT_EQ(textOf(CTinyXmlSerializer::textNode(-7)), "-7");
+    EXPECT_EQ(textOf(CTinyXmlSerializer::textNode(std::string(" as is "))), " as is ");
+
+    TiXmlElement element("e");
+    ASSERT_TRUE(CTinyXmlSerializer::setDoubleAttribute(&element, "d", 1.5));
+    ASSERT_TRUE(CTinyXmlSerializer::setIntAttribute(&element, "i", 42));
+    EXPECT_STREQ(element.Attribute("d"), "1.500000000");
+    EXPECT_STREQ(element.Attribute("i"), "42");
+    EXPECT_FALSE(CTinyXmlSerializer::setAttribute(nullptr, "a", "v"));
+    EXPECT_FALSE(CTinyXmlSerializer::setAttribute(&element, nullptr, "v"));
+}
+
+TEST(TinyXmlSerializer, ReadsLeadingNumbersLikeAtoiAndAtof)
+{
+    ReadFixture f("<r n='1.25' bad='x'><a>12abc</a><b>x</b><c/><d> 2.5e1 </d></r>");
+    ASSERT_TRUE(f.ok);
+    TiXmlElement* root = f.serializer.root();
+    int i = -1;
+    double d = -1;
+    std::string s = "old";
+    EXPECT_TRUE(CTinyXmlSerializer::readInt(root->FirstChildElement("a"), i));
+    EXPECT_EQ(i, 12);
+    EXPECT_TRUE(CTinyXmlSerializer::readInt(root->FirstChildElement("b"), i));
+    EXPECT_EQ(i, 0);
+    EXPECT_TRUE(CTinyXmlSerializer::readDouble(root->FirstChildElement("d"), d));
+    EXPECT_EQ(d, 25.0);
+    EXPECT_TRUE(CTinyXmlSerializer::readString(root->FirstChildElement("c"), s));
+    EXPECT_EQ(s, "");
+    i = 5;
+    EXPECT_FALSE(CTinyXmlSerializer::readInt(nullptr, i));
+    EXPECT_EQ(i, 5);
+
+    EXPECT_TRUE(CTinyXmlSerializer::queryDoubleAttribute(root, "n", d));
+    EXPECT_EQ(d, 1.25);
+    EXPECT_FALSE(CTinyXmlSerializer::queryDoubleAttribute(root, "bad", d));
+    EXPECT_FALSE(CTinyXmlSerializer::queryDoubleAttribute(root, "missing", d));
+    EXPECT_EQ(d, 1.25);
+    EXPECT_FALSE(CTinyXmlSerializer::getAttribute(root, nullptr, s));
+}
+
+TEST(TinyXmlSerializer, FindElementCountsOccurrencesAndStaysInRange)
+{
+    ReadFixture f("<r n='3' bad='x'><p id='0'/><q/><p id='1'/></r>");
+    ASSERT_TRUE(f.ok);
+    CTinyXmlSerializer& s = f.serializer;
+    TiXmlElement* root = s.root();
+    EXPECT_EQ(s.total(), 3);
+
+    EXPECT_STREQ(s.findElement(root, "p", 1)->Attribute("id"), "1");
+    EXPECT_STREQ(s.findElement(root, "p", 0)->Attribute("id"), "0"); // back after a later one
+    EXPECT_STREQ(s.findElement(root, "p", 1)->Attribute("id"), "1");
+    EXPECT_EQ(s.done(), 3);
+    EXPECT_EQ(s.findElement(root, "p", 2), nullptr);
+    EXPECT_EQ(s.findElement(root, "p", -1), nullptr);
+    EXPECT_EQ(s.findElement(nullptr, "p", 0), nullptr);
+    EXPECT_EQ(s.findElement(root, nullptr, 0), nullptr);
+    EXPECT_EQ(s.done(), 3); // only found elements count
+
+    int count = -1;
+    EXPECT_EQ(s.findElementCount(root, "#", 0, "p", "#", count), root);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(s.findElementCount(root, "", 0, nullptr, "", count), root);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(s.findElementCount(root, "#", 0, nullptr, "n", count), root);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(s.findElementCount(root, "#", 0, nullptr, "bad", count), nullptr);
+    EXPECT_EQ(s.findElementCount(root, "#", 0, nullptr, "missing", count), nullptr);
+    EXPECT_EQ(s.findElementCount(root, "#", 0, nullptr, nullptr, count), nullptr);
+    EXPECT_EQ(s.findElementCount(root, "#", -1, nullptr, "#", count), nullptr);
+    EXPECT_EQ(s.findElementCount(root, "q", 0, nullptr, "#", count)->ValueStr(), "q");
+    EXPECT_EQ(count, 0);
+}
+
+TEST(TinyXmlSerializer, CreateElementMakesOneRootAfterTheDeclaration)
+{
+    CXmlStringStream stream;
+    CTinyXmlSerializer s(CXmlStream::EncodingLegacy, nullptr);
+    EXPECT_EQ(s.createElement(nullptr, "kml"), nullptr); // no document before begin
+    ASSERT_TRUE(s.begin(&stream, CTinyXmlSerializer::ModeWriting));
+    TiXmlElement* root = s.createElement(nullptr, "kml");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(s.root(), root);
+    EXPECT_EQ(s.createElement(nullptr, "second"), nullptr);
+    EXPECT_EQ(s.createElement(root, "#"), root);
+    EXPECT_EQ(s.createElement(root, ""), root);
+    EXPECT_EQ(s.createElement(root, nullptr), nullptr);
+    EXPECT_EQ(s.done(), 0);
+    s.createElement(root, "Folder");
+    EXPECT_EQ(s.done(), 1);
+    ASSERT_TRUE(s.end());
+    EXPECT_EQ(stream.text(),
+        "<?xml version=\"1.0\" encoding=\"gb2312\" ?>\n<kml>\n\t<Folder />\n</kml>\n");
+}
+
+TEST(XmlMessageObject, NextChildIndexCountsPerName)
+{
+    CICD_POINT counting;
+    EXPECT_EQ(counting.nextChildIndex("Placemark", true), 0);
+    EXPECT_EQ(counting.nextChildIndex("Placemark", true), 1);
+    EXPECT_EQ(counting.nextChildIndex("Placemark", false), 1);
+    EXPECT_EQ(counting.nextChildIndex("Placemark", true), 2);
+    EXPECT_EQ(counting.nextChildIndex("name", true), 0);
+
+    struct Flat : CXmlMessageObject
+    {
+        Flat()
+            : CXmlMessageObject(false)
+        { }
+        TiXmlElement* serialize(CTinyXmlSerializer*, TiXmlElement*, const char*) override
+        {
+            return nullptr;
+        }
+    } flat;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(flat.nextChildIndex("Placemark", true), 0);
+
+    counting.setIndex(5);
+    counting.setCounting(false);
+    EXPECT_EQ(counting.nextChildIndex("Placemark", true), 5);
+}
+
+TEST(XmlMessageObject, CopiesTakeFieldsButNotReadState)
+{
+    CICD_POINT point;
+    point.coordinates = "1,2,0";
+    point.setIndex(3);
+    CICD_POINT copy(point);
+    EXPECT_EQ(copy.coordinates, "1,2,0");
+    EXPECT_EQ(copy.index(), 0);
+    CICD_POINT assigned;
+    assigned.setIndex(7);
+    assigned = point;
+    EXPECT_EQ(assigned.index(), 7);
+    EXPECT_EQ(assigned, point);
+}

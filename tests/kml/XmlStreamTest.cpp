@@ -1,0 +1,233 @@
+// Streams: files, strings, byte-order marks, progress and input that must be refused.
+#include "KmlTestSupport.h"
+
+#include "kml/XmlFileStream.h"
+#include "kml/XmlParserProgress.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+std::string local(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QList<int> percents(const QSignalSpy& spy)
+{
+    QList<int> values;
+    for (const QList<QVariant>& call : spy)
+        values << call.at(0).toInt();
+    return values;
+}
+
+std::string nested(const std::string& open, const std::string& close, int depth)
+{
+    std::string text = "<kml>";
+    for (int i = 0; i < depth; ++i)
+        text += open;
+    for (int i = 0; i < depth; ++i)
+        text += close;
+    return text + "</kml>";
+}
+
+} // namespace
+
+TEST(XmlFileStream, DeclarationNamesTheEncoding)
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        int encoding;
+        const char* firstLine;
+    } cases[] = {
+        { CXmlStream::EncodingLegacy, "<?xml version=\"1.0\" encoding=\"gb2312\" ?>" },
+        { CXmlStream::EncodingUtf8, "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>" },
+    };
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QStringLiteral("e%1.kml").arg(c.encoding));
+        CXmlFileStream stream(local(path));
+        stream.setEncoding(c.encoding);
+        CICD_KML kml;
+        kml.placemarks.resize(1);
+        ASSERT_TRUE(stream.save(&kml));
+        EXPECT_EQ(readAll(path), QByteArray(c.firstLine) + "\n<kml>\n    <Placemark />\n</kml>\n");
+    }
+}
+
+TEST(XmlFileStream, ByteOrderMarkSurvivesALoadAndSave)
+{
+    QTemporaryDir dir;
+    const QByteArray body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                            "<kml><Placemark><name>x</name></Placemark></kml>\n";
+    for (const bool mark : { true, false }) {
+        const QString in = dir.filePath(QStringLiteral("in.kml"));
+        const QString out = dir.filePath(QStringLiteral("out.kml"));
+        writeAll(in, mark ? "\xEF\xBB\xBF" + body : body);
+        CXmlFileStream stream(local(in));
+        stream.setEncoding(CXmlStream::EncodingUtf8);
+        CICD_KML kml;
+        ASSERT_TRUE(stream.load(&kml)) << stream.errorString();
+        ASSERT_EQ(kml.placemarks.size(), 1u);
+        EXPECT_EQ(stream.byteOrderMark(), mark);
+        stream.setPath(local(out));
+        ASSERT_TRUE(stream.save(&kml));
+        const QByteArray written = readAll(out);
+        EXPECT_EQ(written.startsWith("\xEF\xBB\xBF<?xml"), mark) << written.left(8).toHex().data();
+        EXPECT_EQ(written.startsWith("<?xml"), !mark);
+    }
+}
+
+TEST(XmlFileStream, UnusablePathsAnswerFalse)
+{
+    QTemporaryDir dir;
+    CICD_KML kml;
+    kml.xmlns = "keep";
+    CXmlFileStream unwritable(local(dir.filePath(QStringLiteral("missing/dir/out.kml"))));
+    EXPECT_FALSE(unwritable.save(&kml));
+    EXPECT_FALSE(unwritable.errorString().empty());
+    EXPECT_FALSE(unwritable.load(&kml));
+    CXmlFileStream empty;
+    EXPECT_FALSE(empty.save(&kml));
+    EXPECT_FALSE(empty.load(&kml));
+    EXPECT_FALSE(empty.save(nullptr));
+    EXPECT_EQ(kml.xmlns, "keep");
+}
+
+TEST(XmlStream, RefusedInputLeavesTheObjectAlone)
+{
+    const std::string texts[] = {
+        "",
+        "   \n",
+        "not xml at all",
+        "<?xml version=\"1.0\"?>",
+        "<!-- only a comment -->",
+        "<kml>",
+        "<kml><Placemark></kml>",
+        "<kml><Placemark><name>x</Placemark></kml>",
+        "<other><Placemark/></other>",
+        "<kml a='unterminated></kml>",
+        nested("<Folder>", "</Folder>", 600),
+        nested("<Folder x=\"/>\">", "</Folder>", 600), // a quoted "/>" does not close the tag
+        nested("<Folder><!-- <x/> -->", "</Folder>", 600),
+    };
+    for (const std::string& text : texts) {
+        CICD_KML kml;
+        kml.xmlns = "keep";
+        CXmlStringStream stream(text);
+        EXPECT_FALSE(stream.load(&kml)) << text.substr(0, 60);
+        EXPECT_FALSE(stream.errorString().empty());
+        EXPECT_EQ(kml.xmlns, "keep");
+    }
+}
+
+TEST(XmlStream, DeepButBoundedNestingLoadsAndSaves)
+{
+    // Under the nesting limit: many flat siblings, then 400 nested folders whose comments and
+    // CDATA hold tags that do not nest.
+    std::string text = "<kml>";
+    for (int i = 0; i < 2000; ++i)
+        text += "<y/><z a='>'/>";
+    for (int i = 0; i < 400; ++i)
+        text += "<Folder><!-- <a><a> --><![CDATA[<b><b>]]>";
+    for (int i = 0; i < 400; ++i)
+        text += "</Folder>";
+    text += "</kml>";
+    CICD_KML kml;
+    ASSERT_TRUE(loadFromString(text, kml));
+    int depth = 0;
+    for (const auto* level = &kml.folders; !level->empty(); level = &level->front().folders)
+        ++depth;
+    EXPECT_EQ(depth, 400);
+    CICD_KML again;
+    ASSERT_TRUE(loadFromString(saveToString(kml), again));
+    EXPECT_EQ(again, kml);
+}
+
+TEST(XmlStream, NonNumericNumbersReadAsZero)
+{
+    CICD_KML kml;
+    ASSERT_TRUE(loadFromString("<kml><Placemark><visibility>abc</visibility>"
+                               "<Point><gx:drawOrder>7x</gx:drawOrder></Point></Placemark>"
+                               "<Unknown><Placemark/></Unknown></kml>",
+        kml));
+    ASSERT_EQ(kml.placemarks.size(), 1u);
+    EXPECT_EQ(kml.placemarks[0].visibility, 0);
+    EXPECT_EQ(kml.placemarks[0].point.drawOrder, 7);
+}
+
+TEST(XmlStringStream, IndentsWithTabOrFourSpacesAndCopies)
+{
+    CICD_KML kml;
+    kml.placemarks.resize(1);
+    CXmlParserProgress progress;
+    CXmlStringStream stream;
+    stream.setEncoding(CXmlStream::EncodingUtf8);
+    stream.setProgressCallback(&progress);
+    ASSERT_TRUE(stream.save(&kml));
+    EXPECT_NE(stream.text().find("\n\t<Placemark />\n"), std::string::npos);
+
+    CXmlStringStream copy(stream);
+    EXPECT_EQ(copy.text(), stream.text());
+    EXPECT_EQ(copy.encoding(), CXmlStream::EncodingUtf8);
+    EXPECT_EQ(copy.progressCallback(), &progress);
+    EXPECT_TRUE(copy.tabIndent());
+
+    stream.setTabIndent(false);
+    ASSERT_TRUE(stream.save(&kml));
+    EXPECT_NE(stream.text().find("\n    <Placemark />\n"), std::string::npos);
+}
+
+TEST(XmlParserProgress, ReadingFiftyElementsSignalsEvenPercentsOnce)
+{
+    std::string text = "<kml><Document>";
+    for (int i = 0; i < 49; ++i)
+        text += "<Placemark/>";
+    text += "</Document></kml>";
+    CXmlParserProgress progress;
+    QSignalSpy spy(&progress, SIGNAL(SignalNotifyProgress(int)));
+    CXmlStringStream stream(text);
+    stream.setProgressCallback(&progress);
+    CICD_KML kml;
+    ASSERT_TRUE(stream.load(&kml));
+    QList<int> expected;
+    for (int percent = 0; percent <= 100; percent += 2)
+        expected << percent;
+    EXPECT_EQ(percents(spy), expected);
+}
+
+TEST(XmlParserProgress, WritingCountsAgainstTheSetTotalOrAHundred)
+{
+    CICD_KML kml;
+    kml.placemarks.resize(2);
+    kml.placemarks[0].name = "a";
+    kml.placemarks[1].name = "b"; // four elements below the root
+    CXmlParserProgress progress;
+    QSignalSpy spy(&progress, SIGNAL(SignalNotifyProgress(int)));
+    CXmlStringStream stream;
+    stream.setProgressCallback(&progress);
+    ASSERT_TRUE(stream.save(&kml));
+    EXPECT_EQ(percents(spy), (QList<int> { 0, 1, 2, 3, 4, 100 }));
+
+    spy.clear();
+    progress.setTotal(4);
+    ASSERT_TRUE(stream.save(&kml));
+    EXPECT_EQ(percents(spy), (QList<int> { 0, 25, 50, 75, 100 }));
+}
