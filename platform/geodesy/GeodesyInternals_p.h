@@ -1,0 +1,37 @@
+#pragma once
+
+// What the toolkit's reference factory, geo points and utilities share inside the platform.
+
+#include "host/Vector3D.h"
+
+#include <ogr_spatialref.h>
+
+class CSpatialReference;
+
+namespace geodesy::detail {
+
+// Silences GDAL's error output while it lives: failed imports and transformations are reported
+// by results, not by text on stderr.
+class QuietGdalErrors
+{
+public:
+    QuietGdalErrors();
+    ~QuietGdalErrors();
+    QuietGdalErrors(const QuietGdalErrors&) = delete;
+    QuietGdalErrors& operator=(const QuietGdalErrors&) = delete;
+};
+
+// Imports an EPSG code (then the same code as an ESRI code) into srs with longitude first.
+bool ImportEPSG(OGRSpatialReference& srs, int epsg);
+
+// The name of a local offset system (E_LOCAL_GEO_SRS), null for other values.
+const char* LocalGeoSRSName(int localGeoSRS);
+// Fills srs with the OGR description of a local offset system: a geographic reference for the
+// longitude/latitude forms, a spherical Mercator for the others (longitude first).
+bool BuildLocalGeoSRS(int localGeoSRS, OGRSpatialReference& srs);
+
+// Transforms point p (x, y in the source's units) from one reference into another; false
+// when no valid transformation or result exists.
+bool TransformPoint(const CSpatialReference& from, const CSpatialReference& to, CVector3D& p);
+
+} // namespace geodesy::detail

@@ -1,0 +1,7 @@
+#include "geodesy/SpatialReferenceFactorySingleton.h"
+
+CSpatialReferenceFactory* CSpatialReferenceFactorySingleton::Instance()
+{
+    static CSpatialReferenceFactory factory;
+    return &factory;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "OvPlatformGlobal.h"
+#include "geodesy/SpatialReferenceFactory.h"
+
+// The process-wide spatial reference factory.
+class OVPLATFORM_EXPORT CSpatialReferenceFactorySingleton
+{
+public:
+    // Created on the first call; callers never free it.
+    static CSpatialReferenceFactory* Instance();
+};

@@ -1,0 +1,224 @@
+#include "geodesy/EkGDALUtility.h"
+#include "geodesy/SpatialReferenceFactorySingleton.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// Releases a named reference at the end of a test.
+struct Named
+{
+    CSpatialReference* srs;
+    ~Named() { CSpatialReferenceFactorySingleton::Instance()->DestroyNamedSRS(srs); }
+};
+
+Named make(E_COORDINATE_SYSTEM coordSys, int epsg, double centralMeridian, bool hzone,
+    E_ELLIPOSE_ZONE zone, bool north, const tagGeoTransformParameter& params = {})
+{
+    static int serial = 0;
+    return Named { EkGDALUtilityNS::MakeSpatialReference("ek-test-" + std::to_string(++serial),
+        coordSys, epsg, centralMeridian, hzone, params, zone, north) };
+}
+
+// The reference of an EPSG code as PROJ has it, built at test time.
+std::unique_ptr<OGRSpatialReference> proj(int epsg)
+{
+    auto srs = std::make_unique<OGRSpatialReference>();
+    srs->importFromEPSG(epsg);
+    srs->SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    return srs;
+}
+
+// Same datum, projection and parameters as the EPSG code (EPSG's Gauss-Krüger codes list the
+// northing axis first; the library keeps easting first, so axis order is not compared).
+bool sameAs(const Named& made, int epsg)
+{
+    if (!made.srs) return false;
+    const OGRSpatialReference* a = made.srs->GetOGRSRS();
+    const std::unique_ptr<OGRSpatialReference> b = proj(epsg);
+    const char* const options[] = { "IGNORE_DATA_AXIS_TO_SRS_AXIS_MAPPING=YES",
+        "CRITERION=EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS", nullptr };
+    if (a->IsGeographic() || !b->IsProjected()) return a->IsSame(b.get(), options);
+    if (!a->IsSameGeogCS(b.get(), options)) return false;
+    const char* pa = a->GetAttrValue("PROJECTION");
+    const char* pb = b->GetAttrValue("PROJECTION");
+    if (!pa || !pb || std::string(pa) != pb) return false;
+    for (const char* parm : { SRS_PP_LATITUDE_OF_ORIGIN, SRS_PP_CENTRAL_MERIDIAN,
+             SRS_PP_SCALE_FACTOR, SRS_PP_FALSE_EASTING, SRS_PP_FALSE_NORTHING }) {
+        if (a->GetProjParm(parm, -1) != b->GetProjParm(parm, -1)) return false;
+    }
+    return a->GetLinearUnits() == b->GetLinearUnits();
+}
+
+} // namespace
+
+TEST(MakeSpatialReference, GaussKrugerZonesWithAndWithoutPrefix)
+{
+    // EPSG 2415: Beijing 1954 / 3-degree Gauss-Kruger zone 39 (false easting 39 500 000 m);
+    // 2436: the same zone, CM 117E, no prefix; 4527: CGCS2000 zone 39; 2345: Xian 1980 /
+    // Gauss-Kruger CM 117E (6-degree); 21420: Beijing 1954 / Gauss-Kruger zone 20.
+    const struct
+    {
+        E_COORDINATE_SYSTEM coordSys;
+        bool hzone;
+        E_ELLIPOSE_ZONE zone;
+        int epsg;
+    } cases[] = {
+        { COORD_BEIJING54_GAUSS, true, ELLIPOSE_ZONE_3, 2415 },
+        { COORD_BEIJING54_GAUSS, false, ELLIPOSE_ZONE_3, 2436 },
+        { COORD_CGCS2000_GAUSS, true, ELLIPOSE_ZONE_3, 4527 },
+        { COORD_XIAN80_GAUSS, false, ELLIPOSE_ZONE_6, 2345 },
+        { COORD_BEIJING54_GAUSS, true, ELLIPOSE_ZONE_6, 21420 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.epsg);
+        const Named made = make(c.coordSys, -1, 117, c.hzone, c.zone, true);
+        ASSERT_NE(made.srs, nullptr);
+        EXPECT_TRUE(made.srs->IsOGRSRSValid());
+        EXPECT_TRUE(sameAs(made, c.epsg)) << made.srs->ToWktString();
+    }
+    // The comparison does tell zones apart.
+    EXPECT_FALSE(sameAs(make(COORD_BEIJING54_GAUSS, -1, 117, false, ELLIPOSE_ZONE_3, true), 2415));
+    EXPECT_FALSE(sameAs(make(COORD_XIAN80_GAUSS, -1, 117, true, ELLIPOSE_ZONE_3, true), 2415));
+}
+
+TEST(MakeSpatialReference, HemisphereFreeZoneAndDatumShift)
+{
+    const Named south = make(COORD_CGCS2000_GAUSS, -1, 117, false, ELLIPOSE_ZONE_3, false);
+    ASSERT_NE(south.srs, nullptr);
+    EXPECT_EQ(south.srs->GetOGRSRS()->GetProjParm(SRS_PP_FALSE_NORTHING), 10000000.0);
+
+    const Named free = make(COORD_XIAN80_GAUSS, -1, 117.5, true, ELLIPOSE_ZONE_FREE, true);
+    ASSERT_NE(free.srs, nullptr);
+    EXPECT_EQ(free.srs->GetOGRSRS()->GetProjParm(SRS_PP_CENTRAL_MERIDIAN), 117.5);
+    EXPECT_NE(free.srs->ToWktString().find("Transverse Mercator CM 117.5E"), std::string::npos);
+
+    tagGeoTransformParameter shift;
+    const double values[7] = { 15.8, -154.4, -82.3, 0.1, 0.2, 0.3, 1.5 };
+    std::copy(values, values + 7, shift.params);
+    const Named shifted = make(COORD_BEIJING54_GAUSS, -1, 117, true, ELLIPOSE_ZONE_3, true, shift);
+    ASSERT_NE(shifted.srs, nullptr);
+    double read[7] = {};
+    ASSERT_EQ(shifted.srs->GetOGRSRS()->GetTOWGS84(read, 7), OGRERR_NONE);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_DOUBLE_EQ(read[i], values[i]) << i;
+    // All zero: no shift recorded.
+    const Named plain = make(COORD_BEIJING54_GAUSS, -1, 117, true, ELLIPOSE_ZONE_3, true);
+    EXPECT_NE(plain.srs->GetOGRSRS()->GetTOWGS84(read, 7), OGRERR_NONE);
+}
+
+TEST(MakeSpatialReference, OtherSystems)
+{
+    EXPECT_TRUE(sameAs(make(COORD_WGS84_LNGLAT, -1, 0, false, ELLIPOSE_ZONE_3, true), 4326));
+    EXPECT_TRUE(sameAs(make(COORD_WGS84_WEB_MERCATOR, -1, 0, false, ELLIPOSE_ZONE_3, true), 3857));
+    EXPECT_TRUE(sameAs(make(COORD_WGS84_UTM, -1, 117, false, ELLIPOSE_ZONE_6, true), 32650));
+    EXPECT_TRUE(sameAs(make(COORD_WGS84_UTM, -1, -75, false, ELLIPOSE_ZONE_6, false), 32718));
+    EXPECT_TRUE(sameAs(make(COORD_WGS84_UTM, -1, 180, false, ELLIPOSE_ZONE_6, true), 32660));
+    EXPECT_TRUE(sameAs(make(COORD_BY_EPSG, 2436, 0, false, ELLIPOSE_ZONE_3, true), 2436));
+    const Named gcj = make(COORD_GCJ02_WEB_MERCATOR, -1, 0, false, ELLIPOSE_ZONE_3, true);
+    ASSERT_NE(gcj.srs, nullptr);
+    EXPECT_EQ(gcj.srs->GetLocalGeoSRS(), LOCAL_GEO_SRS_GCJ02_WEB_MERCATOR);
+
+    EXPECT_EQ(make(COORD_BY_EPSG, 999999, 0, false, ELLIPOSE_ZONE_3, true).srs, nullptr);
+    EXPECT_EQ(make(static_cast<E_COORDINATE_SYSTEM>(7), 4326, 0, false, ELLIPOSE_ZONE_3, true).srs,
+        nullptr);
+    EXPECT_EQ(
+        make(COORD_BEIJING54_GAUSS, -1, std::nan(""), false, ELLIPOSE_ZONE_3, true).srs, nullptr);
+    EXPECT_EQ(make(COORD_WGS84_UTM, -1, 181, false, ELLIPOSE_ZONE_6, true).srs, nullptr);
+}
+
+TEST(CoordinateSystemDescription, FromEpsgCodes)
+{
+    const struct
+    {
+        int epsg;
+        E_COORDINATE_SYSTEM coordSys;
+        double centralMeridian; // NaN: not present
+        int zone; // 0: not present
+        bool hzone;
+        bool north;
+    } cases[] = {
+        { 2415, COORD_BEIJING54_GAUSS, 117, 3, true, true },
+        { 2436, COORD_BEIJING54_GAUSS, 117, 3, false, true },
+        { 21460, COORD_BEIJING54_GAUSS, 117, 6, false, true },
+        { 2345, COORD_XIAN80_GAUSS, 117, 6, false, true },
+        { 4527, COORD_CGCS2000_GAUSS, 117, 3, true, true },
+        { 32650, COORD_WGS84_UTM, 117, 6, false, true },
+        { 32718, COORD_WGS84_UTM, -75, 6, false, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.epsg);
+        tagCoordinateSystem cs;
+        ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(c.epsg, cs));
+        EXPECT_EQ(cs.coordSys, c.coordSys);
+        EXPECT_EQ(cs.epsg, c.epsg);
+        EXPECT_TRUE(cs.hasCentralMeridian);
+        EXPECT_EQ(cs.centralMeridian, c.centralMeridian);
+        EXPECT_TRUE(cs.hasZone);
+        EXPECT_EQ(cs.zone, c.zone);
+        EXPECT_TRUE(cs.hasHZone);
+        EXPECT_EQ(cs.hzone, c.hzone);
+        EXPECT_TRUE(cs.hasNorth);
+        EXPECT_EQ(cs.north, c.north);
+    }
+
+    tagCoordinateSystem cs;
+    ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(4326, cs));
+    EXPECT_EQ(cs.coordSys, COORD_WGS84_LNGLAT);
+    EXPECT_FALSE(cs.hasCentralMeridian || cs.hasZone || cs.hasHZone || cs.hasNorth);
+    ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(3857, cs));
+    EXPECT_EQ(cs.coordSys, COORD_WGS84_WEB_MERCATOR);
+    // Geographic Beijing 1954: any system, nothing to take over.
+    ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(4214, cs));
+    EXPECT_EQ(cs.coordSys, COORD_BY_EPSG);
+    EXPECT_FALSE(cs.hasCentralMeridian || cs.hasZone || cs.hasHZone || cs.hasNorth);
+
+    cs.hasZone = true;
+    EXPECT_FALSE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(999999, cs));
+    EXPECT_FALSE(cs.hasZone); // reset on failure
+    EXPECT_FALSE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(-1, cs));
+}
+
+TEST(CoordinateSystemDescription, GuessFromWktOfMadeReferences)
+{
+    const Named zone39 = make(COORD_BEIJING54_GAUSS, -1, 117, true, ELLIPOSE_ZONE_3, true);
+    tagCoordinateSystem cs;
+    ASSERT_TRUE(EkGDALUtilityNS::GuessCoordSystem(zone39.srs->ToWktString(), cs));
+    EXPECT_EQ(cs.coordSys, COORD_BEIJING54_GAUSS);
+    EXPECT_EQ(cs.centralMeridian, 117);
+    EXPECT_TRUE(cs.hasZone);
+    EXPECT_EQ(cs.zone, 3);
+    EXPECT_TRUE(cs.hzone);
+    EXPECT_TRUE(cs.north);
+
+    const Named sixSouth = make(COORD_XIAN80_GAUSS, -1, 117, false, ELLIPOSE_ZONE_6, false);
+    ASSERT_TRUE(EkGDALUtilityNS::GuessCoordSystem(sixSouth.srs->ToWktString(), cs));
+    EXPECT_EQ(cs.coordSys, COORD_XIAN80_GAUSS);
+    EXPECT_EQ(cs.zone, 6);
+    EXPECT_FALSE(cs.hzone);
+    EXPECT_FALSE(cs.north);
+
+    // A free central meridian tells no zone width.
+    const Named free = make(COORD_CGCS2000_GAUSS, -1, 117.5, false, ELLIPOSE_ZONE_FREE, true);
+    ASSERT_TRUE(EkGDALUtilityNS::GuessCoordSystem(free.srs->ToWktString(), cs));
+    EXPECT_EQ(cs.coordSys, COORD_CGCS2000_GAUSS);
+    EXPECT_EQ(cs.centralMeridian, 117.5);
+    EXPECT_FALSE(cs.hasZone);
+
+    for (const auto& [kind, coordSys] :
+        { std::pair { 2, COORD_GCJ02_LNGLAT }, { 3, COORD_BD09_LNGLAT },
+            { 4, COORD_GCJ02_WEB_MERCATOR }, { 5, COORD_BD09_WEB_MERCATOR } }) {
+        CSpatialReference* local
+            = CSpatialReferenceFactorySingleton::Instance()->GetOrCreateSRSViaLocalGeoSRS(
+                static_cast<E_LOCAL_GEO_SRS>(kind));
+        ASSERT_TRUE(EkGDALUtilityNS::GuessCoordSystem(local->ToWktString(), cs));
+        EXPECT_EQ(cs.coordSys, coordSys) << kind;
+    }
+
+    EXPECT_FALSE(EkGDALUtilityNS::GuessCoordSystem("", cs));
+    EXPECT_FALSE(EkGDALUtilityNS::GuessCoordSystem("PROJCS[broken", cs));
+    EXPECT_FALSE(EkGDALUtilityNS::GuessCoordSystem("not a reference", cs));
+}

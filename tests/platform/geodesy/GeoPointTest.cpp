@@ -1,0 +1,162 @@
+#include "geodesy/GeoPoint.h"
+#include "geodesy/SpatialReferenceFactorySingleton.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+CSpatialReference* epsg(int code)
+{
+    return CSpatialReferenceFactorySingleton::Instance()->GetOrCreateSRSViaEPSG(code);
+}
+
+CSpatialReference* local(int kind)
+{
+    return CSpatialReferenceFactorySingleton::Instance()->GetOrCreateSRSViaLocalGeoSRS(
+        static_cast<E_LOCAL_GEO_SRS>(kind));
+}
+
+// Tolerances: degrees (about a micrometre) and metres.
+constexpr double kDegTol = 1e-11;
+constexpr double kMetreTol = 1e-4;
+
+// From the npm package gcoord 1.0.7 (`npm install gcoord` in a temporary folder, run with node):
+// WGS84 point, gcoord.transform(p, WGS84, GCJ02), (GCJ02 -> BD09), that point (BD09 -> GCJ02),
+// (BD09 -> BD09MC), and 2·g − gcoord.transform(g, WGS84, GCJ02) for the GCJ02 point g (the one
+// step back).
+struct Case
+{
+    double lng, lat, gcjLng, gcjLat, bdLng, bdLat, backLng, backLat, mcX, mcY, oneStepLng,
+        oneStepLat;
+};
+const Case kCases[] = {
+    { 116.397128, 39.916527, 116.40337249402477, 39.917930749245947, 116.40973933698186,
+        39.924269294015090, 116.40337283351784, 39.917930397011403, 12958813.907270653,
+        4827263.8153930940, 116.39712753137543, 39.916526313089115 },
+    { 121.473701, 31.230416, 121.47822405739267, 31.228473742246980, 121.48478247238995,
+        31.234326581388320, 121.47822380967604, 31.228474757648542, 13523771.271890696,
+        3640858.3685676721, 121.47371615515222, 31.230429425944557 },
+    { 87.617733, 43.792818, 87.620582260418985, 43.794042573150413, 87.627014577754650,
+        43.800164259592279, 87.620582561562159, 43.794041699092148, 9754700.7809987720,
+        5404714.6090044864, 87.617729693079369, 43.792816144809670 },
+};
+
+CVector3D xy(const CGeoPoint& p)
+{
+    return p.GetPosition();
+}
+
+} // namespace
+
+TEST(GeoPoint, Validity)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(CGeoPoint().IsValid());
+    EXPECT_FALSE(CGeoPoint(CVector3D(116, 39, 1000), nullptr).IsValid());
+    EXPECT_FALSE(CGeoPoint(CVector3D(nan, 39, 1000), epsg(4326)).IsValid());
+    EXPECT_FALSE(CGeoPoint(CVector3D(116, std::numeric_limits<double>::infinity(), 0), epsg(4326))
+                     .IsValid());
+    const CGeoPoint p(CVector3D(116, 39, 1000), epsg(4326));
+    EXPECT_TRUE(p.IsValid());
+    EXPECT_FALSE(p.Transform(nullptr).IsValid());
+    EXPECT_FALSE(p.TransformEPSG(999999).IsValid());
+    EXPECT_FALSE(CGeoPoint().Transform(local(2)).IsValid());
+    EXPECT_FALSE(CGeoPoint().TransformEPSG(4326).IsValid());
+}
+
+TEST(GeoPoint, OffsetSystemsMatchReferencePackage)
+{
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.lng << "," << c.lat);
+        const CGeoPoint wgs(CVector3D(c.lng, c.lat, 1000), epsg(4326));
+        const CGeoPoint gcj = wgs.Transform(local(2));
+        ASSERT_TRUE(gcj.IsValid());
+        EXPECT_EQ(gcj.GetSpatialReference(), local(2));
+        EXPECT_NEAR(xy(gcj).x, c.gcjLng, kDegTol);
+        EXPECT_NEAR(xy(gcj).y, c.gcjLat, kDegTol);
+        EXPECT_EQ(xy(gcj).z, 1000); // heights pass through the offsets
+
+        const CGeoPoint bd = gcj.Transform(local(3));
+        ASSERT_TRUE(bd.IsValid());
+        EXPECT_NEAR(xy(bd).x, c.bdLng, kDegTol);
+        EXPECT_NEAR(xy(bd).y, c.bdLat, kDegTol);
+        // WGS84 straight to BD09 takes the same road.
+        EXPECT_NEAR(xy(wgs.Transform(local(3))).x, c.bdLng, kDegTol);
+
+        const CGeoPoint back = bd.Transform(local(2));
+        EXPECT_NEAR(xy(back).x, c.backLng, kDegTol);
+        EXPECT_NEAR(xy(back).y, c.backLat, kDegTol);
+
+        const CGeoPoint bdMercator = wgs.Transform(local(5));
+        ASSERT_TRUE(bdMercator.IsValid());
+        EXPECT_NEAR(xy(bdMercator).x, c.mcX, kMetreTol);
+        EXPECT_NEAR(xy(bdMercator).y, c.mcY, kMetreTol);
+
+        const CGeoPoint oneStep
+            = CGeoPoint(CVector3D(c.gcjLng, c.gcjLat, 0), local(2)).TransformEPSG(4326);
+        ASSERT_TRUE(oneStep.IsValid());
+        EXPECT_NEAR(xy(oneStep).x, c.oneStepLng, kDegTol);
+        EXPECT_NEAR(xy(oneStep).y, c.oneStepLat, kDegTol);
+    }
+}
+
+TEST(GeoPoint, MercatorForms)
+{
+    // GCJ02 Web Mercator of the first case's GCJ02 point: `echo 116.40337249402477
+    // 39.917930749245947 | gdaltransform -s_srs EPSG:4326 -t_srs EPSG:3857` (GDAL 3.6).
+    const Case& c = kCases[0];
+    const CGeoPoint wgs(CVector3D(c.lng, c.lat, 0), epsg(4326));
+    const CGeoPoint gcjMercator = wgs.Transform(local(4));
+    ASSERT_TRUE(gcjMercator.IsValid());
+    EXPECT_NEAR(xy(gcjMercator).x, 12957964.1526546, 1e-3);
+    EXPECT_NEAR(xy(gcjMercator).y, 4854023.35686289, 1e-3);
+    // Back to the longitude/latitude form of the same system.
+    const CGeoPoint gcj = gcjMercator.Transform(local(2));
+    EXPECT_NEAR(xy(gcj).x, c.gcjLng, 1e-9);
+    EXPECT_NEAR(xy(gcj).y, c.gcjLat, 1e-9);
+    // Baidu Mercator back to BD09 (Baidu's two polynomials are inverse to about a centimetre)
+    // and on to GCJ02 Web Mercator.
+    const CGeoPoint bd = CGeoPoint(CVector3D(c.mcX, c.mcY, 0), local(5)).Transform(local(3));
+    EXPECT_NEAR(xy(bd).x, c.bdLng, 1e-6);
+    EXPECT_NEAR(xy(bd).y, c.bdLat, 1e-6);
+    EXPECT_TRUE(CGeoPoint(CVector3D(c.mcX, c.mcY, 0), local(5)).Transform(local(4)).IsValid());
+}
+
+TEST(GeoPoint, RealReferencesGoThroughOgr)
+{
+    // `echo 116.397128 39.916527 | gdaltransform -s_srs EPSG:4326 -t_srs EPSG:3857` and
+    // `-t_srs EPSG:2415` (Beijing 1954 / 3-degree Gauss-Kruger zone 39), GDAL 3.6.
+    const CGeoPoint wgs(CVector3D(116.397128, 39.916527, 0), epsg(4326));
+    const CGeoPoint mercator = wgs.TransformEPSG(3857);
+    ASSERT_TRUE(mercator.IsValid());
+    EXPECT_NEAR(xy(mercator).x, 12957269.0187595, 1e-3);
+    EXPECT_NEAR(xy(mercator).y, 4853819.61460916, 1e-3);
+    const CGeoPoint gk = wgs.TransformEPSG(2415);
+    ASSERT_TRUE(gk.IsValid());
+    EXPECT_NEAR(xy(gk).x, 39448454.7703107, 1e-2);
+    EXPECT_NEAR(xy(gk).y, 4420512.8936429, 1e-2);
+    // A Gauss-Krüger point to GCJ02: through WGS84, then the offset.
+    const CGeoPoint gcj = gk.Transform(local(2));
+    ASSERT_TRUE(gcj.IsValid());
+    EXPECT_NEAR(xy(gcj).x, kCases[0].gcjLng, 1e-8);
+    EXPECT_NEAR(xy(gcj).y, kCases[0].gcjLat, 1e-8);
+}
+
+TEST(GeoPoint, OutsideTheOffsetAreaAndOutOfRange)
+{
+    // Outside the GCJ02 box WGS84 has no offset: the point comes back as it was.
+    const CGeoPoint far(CVector3D(10, 10, 0), epsg(4326));
+    const CGeoPoint gcj = far.Transform(local(2));
+    ASSERT_TRUE(gcj.IsValid());
+    EXPECT_EQ(xy(gcj).x, 10);
+    EXPECT_EQ(xy(gcj).y, 10);
+    EXPECT_EQ(xy(gcj.TransformEPSG(4326)).x, 10);
+    // No longitude/latitude: no offset can be applied.
+    for (const CVector3D& bad : { CVector3D(200, 10), CVector3D(10, -91), CVector3D(-180.5, 0) }) {
+        EXPECT_FALSE(CGeoPoint(bad, epsg(4326)).Transform(local(2)).IsValid()) << bad.x;
+        EXPECT_FALSE(CGeoPoint(bad, local(2)).TransformEPSG(4326).IsValid()) << bad.x;
+        EXPECT_FALSE(CGeoPoint(bad, local(3)).Transform(local(2)).IsValid()) << bad.x;
+    }
+}

@@ -1,0 +1,121 @@
+#include "geodesy/EkGDALUtility.h"
+#include "geodesy/LocalGeoSRS.h"
+#include "geodesy/SpatialReferenceFactorySingleton.h"
+#include "host/MapTypes.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <vector>
+
+namespace {
+CSpatialReferenceFactory& factory()
+{
+    return *CSpatialReferenceFactorySingleton::Instance();
+}
+} // namespace
+
+TEST(SpatialReferenceFactory, EpsgReferencesAreSharedAndValid)
+{
+    CSpatialReference* wgs84 = factory().GetOrCreateSRSViaEPSG(4326);
+    ASSERT_NE(wgs84, nullptr);
+    EXPECT_EQ(factory().GetOrCreateSRSViaEPSG(4326), wgs84);
+    EXPECT_TRUE(wgs84->IsOGRSRSValid());
+    EXPECT_EQ(wgs84->GetEPSG(), 4326);
+    EXPECT_EQ(wgs84->GetLocalGeoSRS(), 0);
+    EXPECT_NE(wgs84->ToWktString().find("WGS 84"), std::string::npos);
+    EXPECT_EQ(wgs84->GetOGRSRS()->GetAxisMappingStrategy(), OAMS_TRADITIONAL_GIS_ORDER);
+
+    CSpatialReference* gk = factory().GetOrCreateSRSViaEPSG(2415);
+    ASSERT_NE(gk, nullptr);
+    EXPECT_NE(gk->ToWktString().find("Gauss-Kruger zone 39"), std::string::npos);
+    // ESRI codes are found too.
+    EXPECT_NE(factory().GetOrCreateSRSViaEPSG(54004), nullptr);
+
+    for (int code : { 0, -4326, 999999 })
+        EXPECT_EQ(factory().GetOrCreateSRSViaEPSG(code), nullptr) << code;
+}
+
+TEST(SpatialReferenceFactory, LocalSystems)
+{
+    for (int kind : { 2, 3, 4, 5 }) {
+        SCOPED_TRACE(kind);
+        CSpatialReference* srs
+            = factory().GetOrCreateSRSViaLocalGeoSRS(static_cast<E_LOCAL_GEO_SRS>(kind));
+        ASSERT_NE(srs, nullptr);
+        EXPECT_EQ(factory().GetOrCreateSRSViaLocalGeoSRS(static_cast<E_LOCAL_GEO_SRS>(kind)), srs);
+        EXPECT_EQ(srs->GetLocalGeoSRS(), kind);
+        EXPECT_TRUE(srs->IsOGRSRSValid());
+        EXPECT_FALSE(srs->ToWktString().empty());
+        EXPECT_EQ(srs->GetOGRSRS()->IsGeographic() != 0, kind == 2 || kind == 3);
+    }
+    for (int kind : { 0, 1, 6, -2 })
+        EXPECT_EQ(
+            factory().GetOrCreateSRSViaLocalGeoSRS(static_cast<E_LOCAL_GEO_SRS>(kind)), nullptr)
+            << kind;
+}
+
+TEST(SpatialReferenceFactory, NamedReferencesAndDestroy)
+{
+    const tagGeoTransformParameter none;
+    CSpatialReference* named = EkGDALUtilityNS::MakeSpatialReference(
+        "named-test", COORD_WGS84_LNGLAT, -1, 0, false, none, ELLIPOSE_ZONE_3, true);
+    ASSERT_NE(named, nullptr);
+    EXPECT_EQ(named->GetName(), "named-test");
+    // The name is taken while the reference lives.
+    EXPECT_EQ(EkGDALUtilityNS::MakeSpatialReference(
+                  "named-test", COORD_WGS84_LNGLAT, -1, 0, false, none, ELLIPOSE_ZONE_3, true),
+        nullptr);
+    EXPECT_EQ(EkGDALUtilityNS::MakeSpatialReference(
+                  "", COORD_WGS84_LNGLAT, -1, 0, false, none, ELLIPOSE_ZONE_3, true),
+        nullptr);
+
+    // Shared references are not destroyed.
+    EXPECT_FALSE(factory().DestroyNamedSRS(factory().GetOrCreateSRSViaEPSG(4326)));
+    EXPECT_FALSE(factory().DestroyNamedSRS(nullptr));
+    EXPECT_TRUE(factory().DestroyNamedSRS(named));
+    // The name is free again.
+    CSpatialReference* again = EkGDALUtilityNS::MakeSpatialReference(
+        "named-test", COORD_WGS84_WEB_MERCATOR, -1, 0, false, none, ELLIPOSE_ZONE_3, true);
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(factory().DestroyNamedSRS(again));
+}
+
+TEST(SpatialReferenceFactory, ConcurrentCallersShareOneReference)
+{
+    std::vector<std::future<CSpatialReference*>> calls;
+    for (int i = 0; i < 8; ++i)
+        calls.push_back(
+            std::async(std::launch::async, [] { return factory().GetOrCreateSRSViaEPSG(3857); }));
+    CSpatialReference* first = calls.front().get();
+    ASSERT_NE(first, nullptr);
+    for (size_t i = 1; i < calls.size(); ++i)
+        EXPECT_EQ(calls[i].get(), first);
+}
+
+TEST(SpatialReferenceFactory, ChangingTheOgrReferenceDropsTheEpsgCode)
+{
+    const tagGeoTransformParameter none;
+    CSpatialReference* srs = EkGDALUtilityNS::MakeSpatialReference(
+        "changed-test", COORD_BY_EPSG, 4326, 0, false, none, ELLIPOSE_ZONE_3, true);
+    ASSERT_NE(srs, nullptr);
+    EXPECT_EQ(srs->GetEPSG(), 4326);
+    srs->GetOGRSRS()->SetProjCS("changed");
+    EXPECT_EQ(srs->GetEPSG(), 0);
+    EXPECT_TRUE(factory().DestroyNamedSRS(srs));
+}
+
+TEST(LocalGeoSRS, MapTypesFollowTheirTileDatum)
+{
+    for (const tagMapTypeInfo& info : MapTypeTable()) {
+        const int expected = info.datum == TILE_DATUM_GCJ02 ? 2
+            : info.datum == TILE_DATUM_BD09                 ? 3
+                                                            : 0;
+        EXPECT_EQ(ConvertMapToLocalGeoSRS(info.type), expected) << info.type;
+    }
+    EXPECT_EQ(ConvertMapToLocalGeoSRS(MAP_AMAP), 2);
+    EXPECT_EQ(ConvertMapToLocalGeoSRS(MAP_BAIDU), 3);
+    EXPECT_EQ(ConvertMapToLocalGeoSRS(MAP_GOOGLE_EARTH), 0);
+    EXPECT_EQ(ConvertMapToLocalGeoSRS(-1), 0);
+    EXPECT_EQ(ConvertMapToLocalGeoSRS(4242), 0);
+}
