@@ -1,5 +1,9 @@
 # Every outside library, found once; targets use the imported names below.
 find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network Test)
+if(UNIX AND NOT APPLE)
+    # The file-browser reveal asks the desktop's file manager over D-Bus.
+    find_package(Qt5 5.15 REQUIRED COMPONENTS DBus)
+endif()
 find_package(GDAL 3 REQUIRED)
 find_package(OpenSSL 3 REQUIRED COMPONENTS Crypto)
 find_package(PkgConfig REQUIRED)
