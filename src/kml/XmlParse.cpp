@@ -65,8 +65,10 @@ bool parseXmlText(
         encoding == CXmlStream::EncodingUtf8 ? SerTinyXml::kEncodingUtf8
                                              : SerTinyXml::kEncodingLegacy);
     if (document.Error()) {
-        error = "line " + std::to_string(document.ErrorRow()) + ", column "
-            + std::to_string(document.ErrorCol()) + ": " + document.ErrorDesc();
+        error = document.ErrorDesc();
+        if (document.ErrorRow() > 0)
+            error = "line " + std::to_string(document.ErrorRow()) + ", column "
+                + std::to_string(document.ErrorCol()) + ": " + error;
         return false;
     }
     if (!document.RootElement()) {
