@@ -1,0 +1,38 @@
+#pragma once
+
+class OGRGeometry;
+class OGRGeometryCollection;
+class OGRSimpleCurve;
+
+// Helpers shared by the VCT geometry classes.
+namespace vectors {
+
+class VCTGeometry;
+class VCTPoint;
+
+// Shifts every vertex of GEOMETRY in place with the correction engine ENGINEKIND (0 GCJ02,
+// 1 BD09): from WGS84 when FORWARD is true, to WGS84 otherwise. Each vertex goes through the
+// engine on its own (count 1), so a vertex the engine refuses keeps its coordinates and the
+// others are still shifted; z and m are kept. Polygons shift every ring, collections every
+// member. One engine serves the whole geometry: an engine per vertex would give the same result
+// at the cost of a heap allocation (and, for BD09, four tables) per vertex.
+void correctVertices(OGRGeometry& geometry, bool forward, int engineKind);
+
+// A new VCT wrapper of member I of COLLECTION, or null for an index outside the members or a
+// member of an unsupported type.
+VCTGeometry* wrapMember(const OGRGeometryCollection& collection, int i);
+
+// Adds a copy of ELEMENT's OGR geometry to COLLECTION and destroys ELEMENT; null is ignored.
+void consumeInto(OGRGeometryCollection& collection, VCTGeometry* element);
+
+// Vertex access on a curve or ring: coordinates of vertex I, 0.0 for an index outside the
+// vertices.
+double vertexX(const OGRSimpleCurve& curve, int i);
+double vertexY(const OGRSimpleCurve& curve, int i);
+double vertexZ(const OGRSimpleCurve& curve, int i);
+// A new point copied from vertex I, null outside 0 to count - 1.
+VCTPoint* newPointAt(const OGRSimpleCurve& curve, int i);
+// Appends POINT's coordinates to CURVE and destroys POINT; null is ignored.
+void appendPoint(OGRSimpleCurve& curve, VCTPoint* point);
+
+} // namespace vectors

@@ -1,0 +1,7 @@
+#include "vectors/VectorLayerData.h"
+
+#include <QUuid>
+
+VectorLayerData::VectorLayerData()
+    : id(QUuid::createUuid().toString())
+{ }

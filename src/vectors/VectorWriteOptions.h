@@ -1,0 +1,29 @@
+#pragma once
+
+#include "vectors/VectorCoordParameters.h"
+#include "vectors/VectorPointList.h"
+
+#include <QString>
+#include <QVector>
+
+// How the vector writer writes: the output file, text-format options, clipping and coordinate
+// systems.
+struct VectorWriteOptions
+{
+    // Positions in textOptions with a fixed meaning.
+    enum TextOption
+    {
+        TextDelimiter = 5, // TXT/CSV delimiter: 0 ",", 1 tab, 2 " ", 3 ":", 4 ";"
+        TextDatSeparator = 6, // DAT separator line: 0 a line holding " ", otherwise an empty line
+        TextOptionCount = 9
+    };
+
+    QString path; // the output file; its suffix selects the format
+    // After a successful write, show the file in the system file browser.
+    bool openFolderAfterWrite = true;
+    // Passed to the writer stream; see TextOption.
+    int textOptions[TextOptionCount] = { -1, -1, -1, -1, -1, 0, 1, 0, 3 };
+    bool clip = false; // clip the features with clipPolygons before writing
+    QVector<VectorPointList> clipPolygons;
+    VectorCoordParameters coordParameters;
+};

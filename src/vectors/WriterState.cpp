@@ -1,0 +1,11 @@
+#include "vectors/WriterState_p.h"
+
+namespace vectors {
+
+WriterState& writerState()
+{
+    static WriterState state;
+    return state;
+}
+
+} // namespace vectors

@@ -1,0 +1,361 @@
+#include "vectors/VCTGeometryCollection.h"
+#include "vectors/VCTGeometryFactory.h"
+#include "vectors/VCTLineString.h"
+#include "vectors/VCTMultiLineString.h"
+#include "vectors/VCTMultiPoint.h"
+#include "vectors/VCTMultiPolygon.h"
+#include "vectors/VCTPoint.h"
+#include "vectors/VCTPolygon.h"
+
+#include <gtest/gtest.h>
+#include <ogr_geometry.h>
+
+#include <climits>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace vectors;
+
+namespace {
+
+struct VctDeleter
+{
+    void operator()(VCTGeometry* geometry) const { releaseVctGeometry(geometry); }
+};
+using VctPtr = std::unique_ptr<VCTGeometry, VctDeleter>;
+
+std::unique_ptr<OGRGeometry> fromWkt(const std::string& wkt)
+{
+    OGRGeometry* geometry = nullptr;
+    OGRGeometryFactory::createFromWkt(wkt.c_str(), nullptr, &geometry);
+    return std::unique_ptr<OGRGeometry>(geometry);
+}
+
+VctPtr wrapWkt(const std::string& wkt)
+{
+    const std::unique_ptr<OGRGeometry> geometry = fromWkt(wkt);
+    VCTGeometry* wrapped = nullptr;
+    if (!geometry || !createVctGeometry(geometry.get(), wrapped)) return nullptr;
+    return VctPtr(wrapped);
+}
+
+struct Vertex
+{
+    double x, y, z;
+};
+
+// Every vertex of a geometry in OGR's order (rings and members in turn).
+std::vector<Vertex> vertices(const OGRGeometry* geometry)
+{
+    struct Collector : OGRDefaultConstGeometryVisitor
+    {
+        std::vector<Vertex> found;
+        using OGRDefaultConstGeometryVisitor::visit;
+        void visit(const OGRPoint* point) override
+        {
+            if (!point->IsEmpty()) found.push_back({ point->getX(), point->getY(), point->getZ() });
+        }
+    } collector;
+    geometry->accept(&collector);
+    return collector.found;
+}
+
+// WGS84 points inside China and their GCJ02 and BD09 forms. Reference values: the npm package
+// gcoord 1.x, installed into a temporary folder, gcoord.transform([lng, lat], gcoord.WGS84,
+// gcoord.GCJ02) and (..., gcoord.BD09), printed with 12 decimals.
+struct ShiftReference
+{
+    double lng, lat, gcjLng, gcjLat, bdLng, bdLat;
+};
+const ShiftReference kShifts[] = {
+    { 116.397128, 39.916527, 116.403372494025, 39.917930749246, 116.409739336982, 39.924269294015 },
+    { 121.4737, 31.2304, 121.478223059277, 31.228457737577, 121.484781468503, 31.234310593690 },
+    { 113.2644, 23.1291, 113.269729592103, 23.126423339923, 113.276150751571, 23.132711257239 },
+    { 104.0665, 30.5723, 104.069004905671, 30.569845540720, 104.075480940876, 30.575856163708 },
+};
+// Two implementations of the same closed formulas, compared after printing with 12 decimals.
+constexpr double kShiftToleranceDeg = 1e-9;
+// The way back is one step, not iterated: 2p - shift(p) misses p by up to about 1.5e-5 degrees
+// (under 2 metres) at these points.
+constexpr double kInverseToleranceDeg = 3e-5;
+constexpr int kGcj02Engine = 0;
+constexpr int kBd09Engine = 1;
+
+// Height of reference point i in the test geometries, so that z can be followed.
+double heightOf(int i)
+{
+    return 10.0 * i + 1.0;
+}
+
+std::string coords(const std::vector<int>& indexes)
+{
+    std::string text;
+    for (int i : indexes) {
+        if (!text.empty()) text += ",";
+        text += std::to_string(kShifts[i].lng) + " " + std::to_string(kShifts[i].lat) + " "
+            + std::to_string(heightOf(i));
+    }
+    return text;
+}
+
+// One geometry of every kind, written with the reference points; ORDER lists the reference
+// point of each vertex as OGR visits them.
+struct KindCase
+{
+    const char* label;
+    std::string wkt;
+    int kind;
+    std::vector<int> order;
+};
+
+std::vector<KindCase> everyKind()
+{
+    return {
+        { "point", "POINT Z (" + coords({ 0 }) + ")", VCTGeometry::KindPoint, { 0 } },
+        { "line", "LINESTRING Z (" + coords({ 0, 1, 2 }) + ")", VCTGeometry::KindLineString,
+            { 0, 1, 2 } },
+        { "polygon", "POLYGON Z ((" + coords({ 0, 1, 2, 0 }) + "))", VCTGeometry::KindPolygon,
+            { 0, 1, 2, 0 } },
+        { "multipoint", "MULTIPOINT Z (" + coords({ 0, 1, 2, 3 }) + ")",
+            VCTGeometry::KindMultiPoint, { 0, 1, 2, 3 } },
+        { "multiline", "MULTILINESTRING Z ((" + coords({ 0, 1 }) + "),(" + coords({ 2, 3 }) + "))",
+            VCTGeometry::KindMultiLineString, { 0, 1, 2, 3 } },
+        { "multipolygon",
+            "MULTIPOLYGON Z (((" + coords({ 0, 1, 2, 0 }) + ")),((" + coords({ 1, 2, 3, 1 })
+                + ")))",
+            VCTGeometry::KindMultiPolygon, { 0, 1, 2, 0, 1, 2, 3, 1 } },
+        { "collection",
+            "GEOMETRYCOLLECTION Z (POINT Z (" + coords({ 3 }) + "),LINESTRING Z ("
+                + coords({ 0, 1 }) + "))",
+            VCTGeometry::KindGeometryCollection, { 3, 0, 1 } },
+    };
+}
+
+enum class Expect
+{
+    Wgs84,
+    Gcj02,
+    Bd09
+};
+
+void expectVertices(VCTGeometry& geometry, const KindCase& c, Expect form, double tolerance)
+{
+    const std::vector<Vertex> found = vertices(geometry.getOgrGeometry());
+    ASSERT_EQ(found.size(), c.order.size()) << c.label;
+    for (size_t v = 0; v < found.size(); ++v) {
+        const ShiftReference& r = kShifts[c.order[v]];
+        const double x = form == Expect::Wgs84 ? r.lng : form == Expect::Gcj02 ? r.gcjLng : r.bdLng;
+        const double y = form == Expect::Wgs84 ? r.lat : form == Expect::Gcj02 ? r.gcjLat : r.bdLat;
+        EXPECT_NEAR(found[v].x, x, tolerance) << c.label << " vertex " << v;
+        EXPECT_NEAR(found[v].y, y, tolerance) << c.label << " vertex " << v;
+        EXPECT_EQ(found[v].z, heightOf(c.order[v])) << c.label << " vertex " << v;
+    }
+}
+
+} // namespace
+
+TEST(VctFactory, WrapsEverySupportedKindWithItsKindCode)
+{
+    for (const KindCase& c : everyKind()) {
+        const VctPtr geometry = wrapWkt(c.wkt);
+        ASSERT_TRUE(geometry) << c.label;
+        EXPECT_EQ(geometry->geometryKind(), c.kind) << c.label;
+        expectVertices(*geometry, c, Expect::Wgs84, 0.0);
+    }
+}
+
+TEST(VctFactory, MultiCurveOfLinesBecomesMultiLineString)
+{
+    const VctPtr geometry = wrapWkt("MULTICURVE ((0 0,1 1),(2 2,3 3))");
+    ASSERT_TRUE(geometry);
+    EXPECT_EQ(geometry->geometryKind(), VCTGeometry::KindMultiLineString);
+    EXPECT_EQ(geometry->getOgrGeometry()->toMultiLineString()->getNumGeometries(), 2);
+}
+
+TEST(VctFactory, RefusesNullAndUnsupportedTypesLeavingTheOutputAlone)
+{
+    VCTGeometry* const sentinel = reinterpret_cast<VCTGeometry*>(0x1);
+    VCTGeometry* result = sentinel;
+    EXPECT_FALSE(createVctGeometry(nullptr, result));
+    for (const char* wkt : { "MULTICURVE (CIRCULARSTRING (0 0,1 1,2 0))",
+             "CIRCULARSTRING (0 0,1 1,2 0)", "CURVEPOLYGON ((0 0,1 0,1 1,0 0))",
+             "TRIANGLE ((0 0,1 0,1 1,0 0))", "MULTISURFACE (((0 0,1 0,1 1,0 0)))" }) {
+        const std::unique_ptr<OGRGeometry> geometry = fromWkt(wkt);
+        ASSERT_TRUE(geometry) << wkt;
+        EXPECT_FALSE(createVctGeometry(geometry.get(), result)) << wkt;
+    }
+    EXPECT_EQ(result, sentinel);
+    releaseVctGeometry(nullptr);
+}
+
+TEST(VctFactory, PolygonLosesItsHoles)
+{
+    const VctPtr geometry = wrapWkt("POLYGON ((0 0,10 0,10 10,0 10,0 0),(2 2,3 2,3 3,2 2))");
+    ASSERT_TRUE(geometry);
+    auto* polygon = dynamic_cast<VCTPolygon*>(geometry.get());
+    ASSERT_TRUE(polygon);
+    EXPECT_EQ(polygon->pointCount(), 5);
+    EXPECT_EQ(polygon->getOgrGeometry()->getNumInteriorRings(), 0);
+}
+
+TEST(VctPolygon, ClosingAddsTheFirstVertexOnlyWhenMissing)
+{
+    VCTPolygon open;
+    for (const double x : { 0.0, 1.0, 1.0 }) {
+        auto* point = new VCTPoint;
+        point->setX(x);
+        point->setY(x == 1.0 && open.pointCount() == 2 ? 1.0 : 0.0);
+        open.addPoint(point); // consumed
+    }
+    open.closeRing();
+    ASSERT_EQ(open.pointCount(), 4);
+    EXPECT_EQ(open.getX(3), open.getX(0));
+    EXPECT_EQ(open.getY(3), open.getY(0));
+
+    const std::unique_ptr<OGRGeometry> ring = fromWkt("LINESTRING (0 0,1 0,1 1,0 0)");
+    OGRLinearRing closed;
+    closed.addSubLineString(ring->toLineString());
+    VCTPolygon fromRing(&closed);
+    fromRing.closeRing();
+    EXPECT_EQ(fromRing.pointCount(), 4);
+
+    VCTPolygon empty;
+    empty.closeRing();
+    empty.addPoint(nullptr);
+    EXPECT_EQ(empty.pointCount(), 0);
+    EXPECT_TRUE(empty.getOgrGeometry()->IsEmpty());
+}
+
+TEST(VctPolygon, OgrGeometryIsTheRingAsOnePolygonEachTimeAndSyncsBack)
+{
+    VCTPolygon polygon(fromWkt("POLYGON ((0 0,4 0,4 4,0 0))").get());
+    OGRPolygon* first = polygon.getOgrGeometry();
+    ASSERT_EQ(polygon.getOgrGeometry(), first);
+    EXPECT_EQ(first->getNumInteriorRings(), 0);
+    ASSERT_EQ(first->getExteriorRing()->getNumPoints(), 4);
+    EXPECT_EQ(first->getExteriorRing()->getX(1), 4.0);
+
+    first->getExteriorRing()->setPoint(1, 5.0, 0.0); // e.g. transformed in place by a writer
+    polygon.syncRingFromPolygon();
+    EXPECT_EQ(polygon.getX(1), 5.0);
+}
+
+TEST(VctPoint, IsTwoDimensionalUntilZIsSet)
+{
+    VCTPoint point;
+    EXPECT_TRUE(point.getOgrGeometry()->IsEmpty());
+    point.setX(116.0);
+    point.setY(40.0);
+    EXPECT_FALSE(point.getOgrGeometry()->IsEmpty());
+    EXPECT_FALSE(point.getOgrGeometry()->Is3D());
+
+    VCTPoint onlyZ;
+    onlyZ.setZ(12.5);
+    EXPECT_FALSE(onlyZ.getOgrGeometry()->IsEmpty());
+    EXPECT_TRUE(onlyZ.getOgrGeometry()->Is3D());
+    EXPECT_EQ(onlyZ.getZ(), 12.5);
+}
+
+TEST(VctAccessors, IndexesOutsideTheVerticesGiveNullOrZero)
+{
+    const VctPtr line = wrapWkt("LINESTRING Z (1 2 3,4 5 6)");
+    auto* lineString = dynamic_cast<VCTLineString*>(line.get());
+    ASSERT_TRUE(lineString);
+    const std::unique_ptr<VCTPoint> second(lineString->pointAt(1));
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->getX(), 4.0);
+    EXPECT_EQ(second->getZ(), 6.0);
+    for (const int i : { -1, 2, INT_MAX, INT_MIN }) {
+        EXPECT_EQ(lineString->pointAt(i), nullptr) << i;
+        EXPECT_EQ(line->getX(i), 0.0) << i;
+        EXPECT_EQ(line->getY(i), 0.0) << i;
+        EXPECT_EQ(line->getZ(i), 0.0) << i;
+    }
+    EXPECT_EQ(line->getX(), 0.0); // the point accessors do not apply to a line
+
+    const VctPtr points = wrapWkt("MULTIPOINT (1 2,3 4)");
+    auto* multiPoint = dynamic_cast<VCTMultiPoint*>(points.get());
+    ASSERT_TRUE(multiPoint);
+    EXPECT_EQ(points->getY(1), 4.0);
+    EXPECT_EQ(points->getX(2), 0.0);
+    EXPECT_EQ(multiPoint->geometryAt(2), nullptr);
+    EXPECT_EQ(multiPoint->geometryAt(-1), nullptr);
+    const VctPtr member(multiPoint->geometryAt(1));
+    ASSERT_TRUE(member);
+    EXPECT_EQ(member->geometryKind(), VCTGeometry::KindPoint);
+    EXPECT_EQ(member->getX(), 3.0);
+}
+
+TEST(VctMulti, AddedElementsAreCopiedIntoTheCollection)
+{
+    VCTMultiPolygon polygons;
+    auto* triangle = new VCTPolygon(fromWkt("POLYGON ((0 0,1 0,1 1,0 0))").get());
+    polygons.addGeometry(triangle); // consumed
+    polygons.addGeometry(static_cast<VCTPolygon*>(nullptr));
+    VCTMultiLineString lines;
+    lines.addGeometry(new VCTLineString(*fromWkt("LINESTRING (0 0,1 1)")->toLineString()));
+    VCTMultiPoint points;
+    points.addGeometry(new VCTPoint(*fromWkt("POINT (7 8)")->toPoint()));
+
+    ASSERT_EQ(polygons.getOgrGeometry()->getNumGeometries(), 1);
+    EXPECT_EQ(polygons.getOgrGeometry()->getGeometryRef(0)->getExteriorRing()->getNumPoints(), 4);
+    EXPECT_EQ(lines.getOgrGeometry()->getNumGeometries(), 1);
+    EXPECT_EQ(points.getX(0), 7.0);
+    const VctPtr member(polygons.geometryAt(0));
+    ASSERT_TRUE(member);
+    EXPECT_EQ(member->geometryKind(), VCTGeometry::KindPolygon);
+}
+
+TEST(VctCorrection, EveryKindShiftsToTheReferenceAndBackKeepingHeights)
+{
+    for (const auto& [engine, form] :
+        { std::pair(kGcj02Engine, Expect::Gcj02), std::pair(kBd09Engine, Expect::Bd09) }) {
+        for (const KindCase& c : everyKind()) {
+            SCOPED_TRACE(testing::Message() << c.label << " engine " << engine);
+            const VctPtr geometry = wrapWkt(c.wkt);
+            ASSERT_TRUE(geometry);
+            geometry->toOffset(engine);
+            expectVertices(*geometry, c, form, kShiftToleranceDeg);
+            geometry->fromOffset(engine);
+            expectVertices(*geometry, c, Expect::Wgs84, kInverseToleranceDeg);
+        }
+    }
+}
+
+TEST(VctCorrection, EachVertexIsShiftedOnItsOwn)
+{
+    // The middle vertex lies outside China: GCJ02 refuses it, and the vertex after it is still
+    // shifted.
+    const VctPtr line = wrapWkt("LINESTRING (116.397128 39.916527,10 10,121.4737 31.2304)");
+    ASSERT_TRUE(line);
+    line->toOffset(kGcj02Engine);
+    EXPECT_NEAR(line->getX(0), kShifts[0].gcjLng, kShiftToleranceDeg);
+    EXPECT_EQ(line->getX(1), 10.0);
+    EXPECT_EQ(line->getY(1), 10.0);
+    EXPECT_NEAR(line->getX(2), kShifts[1].gcjLng, kShiftToleranceDeg);
+    EXPECT_NEAR(line->getY(2), kShifts[1].gcjLat, kShiftToleranceDeg);
+}
+
+TEST(VctCorrection, UnknownEnginesAndEmptyGeometriesChangeNothing)
+{
+    const VctPtr line = wrapWkt("LINESTRING (116.397128 39.916527,121.4737 31.2304)");
+    ASSERT_TRUE(line);
+    for (const int engine : { 2, -1, INT_MAX }) {
+        line->toOffset(engine);
+        line->fromOffset(engine);
+    }
+    EXPECT_EQ(line->getX(0), 116.397128);
+    EXPECT_EQ(line->getY(1), 31.2304);
+
+    VCTPoint empty;
+    empty.toOffset(kGcj02Engine);
+    EXPECT_TRUE(empty.getOgrGeometry()->IsEmpty());
+    for (const char* wkt :
+        { "LINESTRING EMPTY", "MULTIPOLYGON EMPTY", "GEOMETRYCOLLECTION EMPTY" }) {
+        const VctPtr geometry = wrapWkt(wkt);
+        ASSERT_TRUE(geometry) << wkt;
+        geometry->toOffset(kBd09Engine);
+        EXPECT_TRUE(geometry->getOgrGeometry()->IsEmpty()) << wkt;
+    }
+}
