@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vectors {
 
 // The vector writer's process-wide state. Writing runs on the caller's thread and only one write
@@ -10,6 +12,10 @@ struct WriterState
     double progressStep = 0.0;
     // Features written since the last I_WriteVector was constructed.
     int featuresWritten = 0;
+    // The first file the current write produced; empty until one is written.
+    QString lastWrittenPath;
+    // The output path of the current write.
+    QString currentPath;
 };
 
 WriterState& writerState();
