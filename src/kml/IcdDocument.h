@@ -4,7 +4,7 @@
 #include "kml/IcdPlacemark.h"
 #include "kml/IcdStyle.h"
 #include "kml/IcdStyleMap.h"
-#include "kml/XmlMessageObject.h"
+#include "kml/KmlElement.h"
 
 #include <string>
 #include <vector>
@@ -14,22 +14,14 @@ class CICD_FOLDER;
 // A document: named content with its shared styles. Element "Document".
 class OVCOORD_EXPORT CICD_DOCUMENT : public CXmlMessageObject
 {
+    OV_KML_ELEMENT(CICD_DOCUMENT, "Document")
 public:
-    static constexpr const char* kElement = "Document";
-
     CICD_DOCUMENT();
     CICD_DOCUMENT(const CICD_DOCUMENT& other);
     CICD_DOCUMENT(CICD_DOCUMENT&& other) noexcept;
     CICD_DOCUMENT& operator=(const CICD_DOCUMENT& other);
     CICD_DOCUMENT& operator=(CICD_DOCUMENT&& other) noexcept;
     ~CICD_DOCUMENT() override;
-
-    bool operator==(const CICD_DOCUMENT& other) const;
-    bool operator!=(const CICD_DOCUMENT& other) const { return !(*this == other); }
-    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
-        SerTinyXml::TiXmlElement* parent, const char* name) override;
-    // The content in write order (see KmlFields_p.h).
-    template <class F> void fields(F& f);
 
     std::string name;
     int visibility = 1;

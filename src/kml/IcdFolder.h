@@ -4,7 +4,7 @@
 #include "kml/IcdPlacemark.h"
 #include "kml/IcdStyle.h"
 #include "kml/IcdStyleMap.h"
-#include "kml/XmlMessageObject.h"
+#include "kml/KmlElement.h"
 
 #include <string>
 #include <vector>
@@ -14,22 +14,14 @@ class CICD_DOCUMENT;
 // A folder of features. Element "Folder".
 class OVCOORD_EXPORT CICD_FOLDER : public CXmlMessageObject
 {
+    OV_KML_ELEMENT(CICD_FOLDER, "Folder")
 public:
-    static constexpr const char* kElement = "Folder";
-
     CICD_FOLDER();
     CICD_FOLDER(const CICD_FOLDER& other);
     CICD_FOLDER(CICD_FOLDER&& other) noexcept;
     CICD_FOLDER& operator=(const CICD_FOLDER& other);
     CICD_FOLDER& operator=(CICD_FOLDER&& other) noexcept;
     ~CICD_FOLDER() override;
-
-    bool operator==(const CICD_FOLDER& other) const;
-    bool operator!=(const CICD_FOLDER& other) const { return !(*this == other); }
-    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
-        SerTinyXml::TiXmlElement* parent, const char* name) override;
-    // The content in write order (see KmlFields_p.h).
-    template <class F> void fields(F& f);
 
     std::string name; // first "name" element
     std::string secondName; // second "name" element

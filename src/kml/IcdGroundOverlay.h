@@ -3,23 +3,16 @@
 #include "kml/IcdIcon.h"
 #include "kml/IcdLatLonBox.h"
 #include "kml/IcdRegion.h"
-#include "kml/XmlMessageObject.h"
+#include "kml/KmlElement.h"
 
 #include <string>
 
 // An image draped over the ground. Element "GroundOverlay".
 class OVCOORD_EXPORT CICD_GROUNDOVERLAY : public CXmlMessageObject
 {
+    OV_KML_ELEMENT(CICD_GROUNDOVERLAY, "GroundOverlay")
 public:
-    static constexpr const char* kElement = "GroundOverlay";
-
-    bool operator==(const CICD_GROUNDOVERLAY& other) const;
-    bool operator!=(const CICD_GROUNDOVERLAY& other) const { return !(*this == other); }
     bool isEmpty() const override;
-    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
-        SerTinyXml::TiXmlElement* parent, const char* name) override;
-    // The content in write order (see KmlFields_p.h).
-    template <class F> void fields(F& f);
 
     std::string name;
     std::string description;

@@ -1,22 +1,15 @@
 #pragma once
 
-#include "kml/XmlMessageObject.h"
+#include "kml/KmlElement.h"
 
 #include <string>
 
 // The point of an icon that sits on the location. Element "hotSpot".
 class OVCOORD_EXPORT CICD_HOT_SPOT : public CXmlMessageObject
 {
+    OV_KML_ELEMENT(CICD_HOT_SPOT, "hotSpot")
 public:
-    static constexpr const char* kElement = "hotSpot";
-
-    bool operator==(const CICD_HOT_SPOT& other) const;
-    bool operator!=(const CICD_HOT_SPOT& other) const { return !(*this == other); }
     bool isEmpty() const override;
-    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
-        SerTinyXml::TiXmlElement* parent, const char* name) override;
-    // The content in write order (see KmlFields_p.h).
-    template <class F> void fields(F& f);
 
     double x = 0.0; // attribute "x"
     double y = 0.0; // attribute "y"

@@ -1,22 +1,15 @@
 #pragma once
 
-#include "kml/XmlMessageObject.h"
+#include "kml/KmlElement.h"
 
 #include <string>
 
 // The view onto a feature. Element "LookAt".
 class OVCOORD_EXPORT CICD_LOOKAT : public CXmlMessageObject
 {
+    OV_KML_ELEMENT(CICD_LOOKAT, "LookAt")
 public:
-    static constexpr const char* kElement = "LookAt";
-
-    bool operator==(const CICD_LOOKAT& other) const;
-    bool operator!=(const CICD_LOOKAT& other) const { return !(*this == other); }
     bool isEmpty() const override;
-    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
-        SerTinyXml::TiXmlElement* parent, const char* name) override;
-    // The content in write order (see KmlFields_p.h).
-    template <class F> void fields(F& f);
 
     double longitude = 0.0;
     double latitude = 0.0;

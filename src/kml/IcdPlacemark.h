@@ -7,23 +7,16 @@
 #include "kml/IcdPoint.h"
 #include "kml/IcdPolygon.h"
 #include "kml/IcdStyle.h"
-#include "kml/XmlMessageObject.h"
+#include "kml/KmlElement.h"
 
 #include <string>
 
 // A feature with a geometry, a view and an inline style. Element "Placemark".
 class OVCOORD_EXPORT CICD_PLACEMARK : public CXmlMessageObject
 {
+    OV_KML_ELEMENT(CICD_PLACEMARK, "Placemark")
 public:
-    static constexpr const char* kElement = "Placemark";
-
-    bool operator==(const CICD_PLACEMARK& other) const;
-    bool operator!=(const CICD_PLACEMARK& other) const { return !(*this == other); }
     bool isEmpty() const override;
-    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
-        SerTinyXml::TiXmlElement* parent, const char* name) override;
-    // The content in write order (see KmlFields_p.h).
-    template <class F> void fields(F& f);
 
     std::string name;
     int visibility = 1;

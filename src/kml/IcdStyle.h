@@ -5,23 +5,16 @@
 #include "kml/IcdLineStyle.h"
 #include "kml/IcdListStyle.h"
 #include "kml/IcdPolyStyle.h"
-#include "kml/XmlMessageObject.h"
+#include "kml/KmlElement.h"
 
 #include <string>
 
 // A style: icon, list, line, polygon and label styles. Element "Style".
 class OVCOORD_EXPORT CICD_STYLE : public CXmlMessageObject
 {
+    OV_KML_ELEMENT(CICD_STYLE, "Style")
 public:
-    static constexpr const char* kElement = "Style";
-
-    bool operator==(const CICD_STYLE& other) const;
-    bool operator!=(const CICD_STYLE& other) const { return !(*this == other); }
     bool isEmpty() const override;
-    SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
-        SerTinyXml::TiXmlElement* parent, const char* name) override;
-    // The content in write order (see KmlFields_p.h).
-    template <class F> void fields(F& f);
 
     std::string id; // attribute "id"
     CICD_ICON_STYLE iconStyle;

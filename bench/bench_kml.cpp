@@ -1,0 +1,149 @@
+// Saving and loading a large KML document: 100,000 placemarks with 5-point polygons, as a range
+// export writes them, to a file and to a string and back. Reports MB/s and the process's peak
+// resident memory so far (run one benchmark at a time with --benchmark_filter for its own peak).
+#include "kml/IcdKml.h"
+#include "kml/XmlFileStream.h"
+#include "kml/XmlStringStream.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kPlacemarks = 100000;
+
+double peakResidentMb()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+}
+
+// " lon,lat,height" per point, in the writer's fixed notation.
+std::string ring(int i)
+{
+    const double lon = 73.0 + (i % 1000) * 0.05;
+    const double lat = 18.0 + (i / 1000) * 0.3;
+    const double corners[5][2]
+        = { { 0, 0 }, { 0.04, 0 }, { 0.04, 0.2 }, { 0, 0.2 }, { 0, 0 } };
+    std::string text;
+    char point[96];
+    for (const auto& c : corners) {
+        std::snprintf(point, sizeof point, " %.12f,%.12f,%.2f", lon + c[0], lat + c[1], 0.0);
+        text += point;
+    }
+    return text;
+}
+
+const CICD_KML& document()
+{
+    static const CICD_KML kml = [] {
+        CICD_KML k;
+        k.xmlns = "http://www.opengis.net/kml/2.2";
+        k.folders.resize(1);
+        CICD_FOLDER& folder = k.folders[0];
+        folder.name = "bench";
+        folder.placemarks.resize(kPlacemarks);
+        for (int i = 0; i < kPlacemarks; ++i) {
+            CICD_PLACEMARK& placemark = folder.placemarks[i];
+            placemark.name = "range " + std::to_string(i);
+            placemark.style.lineStyle.color = "ff0000ff";
+            placemark.style.lineStyle.width = 2.0f;
+            placemark.style.polyStyle.color = "7f00ff00";
+            placemark.polygon.outerBoundaryIs.linearRing.coordinates = ring(i);
+        }
+        return k;
+    }();
+    return kml;
+}
+
+std::string tempPath()
+{
+    return "/tmp/bench_kml_" + std::to_string(getpid()) + ".kml";
+}
+
+long long fileSize(const std::string& path)
+{
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return 0;
+    std::fseek(file, 0, SEEK_END);
+    const long long size = std::ftell(file);
+    std::fclose(file);
+    return size;
+}
+
+void report(benchmark::State& state, long long bytes)
+{
+    state.SetBytesProcessed(bytes * state.iterations());
+    state.counters["size_MB"] = bytes / 1e6;
+    state.counters["peak_rss_MB"] = peakResidentMb();
+}
+
+void BM_SaveString(benchmark::State& state)
+{
+    CICD_KML kml = document();
+    long long bytes = 0;
+    for (auto _ : state) {
+        CXmlStringStream stream;
+        if (!stream.save(&kml))
+            state.SkipWithError("save failed");
+        bytes = static_cast<long long>(stream.text().size());
+    }
+    report(state, bytes);
+}
+
+void BM_SaveFile(benchmark::State& state)
+{
+    CICD_KML kml = document();
+    const std::string path = tempPath();
+    for (auto _ : state) {
+        CXmlFileStream stream(path);
+        if (!stream.save(&kml))
+            state.SkipWithError("save failed");
+    }
+    report(state, fileSize(path));
+    std::remove(path.c_str());
+}
+
+void BM_LoadString(benchmark::State& state)
+{
+    CICD_KML kml = document();
+    CXmlStringStream stream;
+    stream.save(&kml);
+    for (auto _ : state) {
+        CICD_KML read;
+        if (!stream.load(&read) || read.folders[0].placemarks.size() != size_t(kPlacemarks))
+            state.SkipWithError("load failed");
+    }
+    report(state, static_cast<long long>(stream.text().size()));
+}
+
+void BM_LoadFile(benchmark::State& state)
+{
+    CICD_KML kml = document();
+    const std::string path = tempPath();
+    CXmlFileStream stream(path);
+    stream.save(&kml);
+    for (auto _ : state) {
+        CICD_KML read;
+        if (!stream.load(&read) || read.folders[0].placemarks.size() != size_t(kPlacemarks))
+            state.SkipWithError("load failed");
+    }
+    report(state, fileSize(path));
+    std::remove(path.c_str());
+}
+
+} // namespace
+
+BENCHMARK(BM_SaveString)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LoadString)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+BENCHMARK_MAIN();
