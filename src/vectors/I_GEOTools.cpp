@@ -2,6 +2,7 @@
 
 #include "vectors/CoordSysCatalog_p.h"
 #include "vectors/DemAnalyser_p.h"
+#include "vectors/EpsgImport_p.h"
 #include "vectors/GdalEnvironment_p.h"
 #include "vectors/ToolReports_p.h"
 
@@ -16,29 +17,6 @@
 #include <memory>
 
 namespace {
-
-// Silences GDAL's error messages while a lookup that may fail runs (on this thread only).
-class QuietGdalErrors
-{
-public:
-    QuietGdalErrors() { CPLPushErrorHandler(CPLQuietErrorHandler); }
-    ~QuietGdalErrors() { CPLPopErrorHandler(); }
-    QuietGdalErrors(const QuietGdalErrors&) = delete;
-    QuietGdalErrors& operator=(const QuietGdalErrors&) = delete;
-};
-
-// Imports an EPSG code into REFERENCE. GDAL 3 no longer reads the ESRI-only codes (54004 World
-// Mercator and its kin) through its EPSG import, so those are tried under the ESRI authority.
-bool importCode(OGRSpatialReference& reference, int code)
-{
-    QuietGdalErrors quiet;
-    reference.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-    if (reference.importFromEPSG(code) == OGRERR_NONE) return true;
-    reference.Clear();
-    reference.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-    const QByteArray esri = "ESRI:" + QByteArray::number(code);
-    return code > 0 && reference.SetFromUserInput(esri.constData()) == OGRERR_NONE;
-}
 
 QString exportWkt(const OGRSpatialReference& reference)
 {
@@ -79,7 +57,7 @@ I_GEOTools::~I_GEOTools() = default;
 QString I_GEOTools::getWktByEpsg(int epsg)
 {
     OGRSpatialReference reference;
-    importCode(reference, epsg);
+    vectors::importEpsg(reference, epsg);
     // An unknown code leaves an empty reference, which GDAL 3 calls corrupt rather than a
     // failure; it has no WKT either way.
     if (reference.IsEmpty() || reference.Validate() == OGRERR_FAILURE) return QString();
@@ -100,8 +78,9 @@ bool I_GEOTools::convertCoordinates(int sourceEpsg, int targetEpsg, QVector<doub
     ys.clear();
     OGRSpatialReference source;
     OGRSpatialReference target;
-    if (!importCode(source, sourceEpsg) || !importCode(target, targetEpsg)) return false;
-    QuietGdalErrors quiet;
+    if (!vectors::importEpsg(source, sourceEpsg) || !vectors::importEpsg(target, targetEpsg))
+        return false;
+    vectors::QuietGdalErrors quiet;
     std::unique_ptr<OGRCoordinateTransformation> transformation(
         OGRCreateCoordinateTransformation(&source, &target));
     if (!transformation) return false;
@@ -137,9 +116,9 @@ bool I_GEOTools::reprojectRaster(
     const QString& sourcePath, const QString& targetPath, int targetEpsg)
 {
     OGRSpatialReference target;
-    if (!importCode(target, targetEpsg)) return false;
+    if (!vectors::importEpsg(target, targetEpsg)) return false;
     const QString targetWkt = exportWkt(target);
-    QuietGdalErrors quiet;
+    vectors::QuietGdalErrors quiet;
     GDALDatasetUniquePtr source(
         GDALDataset::Open(sourcePath.toLocal8Bit().constData(), GDAL_OF_RASTER | GDAL_OF_READONLY));
     GDALDriver* geoTiff = GetGDALDriverManager()->GetDriverByName("GTiff");

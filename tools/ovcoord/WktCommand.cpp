@@ -1,7 +1,6 @@
 #include "Command.h"
 
-#include "vectors/I_VectorTools.h"
-#include "vectors/VectorToolFactory.h"
+#include "coord/ExportTools.h"
 
 namespace {
 
@@ -21,9 +20,7 @@ int runWkt(const QStringList& args)
         err().flush();
         return ExitUsage;
     }
-    I_VectorTools* tool = createVectorTool(VectorToolGeoTools);
-    const QString wkt = tool->getWktByEpsg(code);
-    releaseVectorTool(tool);
+    const QString wkt = I_ExportTools::getWkt(code);
     if (wkt.isEmpty()) {
         err() << "ovcoord wkt: GDAL knows no coordinate system with the code " << code << ".\n";
         err().flush();
