@@ -4,8 +4,9 @@
 
 #include <string>
 
-// The four text forms of an angle in degrees.
-enum E_DEGREE_FOARMAT
+// The four text forms of an angle in degrees. Any int may be passed; other values than these
+// read and write decimal degrees.
+enum E_DEGREE_FOARMAT : int
 {
     DEGREE_DECIMAL = 0, // 120.5083333
     DEGREE_PACKED = 1, // 120.3030: degrees, ".", two digits of minutes, then the seconds

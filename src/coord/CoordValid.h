@@ -6,15 +6,15 @@
 #include <QObject>
 #include <QStringList>
 
-// Axis of one coordinate value.
-enum E_NUM_LNG_LAT
+// Axis of one coordinate value. Any int may be passed; other values than these are handled.
+enum E_NUM_LNG_LAT : int
 {
     NUM_LNG = 0, // longitude, limit 180 degrees
     NUM_LAT = 1 // latitude, limit 90 degrees
 };
 
 // Order of the two values of a coordinate pair.
-enum NUM_COORD_FORMAT
+enum NUM_COORD_FORMAT : int
 {
     FORMAT_INVALID = -1,
     FORMAT_LNG_LAT = 0, // longitude first

@@ -3,8 +3,8 @@
 #include "geodesy/CoordinateSystemTypes.h"
 
 // The vector toolkit's name for the same numbering as E_COORDINATE_SYSTEM; a value converts
-// between the two unchanged.
-enum VECTOR_COORDSYS
+// between the two unchanged. Any int is a value (callers pass unknown and negative ones).
+enum VECTOR_COORDSYS : int
 {
     VECTOR_BEIJING54_GAUSS = COORD_BEIJING54_GAUSS,
     VECTOR_XIAN80_GAUSS = COORD_XIAN80_GAUSS,
