@@ -75,16 +75,22 @@ OV_OFFSET_INLINE void Gcj02Offset(double lng, double lat, double& outLng, double
     outLat = lat + tLat * 180.0 / ((kGcjAOneMinusEe_m / (m * s)) * kPi);
 }
 
-/// GCJ02 back to WGS84 in one step, no iteration (degrees): 2·p − offset(p), and p itself outside
-/// the box. Callers check InLngLatRange first.
+/// One coordinate of the one step back from GCJ02 to WGS84 (degrees): 2·p − shifted for a point
+/// inside the box, p itself outside; shifted is Gcj02Offset of the point.
+OV_OFFSET_INLINE double Gcj02StepBack(double p, double shifted, bool inside)
+{
+    return 2.0 * p - (inside ? shifted : p);
+}
+
+/// GCJ02 back to WGS84 in one step, no iteration (degrees). Callers check InLngLatRange first.
 OV_OFFSET_INLINE void Gcj02ToWgs84OneStep(double lng, double lat, double& outLng, double& outLat)
 {
     double shiftedLng;
     double shiftedLat;
     Gcj02Offset(lng, lat, shiftedLng, shiftedLat);
     const bool inside = InGcj02Area(lng, lat);
-    outLng = 2.0 * lng - (inside ? shiftedLng : lng);
-    outLat = 2.0 * lat - (inside ? shiftedLat : lat);
+    outLng = Gcj02StepBack(lng, shiftedLng, inside);
+    outLat = Gcj02StepBack(lat, shiftedLat, inside);
 }
 
 /// GCJ02 to BD09 (degrees).

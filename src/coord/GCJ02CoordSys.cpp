@@ -5,6 +5,7 @@
 
 #include <ogr_spatialref.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -29,12 +30,30 @@ OV_SIMD_CLONES void shiftInside(double* x, double* y, int count)
         geodesy::Gcj02Offset(x[i], y[i], x[i], y[i]);
 }
 
-// Every point is a longitude/latitude.
+// Every point is a longitude/latitude. GCC (12) vectorises neither a loop that calls the vector
+// sin/cos and also selects by the box, nor one selection loop that writes both coordinates; so
+// each block is offset in one loop and stepped back in one loop per coordinate.
 OV_SIMD_CLONES void unshiftOneStep(double* x, double* y, int count)
 {
+    constexpr int kBlock = 256;
+    double lng[kBlock];
+    double lat[kBlock];
+    for (int start = 0; start < count; start += kBlock) {
+        const int n = std::min(kBlock, count - start);
+        double* bx = x + start;
+        double* by = y + start;
+        std::copy_n(bx, n, lng);
+        std::copy_n(by, n, lat);
 #pragma omp simd
-    for (int i = 0; i < count; ++i)
-        geodesy::Gcj02ToWgs84OneStep(x[i], y[i], x[i], y[i]);
+        for (int i = 0; i < n; ++i)
+            geodesy::Gcj02Offset(lng[i], lat[i], bx[i], by[i]);
+#pragma omp simd
+        for (int i = 0; i < n; ++i)
+            bx[i] = geodesy::Gcj02StepBack(lng[i], bx[i], geodesy::InGcj02Area(lng[i], lat[i]));
+#pragma omp simd
+        for (int i = 0; i < n; ++i)
+            by[i] = geodesy::Gcj02StepBack(lat[i], by[i], geodesy::InGcj02Area(lng[i], lat[i]));
+    }
 }
 
 // Web Mercator (EPSG 3857) to WGS84 longitude/latitude; writes back only when every point
