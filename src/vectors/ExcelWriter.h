@@ -20,13 +20,13 @@ public:
     bool open() override;
     // Saves the workbook to the path and releases it.
     void close() override;
-    void writeRecord(const TextRecord& record) override;
+    bool writeRecord(const TextRecord& record) override;
 
 protected:
     bool separatorOnEveryRecord() const override;
 
 private:
-    void writeRow(const QVariantList& values);
+    bool writeRow(const QVariantList& values);
 
     libxl::Book* m_book = nullptr;
     libxl::Sheet* m_sheet = nullptr;

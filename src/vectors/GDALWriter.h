@@ -45,12 +45,16 @@ protected:
     // Fills FEATURE's attributes, style and geometry from SOURCE; false when the geometry cannot
     // be reprojected. KEEPZ keeps the third dimension.
     bool fillFeature(OGRFeature& feature, VCTFeature& source, bool keepZ);
+    // Creates FEATURE in LAYER; false (with the error text) when the driver refuses it.
+    bool createIn(OGRLayer* layer, OGRFeature* feature);
 
 private:
     // The attribute name of each field of the layer definition, decoded once per layer.
     const QVector<QString>& fieldNames(OGRFeatureDefn* definition);
     OGRFeatureDefn* m_namesFor = nullptr;
     QVector<QString> m_fieldNames;
+    // WGS 84, assigned to every written geometry; made on first use.
+    OGRSpatialReference* m_wgs84 = nullptr;
 };
 
 } // namespace vectors

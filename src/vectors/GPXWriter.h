@@ -12,6 +12,7 @@ public:
     GPXWriter();
 
     bool open() override;
+    void close() override;
     bool writeFeature(VCTFeature& feature) override;
 
 private:

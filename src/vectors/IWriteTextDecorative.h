@@ -37,8 +37,8 @@ public:
     // then x, y and z as doubles.
     static QVariantList recordValues(const TextRecord& record, const QList<WriterField>& fields);
 
-    // Writes one record to the output.
-    virtual void writeRecord(const TextRecord& record) = 0;
+    // Writes one record to the output; false (with the stream's error text) when it failed.
+    virtual bool writeRecord(const TextRecord& record) = 0;
     virtual ~IWriteTextDecorative();
 };
 

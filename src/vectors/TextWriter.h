@@ -17,7 +17,7 @@ public:
 
     bool open() override;
     void close() override;
-    void writeRecord(const TextRecord& record) override;
+    bool writeRecord(const TextRecord& record) override;
 
 protected:
     bool separatorOnEveryRecord() const override;

@@ -1,0 +1,98 @@
+#include "vectors/ExcelWriter.h"
+
+#include "excel/Book.h"
+
+#include <string>
+
+namespace vectors {
+namespace {
+
+bool isNumber(const QVariant& value)
+{
+    switch (value.type()) {
+    case QVariant::Int:
+    case QVariant::UInt:
+    case QVariant::LongLong:
+    case QVariant::ULongLong:
+    case QVariant::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+ExcelWriter::ExcelWriter() = default;
+
+ExcelWriter::~ExcelWriter()
+{
+    close();
+}
+
+bool ExcelWriter::separatorOnEveryRecord() const
+{
+    return true;
+}
+
+bool ExcelWriter::open()
+{
+    close();
+    if (m_parameters.path.isEmpty()) {
+        m_errorText = QStringLiteral("创建工作簿失败。");
+        return false;
+    }
+    m_book = xlCreateBookW();
+    if (!m_book) {
+        m_errorText = QStringLiteral("创建工作簿失败。");
+        return false;
+    }
+    m_sheet = m_book->addSheet(L"Sheet1");
+    if (!m_sheet) {
+        m_errorText = QStringLiteral("创建表失败。");
+        m_book->release();
+        m_book = nullptr;
+        return false;
+    }
+    m_row = 0;
+    QVariantList header;
+    for (const QString& column : headerColumns(m_fields))
+        header << column;
+    return writeRow(header);
+}
+
+void ExcelWriter::close()
+{
+    if (!m_book) return;
+    if (!m_book->save(m_parameters.path.toStdWString().c_str()))
+        m_errorText = QStringLiteral("保存工作簿失败。");
+    m_book->release();
+    m_book = nullptr;
+    m_sheet = nullptr;
+}
+
+bool ExcelWriter::writeRecord(const TextRecord& record)
+{
+    if (!m_sheet) {
+        m_errorText = QStringLiteral("创建表失败。");
+        return false;
+    }
+    return writeRow(recordValues(record, m_fields));
+}
+
+bool ExcelWriter::writeRow(const QVariantList& values)
+{
+    bool written = true;
+    for (int column = 0; column < values.size(); ++column) {
+        const QVariant& value = values[column];
+        // Numbers Excel cannot hold (NaN, infinities) are kept as text.
+        const bool number = isNumber(value) && m_sheet->writeNum(m_row, column, value.toDouble());
+        if (!number && !m_sheet->writeStr(m_row, column, value.toString().toStdWString().c_str()))
+            written = false;
+    }
+    ++m_row;
+    if (!written) m_errorText = QStringLiteral("写入工作表失败。");
+    return written;
+}
+
+} // namespace vectors

@@ -1,0 +1,340 @@
+#include "vectors/Reprojection.h"
+
+#include "coord/CoordSysCorrectEngine.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cpl_error.h>
+#include <ogr_geometry.h>
+#include <ogr_spatialref.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace vectors {
+namespace {
+
+// EPSG codes of the geographic systems the Gauss-Krueger systems are projected from.
+constexpr int kBeijing1954Epsg = 4214;
+constexpr int kXian1980Epsg = 4610;
+constexpr int kCgcs2000Epsg = 4490;
+constexpr int kWgs84Epsg = 4326;
+constexpr int kWebMercatorEpsg = 3857;
+// Transverse Mercator scale factors: Gauss-Krueger keeps the central meridian true, UTM shrinks it.
+constexpr double kGaussKruegerScale = 1.0;
+constexpr double kUtmScale = 0.9996;
+// False northing of a southern UTM zone (metres).
+constexpr double kUtmSouthFalseNorthing_m = 10000000.0;
+// Gauss-Krueger zone width whose central meridians the catalogue systems cover (degrees).
+constexpr double kGaussKruegerGrid_deg = 3.0;
+// False easting of a Gauss-Krueger system off that grid (metres).
+constexpr double kOffGridFalseEasting_m = 500000.0;
+
+bool isOffsetSystem(int coordSys)
+{
+    return coordSys >= VECTOR_BD09_LNGLAT && coordSys <= VECTOR_GCJ02_WEB_MERCATOR;
+}
+
+// Datum of a side on the way through longitude/latitude.
+enum Datum
+{
+    Wgs84Datum,
+    Gcj02Datum,
+    Bd09Datum
+};
+
+Datum datumOf(int coordSys)
+{
+    switch (coordSys) {
+    case VECTOR_GCJ02_LNGLAT:
+    case VECTOR_GCJ02_WEB_MERCATOR:
+        return Gcj02Datum;
+    case VECTOR_BD09_LNGLAT:
+    case VECTOR_BD09_WEB_MERCATOR:
+        return Bd09Datum;
+    default:
+        return Wgs84Datum;
+    }
+}
+
+bool importEpsg(int code, OGRSpatialReference& reference)
+{
+    CPLPushErrorHandler(CPLQuietErrorHandler);
+    OGRErr error = reference.importFromEPSG(code);
+    // The catalogue offers ESRI codes (World Mercator 54004) that the EPSG registry lacks.
+    if (error != OGRERR_NONE)
+        error = reference.SetFromUserInput(
+            QByteArray("ESRI:").append(QByteArray::number(code)).constData());
+    CPLPopErrorHandler();
+    reference.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    return error == OGRERR_NONE;
+}
+
+bool transverseMercator(int geographicEpsg, const char* name, double centralMeridian, double scale,
+    double falseEasting, double falseNorthing, OGRSpatialReference& reference)
+{
+    OGRSpatialReference geographic;
+    if (!importEpsg(geographicEpsg, geographic)) return false;
+    OGRSpatialReference projected;
+    projected.SetProjCS(name);
+    if (projected.CopyGeogCSFrom(&geographic) != OGRERR_NONE
+        || projected.SetTM(0.0, centralMeridian, scale, falseEasting, falseNorthing) != OGRERR_NONE
+        || projected.SetLinearUnits(SRS_UL_METER, 1.0) != OGRERR_NONE)
+        return false;
+    projected.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    reference = projected;
+    return true;
+}
+
+// WGS 84 geographic, recognised by its ellipsoid as the writer always has.
+bool isWgs84Geographic(const OGRSpatialReference& reference)
+{
+    if (!reference.IsGeographic()) return false;
+    OGRErr error = OGRERR_NONE;
+    const double major = reference.GetSemiMajor(&error);
+    const double minor = reference.GetSemiMinor(&error);
+    return QString::number(major, 'f', 3) == QLatin1String("6378137.000")
+        && QString::number(minor, 'f', 4) == QLatin1String("6356752.3142");
+}
+
+struct TransformDeleter
+{
+    void operator()(OGRCoordinateTransformation* transform) const
+    {
+        OGRCoordinateTransformation::DestroyCT(transform);
+    }
+};
+using TransformPtr = std::unique_ptr<OGRCoordinateTransformation, TransformDeleter>;
+
+struct ReferenceDeleter
+{
+    void operator()(OGRSpatialReference* reference) const
+    {
+        if (reference) reference->Release();
+    }
+};
+using ReferencePtr = std::unique_ptr<OGRSpatialReference, ReferenceDeleter>;
+
+struct EngineDeleter
+{
+    void operator()(coordinate::ICoordSysCorrectEngine* engine) const
+    {
+        coordinate::DestroyCorrectEngine(engine);
+    }
+};
+using EnginePtr = std::unique_ptr<coordinate::ICoordSysCorrectEngine, EngineDeleter>;
+
+// Applies a point function to every vertex, one vertex at a time; z and m stay.
+class VertexVisitor final : public OGRDefaultGeometryVisitor
+{
+public:
+    explicit VertexVisitor(const std::function<void(double*, double*)>& apply)
+        : m_apply(apply)
+    { }
+
+    using OGRDefaultGeometryVisitor::visit;
+    void visit(OGRPoint* point) override
+    {
+        if (point->IsEmpty()) return;
+        double x = point->getX();
+        double y = point->getY();
+        m_apply(&x, &y);
+        point->setX(x);
+        point->setY(y);
+    }
+    void visit(OGRLineString* line) override { visitCurve(line); }
+    void visit(OGRLinearRing* ring) override { visitCurve(ring); }
+
+private:
+    void visitCurve(OGRSimpleCurve* curve)
+    {
+        const int count = curve->getNumPoints();
+        for (int i = 0; i < count; ++i) {
+            double x = curve->getX(i);
+            double y = curve->getY(i);
+            m_apply(&x, &y);
+            curve->setPoint(i, x, y);
+        }
+    }
+
+    const std::function<void(double*, double*)>& m_apply;
+};
+
+} // namespace
+
+bool coordSysSpatialReference(int coordSys, double centralMeridian, double falseEasting, bool south,
+    OGRSpatialReference& reference)
+{
+    switch (coordSys) {
+    case VECTOR_BEIJING54_GAUSS:
+        return transverseMercator(kBeijing1954Epsg, "Beijing 1954 / Gauss-Kruger", centralMeridian,
+            kGaussKruegerScale, falseEasting, 0.0, reference);
+    case VECTOR_XIAN80_GAUSS:
+        return transverseMercator(kXian1980Epsg, "Xian 1980 / Gauss-Kruger", centralMeridian,
+            kGaussKruegerScale, falseEasting, 0.0, reference);
+    case VECTOR_CGCS2000_GAUSS:
+        return transverseMercator(kCgcs2000Epsg, "CGCS2000 / Gauss-Kruger", centralMeridian,
+            kGaussKruegerScale, falseEasting, 0.0, reference);
+    case VECTOR_WGS84_UTM:
+        return transverseMercator(kWgs84Epsg, south ? "WGS 84 / UTM south" : "WGS 84 / UTM north",
+            centralMeridian, kUtmScale, falseEasting, south ? kUtmSouthFalseNorthing_m : 0.0,
+            reference);
+    case VECTOR_WGS84_LNGLAT:
+    case VECTOR_BD09_LNGLAT:
+    case VECTOR_GCJ02_LNGLAT:
+        return importEpsg(kWgs84Epsg, reference);
+    case VECTOR_WGS84_WEB_MERCATOR:
+    case VECTOR_BD09_WEB_MERCATOR:
+    case VECTOR_GCJ02_WEB_MERCATOR:
+        return importEpsg(kWebMercatorEpsg, reference);
+    default:
+        return false;
+    }
+}
+
+OGRSpatialReference* createSideReference(
+    const VectorCoordParameters& parameters, double falseEasting, bool target)
+{
+    const int epsg = target ? parameters.targetEpsg : parameters.sourceEpsg;
+    const int coordSys = target ? parameters.targetCoordSys : parameters.sourceCoordSys;
+    ReferencePtr reference(new OGRSpatialReference());
+    if (epsg != -1) {
+        if (!importEpsg(epsg, *reference)) return nullptr;
+        if (!isWgs84Geographic(*reference)) {
+            const double* p = parameters.sevenParameters;
+            reference->SetTOWGS84(-p[0], -p[1], -p[2], p[3], p[4], p[5], -p[6]);
+        }
+        return reference.release();
+    }
+    const bool gaussKrueger = coordSys == VECTOR_BEIJING54_GAUSS || coordSys == VECTOR_XIAN80_GAUSS
+        || coordSys == VECTOR_CGCS2000_GAUSS;
+    const double meridian = parameters.centralMeridian;
+    const bool offGrid = gaussKrueger && std::fmod(meridian, kGaussKruegerGrid_deg) != 0.0;
+    const bool built = coordSysSpatialReference(coordSys, meridian,
+        offGrid ? kOffGridFalseEasting_m : falseEasting, parameters.streamFlag, *reference);
+    return built ? reference.release() : nullptr;
+}
+
+// The transformation as a list of in-place steps on a whole geometry.
+struct GeometryReprojector::Steps
+{
+    using Step = std::function<OGRErr(OGRGeometry*)>;
+
+    OGRErr status = OGRERR_NONE;
+    std::vector<Step> steps;
+    std::vector<TransformPtr> transforms;
+    EnginePtr gcj02 { coordinate::CreateCorrectEngine(0) };
+    EnginePtr bd09 { coordinate::CreateCorrectEngine(1) };
+
+    // An OGR step from FROM to TO; a null reference or transformation fails the whole.
+    void addOgr(const OGRSpatialReference* from, const OGRSpatialReference* to)
+    {
+        if (!from || !to) {
+            status = OGRERR_FAILURE;
+            return;
+        }
+        if (from->IsSame(to)) return;
+        CPLPushErrorHandler(CPLQuietErrorHandler);
+        TransformPtr transform(OGRCreateCoordinateTransformation(from, to));
+        CPLPopErrorHandler();
+        if (!transform) {
+            status = OGRERR_FAILURE;
+            return;
+        }
+        OGRCoordinateTransformation* raw = transform.get();
+        transforms.push_back(std::move(transform));
+        steps.push_back([raw](OGRGeometry* geometry) { return geometry->transform(raw); });
+    }
+
+    // A step that shifts every vertex through one engine call.
+    void addVertexStep(std::function<void(double*, double*)> apply)
+    {
+        steps.push_back([apply](OGRGeometry* geometry) {
+            VertexVisitor visitor(apply);
+            geometry->accept(&visitor);
+            return OGRERR_NONE;
+        });
+    }
+
+    void addDatumShift(Datum from, Datum to)
+    {
+        if (from == to) return;
+        coordinate::ICoordSysCorrectEngine* gcj = gcj02.get();
+        coordinate::ICoordSysCorrectEngine* bd = bd09.get();
+        if (from == Gcj02Datum && to == Bd09Datum)
+            addVertexStep([bd](double* x, double* y) { bd->GCJ02ToBD09(x, y, 1); });
+        else if (from == Bd09Datum && to == Gcj02Datum)
+            addVertexStep([bd](double* x, double* y) { bd->BD09ToGCJ02(x, y, 1); });
+        else if (from == Wgs84Datum)
+            addVertexStep([engine = to == Gcj02Datum ? gcj : bd](
+                              double* x, double* y) { engine->FromWGS84(x, y, 1); });
+        else
+            addVertexStep([engine = from == Gcj02Datum ? gcj : bd](
+                              double* x, double* y) { engine->ToWGS84(x, y, 1); });
+    }
+};
+
+GeometryReprojector::GeometryReprojector(
+    const VectorCoordParameters& parameters, double falseEasting)
+    : m_steps(new Steps)
+{
+    Steps& s = *m_steps;
+    const ReferencePtr source(createSideReference(parameters, falseEasting, false));
+    const ReferencePtr target(createSideReference(parameters, falseEasting, true));
+    const int from = parameters.sourceCoordSys;
+    const int to = parameters.targetCoordSys;
+    if (!isOffsetSystem(from) && !isOffsetSystem(to)) {
+        s.addOgr(source.get(), target.get());
+        return;
+    }
+    ReferencePtr lngLat(new OGRSpatialReference());
+    ReferencePtr webMercator(new OGRSpatialReference());
+    if (!importEpsg(kWgs84Epsg, *lngLat) || !importEpsg(kWebMercatorEpsg, *webMercator)) {
+        s.status = OGRERR_FAILURE;
+        return;
+    }
+    coordinate::ICoordSysCorrectEngine* bd = s.bd09.get();
+    // Into longitude/latitude of the source's datum.
+    if (from == VECTOR_GCJ02_WEB_MERCATOR)
+        s.addOgr(webMercator.get(), lngLat.get());
+    else if (from == VECTOR_BD09_WEB_MERCATOR)
+        s.addVertexStep([bd](double* x, double* y) { bd->MercatorToLngLat(x, y, 1); });
+    else if (!isOffsetSystem(from))
+        s.addOgr(source.get(), lngLat.get());
+    s.addDatumShift(datumOf(from), datumOf(to));
+    // Out of longitude/latitude of the target's datum.
+    if (to == VECTOR_GCJ02_WEB_MERCATOR)
+        s.addOgr(lngLat.get(), webMercator.get());
+    else if (to == VECTOR_BD09_WEB_MERCATOR)
+        s.addVertexStep([bd](double* x, double* y) { bd->LngLatToMercator(x, y, 1); });
+    else if (!isOffsetSystem(to))
+        s.addOgr(lngLat.get(), target.get());
+}
+
+GeometryReprojector::~GeometryReprojector() = default;
+
+OGRErr GeometryReprojector::status() const
+{
+    return m_steps->status;
+}
+
+OGRErr GeometryReprojector::reproject(OGRGeometry* geometry) const
+{
+    if (m_steps->status != OGRERR_NONE) return m_steps->status;
+    if (!geometry) return OGRERR_FAILURE;
+    for (const Steps::Step& step : m_steps->steps) {
+        const OGRErr error = step(geometry);
+        if (error != OGRERR_NONE) return error;
+    }
+    return OGRERR_NONE;
+}
+
+OGRErr reprojectGeometry(
+    OGRGeometry* geometry, const VectorCoordParameters& parameters, double falseEasting)
+{
+    return GeometryReprojector(parameters, falseEasting).reproject(geometry);
+}
+
+} // namespace vectors

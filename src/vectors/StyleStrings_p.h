@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+struct FeatureStyleData;
+
+namespace vectors {
+
+// The OGR style string of a feature drawn with STYLE: a label for a point with text, a pen for
+// other points and for lines, a pen and a brush for polygons. KIND is the VCT kind of the
+// geometry (multi kinds count as their element), SUFFIX the upper-case suffix of the output
+// ("DXF" takes lineweights and ground units, "KML"/"KMZ" pixels) and TARGETCOORDSYS the
+// VECTOR_COORDSYS written (a geographic target gets label sizes in degrees). Empty for a kind
+// without a style (collections).
+QString ogrStyleString(
+    const FeatureStyleData& style, int kind, const QString& suffix, int targetCoordSys);
+
+// The standard DXF lineweight (millimetres) for a pen width: entry trunc(width * 23) / 10 of the
+// lineweight list, the heaviest one for wider pens.
+double dxfLineweight(double penWidth);
+
+} // namespace vectors
