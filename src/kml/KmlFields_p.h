@@ -46,6 +46,19 @@ inline bool readValue(const SerTinyXml::TiXmlElement* element, std::string& valu
     return CTinyXmlSerializer::readString(element, value);
 }
 
+// Whether VALUE may stand in the serialiser's document (see acceptsText); tells why when not.
+inline bool acceptable(CTinyXmlSerializer* serializer, const char* name, const std::string& value)
+{
+    if (serializer->acceptsText(value)) return true;
+    serializer->setError(std::string("the text of \"") + name + "\" is not valid UTF-8");
+    return false;
+}
+
+template <class T> bool acceptable(CTinyXmlSerializer*, const char*, const T&)
+{
+    return true;
+}
+
 // Writes what differs from the defaults under the object's element.
 class Writer
 {
@@ -59,7 +72,9 @@ public:
 
     void attr(const char* name, std::string& value)
     {
-        if (m_ok && !value.empty()) m_ok = CTinyXmlSerializer::setAttribute(m_element, name, value);
+        if (m_ok && !value.empty())
+            m_ok = acceptable(m_serializer, name, value)
+                && CTinyXmlSerializer::setAttribute(m_element, name, value);
     }
 
     void attr(const char* name, double& value, Same<double> byDefault)
@@ -101,7 +116,7 @@ public:
 private:
     template <class T> void writeText(const char* name, const T& value)
     {
-        if (!m_ok) return;
+        if (!m_ok || !(m_ok = acceptable(m_serializer, name, value))) return;
         SerTinyXml::TiXmlElement* element = m_serializer->createElement(m_element, name);
         m_ok = element != nullptr;
         if (m_ok) element->LinkEndChild(CTinyXmlSerializer::textNode(value));
@@ -128,6 +143,7 @@ public:
     void attr(const char* name, std::string& value)
     {
         if (!CTinyXmlSerializer::getAttribute(m_element, name, value)) value.clear();
+        accept(name, value);
     }
 
     void attr(const char* name, double& value, Same<double> byDefault)
@@ -140,6 +156,7 @@ public:
     template <class T> void text(const char* name, T& value, const Same<T>& byDefault)
     {
         if (!readValue(next(name), value)) value = byDefault;
+        accept(name, value);
     }
 
     template <class T> void child(T& object)
@@ -173,11 +190,18 @@ public:
     {
         items.clear();
         std::string value;
-        for (int i = 0; readValue(m_serializer->findElement(m_element, name, i), value); ++i)
+        for (int i = 0; readValue(m_serializer->findElement(m_element, name, i), value); ++i) {
+            accept(name, value);
             items.push_back(value);
+        }
     }
 
 private:
+    template <class T> void accept(const char* name, const T& value)
+    {
+        m_ok = m_ok && acceptable(m_serializer, name, value);
+    }
+
     SerTinyXml::TiXmlElement* next(const char* name)
     {
         return m_serializer->findElement(m_element, name, m_owner.nextChildIndex(name, true));

@@ -111,6 +111,38 @@ int countElementsBelow(const TiXmlElement* root)
     return count;
 }
 
+// Whether TEXT is well-formed UTF-8: no stray continuation bytes, overlong forms, surrogates or
+// code points above U+10FFFF.
+bool isUtf8(const std::string& text)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        const unsigned char c = *p++;
+        if (c < 0x80) continue;
+        int more;
+        unsigned char low = 0x80, high = 0xBF; // range of the first continuation byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            low = c == 0xE0 ? 0xA0 : 0x80;
+            high = c == 0xED ? 0x9F : 0xBF;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            low = c == 0xF0 ? 0x90 : 0x80;
+            high = c == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (end - p < more || *p < low || *p > high) return false;
+        for (++p, --more; more > 0; --more, ++p) {
+            if (*p < 0x80 || *p > 0xBF) return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 CTinyXmlSerializer::CTinyXmlSerializer(int encoding, CXmlStreamProgressCallback* progress)
@@ -135,6 +167,7 @@ bool CTinyXmlSerializer::begin(CXmlStream* stream, int mode)
     m_mode = mode;
     m_done = 0;
     m_total = 0;
+    m_error.clear();
     if (mode == ModeReading) {
         if (!stream->readDocument(this)) {
             releaseDocument();
@@ -179,6 +212,21 @@ void CTinyXmlSerializer::releaseDocument()
 bool CTinyXmlSerializer::isWriting() const
 {
     return m_mode == ModeWriting;
+}
+
+bool CTinyXmlSerializer::acceptsText(const std::string& text) const
+{
+    return m_encoding != CXmlStream::EncodingUtf8 || isUtf8(text);
+}
+
+const std::string& CTinyXmlSerializer::error() const
+{
+    return m_error;
+}
+
+void CTinyXmlSerializer::setError(const std::string& error)
+{
+    m_error = error;
 }
 
 int CTinyXmlSerializer::mode() const

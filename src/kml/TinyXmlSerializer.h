@@ -39,6 +39,12 @@ public:
     void abandon();
 
     bool isWriting() const;
+    // Whether TEXT may stand in this document: any bytes in the legacy encoding, valid UTF-8 in
+    // a UTF-8 document (anything else would make the written XML malformed).
+    bool acceptsText(const std::string& text) const;
+    // Why the content could not be read or written, for people; empty while all is well.
+    const std::string& error() const;
+    void setError(const std::string& error);
     int mode() const;
     int encoding() const;
     CXmlStream* stream() const;
@@ -111,5 +117,6 @@ private:
     int m_total = 0;
     int m_done = 0;
     int m_encoding = 0;
+    std::string m_error;
     std::vector<Cursor> m_cursors;
 };

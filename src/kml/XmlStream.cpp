@@ -52,7 +52,9 @@ bool CXmlStream::load(CXmlMessageObject* object)
     }
     const std::string rootName = serializer.root()->ValueStr();
     if (!object->serialize(&serializer, nullptr, "")) {
-        m_error = "the document (root element <" + rootName + ">) does not hold the object";
+        m_error = serializer.error().empty()
+            ? "the document (root element <" + rootName + ">) does not hold the object"
+            : serializer.error();
         return false;
     }
     if (m_progress) m_progress->onEnd(this);
@@ -71,7 +73,8 @@ bool CXmlStream::save(CXmlMessageObject* object)
     if (!object->serialize(&serializer, nullptr, "")) {
         // Nothing is written for a tree that could not be written completely.
         serializer.abandon();
-        m_error = "the object could not be written";
+        m_error
+            = serializer.error().empty() ? "the object could not be written" : serializer.error();
         return false;
     }
     if (m_progress) m_progress->onEnd(this);

@@ -119,3 +119,40 @@ TEST(KmlRoundTrip, LegacyEncodingWritesGb18030BytesUnderAGb2312Declaration)
     ASSERT_TRUE(stream.load(&read)) << stream.errorString();
     EXPECT_EQ(read, kml);
 }
+
+TEST(KmlRoundTrip, CharacterReferencesInTextStayLiteral)
+{
+    // Upstream TinyXML prints "&#x41;" in text unescaped, so that it reads back as "A".
+    CICD_PLACEMARK placemark;
+    placemark.name = "&#x41; &#x<b>";
+    placemark.style.id = "&#x3c;";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("refs.kml"));
+    CXmlFileStream stream(local(path));
+    stream.setEncoding(CXmlStream::EncodingUtf8);
+    ASSERT_TRUE(stream.save(&placemark));
+    CICD_PLACEMARK read;
+    ASSERT_TRUE(stream.load(&read)) << stream.errorString();
+    EXPECT_EQ(read, placemark);
+    EXPECT_EQ(xpath(path, QStringLiteral("string(%1)").arg(any("name"))), "&#x41; &#x<b>");
+}
+
+TEST(KmlRoundTrip, Utf8DocumentsHoldOnlyUtf8Text)
+{
+    const QByteArray gb
+        = QTextCodec::codecForName("GB18030")->fromUnicode(QString::fromUtf8("北京"));
+    CICD_PLACEMARK placemark;
+    placemark.name = gb.toStdString();
+    CXmlStringStream utf8;
+    utf8.setEncoding(CXmlStream::EncodingUtf8);
+    EXPECT_FALSE(utf8.save(&placemark));
+    EXPECT_NE(utf8.errorString().find("\"name\" is not valid UTF-8"), std::string::npos);
+
+    const std::string text = "<Placemark><name>" + gb.toStdString() + "</name></Placemark>";
+    CICD_PLACEMARK read;
+    EXPECT_FALSE(loadFromString(text, read, CXmlStream::EncodingUtf8));
+    ASSERT_TRUE(loadFromString(text, read, CXmlStream::EncodingLegacy));
+    EXPECT_EQ(read, placemark);
+    // A reference to a surrogate is no character either.
+    EXPECT_FALSE(loadFromString("<Placemark><name>&#xD800;</name></Placemark>", read));
+}
