@@ -7,6 +7,8 @@
 
 #include <ogr_geometry.h>
 
+#include <vector>
+
 namespace vectors {
 namespace {
 
@@ -31,7 +33,7 @@ public:
         if (point->IsEmpty()) return;
         double x = point->getX();
         double y = point->getY();
-        shift(x, y);
+        shift(&x, &y, 1);
         point->setX(x);
         point->setY(y);
     }
@@ -39,27 +41,38 @@ public:
     void visit(OGRLinearRing* ring) override { correctCurve(ring); }
 
 private:
+    // The engine shifts the whole curve at once, which gives each vertex the result it gets on
+    // its own as long as the engine accepts every vertex. When it refuses one (it then stops
+    // there), the curve is shifted again vertex by vertex from its original coordinates.
     void correctCurve(OGRSimpleCurve* curve)
     {
         const int count = curve->getNumPoints();
+        m_x.resize(count);
+        m_y.resize(count);
         for (int i = 0; i < count; ++i) {
-            double x = curve->getX(i);
-            double y = curve->getY(i);
-            shift(x, y);
-            curve->setPoint(i, x, y); // leaves z and m of the vertex as they are
+            m_x[i] = curve->getX(i);
+            m_y[i] = curve->getY(i);
+        }
+        const bool allShifted = shift(m_x.data(), m_y.data(), count);
+        for (int i = 0; i < count; ++i) {
+            if (!allShifted) {
+                m_x[i] = curve->getX(i);
+                m_y[i] = curve->getY(i);
+                shift(&m_x[i], &m_y[i], 1);
+            }
+            curve->setPoint(i, m_x[i], m_y[i]); // leaves z and m of the vertex as they are
         }
     }
-    // The engine leaves a point it refuses untouched, so its result needs no test here.
-    void shift(double& x, double& y)
+    // False when the engine refused a point; it leaves that point and the later ones untouched.
+    bool shift(double* x, double* y, int count)
     {
-        if (m_forward)
-            m_engine->FromWGS84(&x, &y, 1);
-        else
-            m_engine->ToWGS84(&x, &y, 1);
+        return m_forward ? m_engine->FromWGS84(x, y, count) : m_engine->ToWGS84(x, y, count);
     }
 
     coordinate::ICoordSysCorrectEngine* m_engine;
     bool m_forward;
+    std::vector<double> m_x;
+    std::vector<double> m_y;
 };
 
 } // namespace

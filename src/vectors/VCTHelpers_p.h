@@ -11,11 +11,11 @@ class VCTGeometry;
 class VCTPoint;
 
 // Shifts every vertex of GEOMETRY in place with the correction engine ENGINEKIND (0 GCJ02,
-// 1 BD09): from WGS84 when FORWARD is true, to WGS84 otherwise. Each vertex goes through the
-// engine on its own (count 1), so a vertex the engine refuses keeps its coordinates and the
-// others are still shifted; z and m are kept. Polygons shift every ring, collections every
-// member. One engine serves the whole geometry: an engine per vertex would give the same result
-// at the cost of a heap allocation (and, for BD09, four tables) per vertex.
+// 1 BD09): from WGS84 when FORWARD is true, to WGS84 otherwise. Each vertex ends up as the engine
+// shifts it on its own (count 1), so a vertex the engine refuses keeps its coordinates and does
+// not stop the others; z and m are kept. Polygons shift every ring, collections every member.
+// One engine serves the whole geometry, and a curve goes through it as one array unless the
+// engine refuses one of its vertices: the result of an engine per vertex, at the cost of a few.
 void correctVertices(OGRGeometry& geometry, bool forward, int engineKind);
 
 // A new VCT wrapper of member I of COLLECTION, or null for an index outside the members or a

@@ -325,16 +325,29 @@ TEST(VctCorrection, EveryKindShiftsToTheReferenceAndBackKeepingHeights)
 
 TEST(VctCorrection, EachVertexIsShiftedOnItsOwn)
 {
-    // The middle vertex lies outside China: GCJ02 refuses it, and the vertex after it is still
-    // shifted.
-    const VctPtr line = wrapWkt("LINESTRING (116.397128 39.916527,10 10,121.4737 31.2304)");
-    ASSERT_TRUE(line);
-    line->toOffset(kGcj02Engine);
-    EXPECT_NEAR(line->getX(0), kShifts[0].gcjLng, kShiftToleranceDeg);
-    EXPECT_EQ(line->getX(1), 10.0);
-    EXPECT_EQ(line->getY(1), 10.0);
-    EXPECT_NEAR(line->getX(2), kShifts[1].gcjLng, kShiftToleranceDeg);
-    EXPECT_NEAR(line->getY(2), kShifts[1].gcjLat, kShiftToleranceDeg);
+    // The middle vertex lies outside China. GCJ02 refuses it and leaves it alone; BD09 gives it
+    // only its own offset. Either way the vertex after it gets its full shift, as if the engine
+    // had seen it alone.
+    const std::string wkt = "LINESTRING (116.397128 39.916527,10 10,121.4737 31.2304)";
+    const VctPtr gcj = wrapWkt(wkt);
+    const VctPtr bd = wrapWkt(wkt);
+    ASSERT_TRUE(gcj && bd);
+    gcj->toOffset(kGcj02Engine);
+    bd->toOffset(kBd09Engine);
+    EXPECT_NEAR(gcj->getX(0), kShifts[0].gcjLng, kShiftToleranceDeg);
+    EXPECT_EQ(gcj->getX(1), 10.0);
+    EXPECT_EQ(gcj->getY(1), 10.0);
+    EXPECT_NEAR(gcj->getX(2), kShifts[1].gcjLng, kShiftToleranceDeg);
+    EXPECT_NEAR(gcj->getY(2), kShifts[1].gcjLat, kShiftToleranceDeg);
+    EXPECT_NE(bd->getX(1), 10.0);
+    EXPECT_NEAR(bd->getX(2), kShifts[1].bdLng, kShiftToleranceDeg);
+    EXPECT_NEAR(bd->getY(2), kShifts[1].bdLat, kShiftToleranceDeg);
+
+    // The way back refuses a vertex outside -180..180 and shifts the others.
+    const VctPtr back = wrapWkt("LINESTRING (116.403372494025 39.917930749246,200 10)");
+    back->fromOffset(kGcj02Engine);
+    EXPECT_NEAR(back->getX(0), kShifts[0].lng, kInverseToleranceDeg);
+    EXPECT_EQ(back->getX(1), 200.0);
 }
 
 TEST(VctCorrection, UnknownEnginesAndEmptyGeometriesChangeNothing)
