@@ -1,0 +1,177 @@
+#include "vectors/ClipWriter_p.h"
+
+#include "vectors/FeatureGeometry.h"
+#include "vectors/I_WriteVector.h"
+#include "vectors/LayerPaths_p.h"
+#include "vectors/RecordGeometry_p.h"
+#include "vectors/VCTGeometry.h"
+#include "vectors/VCTGeometryFactory.h"
+#include "vectors/WriterState_p.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cpl_error.h>
+#include <ogr_geometry.h>
+
+#include <cmath>
+#include <memory>
+
+namespace vectors {
+
+namespace {
+
+using GeometryPtr = std::unique_ptr<OGRGeometry>;
+
+const QString kStagedBase = QStringLiteral("tmp_clip");
+
+// The union of the clip polygons with at least three finite vertices (each repaired when it
+// crosses itself); null when there is none. Clip polygons are few, so they are merged one by one.
+GeometryPtr clipArea(const QVector<VectorPointList>& clipPolygons)
+{
+    CPLErrorHandlerPusher quiet(CPLQuietErrorHandler);
+    GeometryPtr area;
+    for (const VectorPointList& points : clipPolygons) {
+        if (points.size() < 3) continue;
+        auto ring = std::make_unique<OGRLinearRing>();
+        bool finite = true;
+        for (const CVector3D& p : points) {
+            finite = finite && std::isfinite(p.x) && std::isfinite(p.y);
+            ring->addPoint(p.x, p.y);
+        }
+        if (!finite) continue;
+        ring->closeRings();
+        OGRPolygon polygon;
+        polygon.addRingDirectly(ring.release());
+        GeometryPtr valid(polygon.IsValid() ? polygon.clone() : polygon.MakeValid());
+        if (!valid) continue;
+        area = area ? GeometryPtr(area->Union(valid.get())) : std::move(valid);
+    }
+    return area && !area->IsEmpty() ? std::move(area) : nullptr;
+}
+
+// GEOMETRY's intersection with AREA, retried on a repaired copy when GEOS refuses the original.
+GeometryPtr intersect(const OGRGeometry& geometry, const OGRGeometry& area)
+{
+    CPLErrorHandlerPusher quiet(CPLQuietErrorHandler);
+    GeometryPtr cut(geometry.Intersection(&area));
+    if (cut) return cut;
+    GeometryPtr repaired(geometry.MakeValid());
+    return GeometryPtr(repaired ? repaired->Intersection(&area) : nullptr);
+}
+
+// The members of CUT of FAMILY (wkbPoint, wkbLineString, wkbPolygon); a cut often adds lower
+// dimensions where a feature touches the area's edge.
+GeometryPtr keepFamily(GeometryPtr cut, OGRwkbGeometryType family)
+{
+    const OGRwkbGeometryType type = wkbFlatten(cut->getGeometryType());
+    if (type == family) return cut;
+    if (!OGR_GT_IsSubClassOf(type, wkbGeometryCollection)) return nullptr;
+    auto kept = std::make_unique<OGRGeometryCollection>();
+    for (const OGRGeometry* member : *cut->toGeometryCollection()) {
+        if (wkbFlatten(member->getGeometryType()) == family) kept->addGeometry(member);
+    }
+    return kept->IsEmpty() ? nullptr : std::move(kept);
+}
+
+// The OGR geometry family of a record type that is written.
+OGRwkbGeometryType familyOf(int geometryType)
+{
+    static const OGRwkbGeometryType kFamilies[3] = { wkbPoint, wkbLineString, wkbPolygon };
+    return kFamilies[geometryFamily(geometryType)];
+}
+
+// Gives the file set STAGEDBASE.* in FOLDER the base name FINALBASE, replacing files of that
+// name; false when the main file STAGEDBASE.SUFFIX is missing.
+bool moveFileSet(const QString& folder, const QString& stagedBase, const QString& finalBase,
+    const QString& suffix)
+{
+    QDir dir(folder);
+    if (stagedBase == finalBase) return dir.exists(stagedBase + QLatin1Char('.') + suffix);
+    if (!dir.exists(stagedBase + QLatin1Char('.') + suffix)) {
+        qDebug().noquote() << QStringLiteral("VuzUdur:can't found file.")
+                           << dir.filePath(stagedBase + QLatin1Char('.') + suffix);
+        return false;
+    }
+    const QStringList staged = dir.entryList({ stagedBase + QStringLiteral(".*") }, QDir::Files);
+    for (const QString& name : staged) {
+        const QString target = finalBase + name.mid(stagedBase.size());
+        dir.remove(target);
+        dir.rename(name, target);
+    }
+    return true;
+}
+
+} // namespace
+
+VectorLayerData clipLayer(
+    const VectorLayerData& layer, const QVector<VectorPointList>& clipPolygons)
+{
+    VectorLayerData clipped = layer;
+    clipped.features.clear();
+    const GeometryPtr area = clipArea(clipPolygons);
+    if (!area) return clipped;
+    for (const VectorFeatureData& feature : layer.features) {
+        VCTGeometry* geometry = recordGeometry(feature, true);
+        if (!geometry) continue;
+        GeometryPtr cut = intersect(*geometry->getOgrGeometry(), *area);
+        releaseVctGeometry(geometry);
+        if (!cut || cut->IsEmpty()) continue;
+        cut = keepFamily(std::move(cut), familyOf(feature.geometryType));
+        VectorFeatureData inside = feature;
+        if (cut && setFeatureGeometry(inside, cut.get())) clipped.features.append(inside);
+    }
+    return clipped;
+}
+
+void writeClippedLayer(
+    I_WriteVector& writer, const VectorLayerData& layer, const VectorWriteOptions& options)
+{
+    const VectorLayerData clipped = clipLayer(layer, options.clipPolygons);
+    if (clipped.features.isEmpty()) {
+        qDebug().noquote() << QStringLiteral("VuzUdur:nothing inside the clip area for ")
+                + options.path;
+        return;
+    }
+    const QFileInfo info(options.path);
+    const QString folder = info.absolutePath();
+    VectorWriteOptions staged = options;
+    staged.path = folder + QLatin1Char('/') + kStagedBase + QLatin1Char('.') + info.suffix();
+
+    // The staged file must not become the path the caller is shown.
+    WriterState& state = writerState();
+    const QString lastWritten = state.lastWrittenPath;
+    writer.writeLayer(clipped, staged);
+    state.lastWrittenPath = lastWritten;
+
+    // Each staged main file with its final base name and the suffix writeLayer gave it.
+    struct Move
+    {
+        QString stagedBase, finalBase, suffix;
+    };
+    QVector<Move> moves;
+    if (upperSuffix(options.path) == QLatin1String("SHP")) {
+        static const char* const kKindWords[3] = { "point", "polyline", "polygon" };
+        bool present[3] = { false, false, false };
+        for (const VectorFeatureData& feature : clipped.features)
+            present[geometryFamily(feature.geometryType)] = true;
+        for (int kind = 0; kind < 3; ++kind) {
+            if (!present[kind]) continue;
+            const QString word = QLatin1Char('_') + QLatin1String(kKindWords[kind]);
+            moves.append(
+                { kStagedBase + word, info.completeBaseName() + word, info.suffix().toLower() });
+        }
+    } else {
+        moves.append({ kStagedBase, info.completeBaseName(), info.suffix() });
+    }
+    for (const Move& move : moves) {
+        if (!moveFileSet(folder, move.stagedBase, move.finalBase, move.suffix)) continue;
+        if (state.lastWrittenPath.isEmpty())
+            state.lastWrittenPath
+                = folder + QLatin1Char('/') + move.finalBase + QLatin1Char('.') + move.suffix;
+    }
+}
+
+} // namespace vectors

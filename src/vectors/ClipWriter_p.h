@@ -1,0 +1,28 @@
+#pragma once
+
+#include "vectors/VectorLayerData.h"
+#include "vectors/VectorWriteOptions.h"
+
+class I_WriteVector;
+
+namespace vectors {
+
+// LAYER with every feature cut to the area of CLIPPOLYGONS (OGR intersection, in the coordinates
+// of the records): a feature keeps its attributes and style and takes the part of its geometry
+// inside the area, of its own family (points stay points, lines lines, polygons polygons; a
+// feature cut in pieces becomes the multi type). Features wholly outside, and all features when
+// no clip polygon has three finite vertices, are left out. Polygon holes made by the cut are not
+// kept: the records draw each polygon by its outer ring.
+VectorLayerData clipLayer(
+    const VectorLayerData& layer, const QVector<VectorPointList>& clipPolygons);
+
+// Writes LAYER cut by OPTIONS.clipPolygons through WRITER.writeLayer. The cut layer is first
+// written under the temporary name "tmp_clip" in the output folder (for a Shapefile
+// "tmp_clip_point", "tmp_clip_polyline" and "tmp_clip_polygon"), and each finished file, with
+// the files that belong to it, then takes its final name; so an unfinished clipped write never
+// stands under the user's name. A temporary file that did not appear is reported as
+// "can't found file.".
+void writeClippedLayer(
+    I_WriteVector& writer, const VectorLayerData& layer, const VectorWriteOptions& options);
+
+} // namespace vectors

@@ -1,0 +1,37 @@
+#include "vectors/I_GPXWriter_p.h"
+
+#include "vectors/LayerPaths_p.h"
+#include "vectors/RecordGeometry_p.h"
+
+#include <QDebug>
+
+#include <algorithm>
+
+namespace {
+
+// Waypoints, then routes, then what GPX cannot hold.
+int gpxRank(const VectorFeatureData& feature)
+{
+    const int family = vectors::geometryFamily(feature.geometryType);
+    return family == VectorLayerData::Points ? 0 : family == VectorLayerData::Lines ? 1 : 2;
+}
+
+} // namespace
+
+void I_GPXWriter::writeLayers(
+    const QVector<VectorLayerData>& layers, const VectorWriteOptions& options)
+{
+    for (int i = 0; i < layers.size(); ++i) {
+        VectorWriteOptions layerOptions = options;
+        if (layers.size() > 1)
+            layerOptions.path = vectors::perLayerPath(options.path, layers[i].name, i + 1);
+        VectorLayerData layer = layers[i];
+        qDebug("OvInterface:sort GPX data.");
+        std::stable_sort(layer.features.begin(), layer.features.end(),
+            [](const VectorFeatureData& a, const VectorFeatureData& b) {
+                return gpxRank(a) < gpxRank(b);
+            });
+        vectors::renameField(layer, QStringLiteral("REMARK"), QStringLiteral("desc"));
+        writeLayerMaybeClipped(layer, layerOptions);
+    }
+}

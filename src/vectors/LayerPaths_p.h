@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+struct VectorLayerData;
+
+namespace vectors {
+
+// The upper-case suffix of PATH ("SHP", "GEOJSON", ...); empty without one.
+QString upperSuffix(const QString& path);
+
+// NAME made safe as a single folder name below the output folder: path separators, ".." and the
+// characters Windows refuses in file names become "_", so a layer name never reaches outside.
+QString safeFolderName(const QString& name);
+
+// The name of a layer without one: "未命名图层".
+QString unnamedLayerName();
+
+// The file of layer NUMBER (from 1) named LAYERNAME when several layers go to PATH:
+// dir/base/name/base.suffix with the suffix in lower case, an unnamed layer's folder being
+// "未命名图层" plus the number. The two folders are created when missing.
+QString perLayerPath(const QString& path, const QString& layerName, int number);
+
+// Creates and returns the first free folder among PARENT/NAME, PARENT/NAME(1), PARENT/NAME(2),
+// ...; empty when none can be created.
+QString createFreeFolder(const QString& parent, const QString& name);
+
+// Gives the attribute field FROM the name TO in LAYER: its type, width and every feature's value.
+// Nothing happens when the layer has no field FROM.
+void renameField(VectorLayerData& layer, const QString& from, const QString& to);
+
+} // namespace vectors

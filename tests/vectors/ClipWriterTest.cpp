@@ -1,0 +1,131 @@
+#include "WriterTestSupport.h"
+
+#include "vectors/ClipWriter_p.h"
+#include "vectors/I_VectorTools.h"
+#include "vectors/VectorToolFactory.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace writertest;
+using vectors::clipLayer;
+
+namespace {
+
+// The clip area of these tests: the square (0,0)-(10,10).
+const QVector<VectorPointList> kClipSquare
+    = { { CVector3D(0, 0), CVector3D(10, 0), CVector3D(10, 10), CVector3D(0, 10) } };
+
+TEST(ClipLayer, KeepsWhatIsInsideInTheFeaturesOwnFamily)
+{
+    VectorFeatureData half = squareFeature(5, 2, 10); // half of it inside
+    half.attributes.insert(QStringLiteral("NAME"), QStringLiteral("半"));
+    half.style.penWidth = 3.0f;
+    const VectorLayerData clipped
+        = clipLayer(layerOf(QStringLiteral("c"),
+                        { half, pointFeature(20, 20), pointFeature(3, 3),
+                            // Enters, leaves and enters again.
+                            lineFeature({ CVector3D(-5, 2), CVector3D(5, 2), CVector3D(5, 12),
+                                CVector3D(8, 12), CVector3D(8, 5) }),
+                            // Touches the area's corner only.
+                            squareFeature(10, 10, 1) }),
+            kClipSquare);
+    ASSERT_EQ(clipped.features.size(), 3);
+
+    const VectorFeatureData& polygon = clipped.features[0];
+    EXPECT_EQ(polygon.geometryType, VectorFeatureData::Polygon);
+    EXPECT_EQ(polygon.attributes.value(QStringLiteral("NAME")).toString(), QStringLiteral("半"));
+    EXPECT_EQ(polygon.style.penWidth, 3.0f);
+    double minX = 1e9, maxX = -1e9;
+    for (const CVector3D& p : polygon.parts.first()) {
+        minX = qMin(minX, p.x);
+        maxX = qMax(maxX, p.x);
+    }
+    EXPECT_DOUBLE_EQ(minX, 5.0);
+    EXPECT_DOUBLE_EQ(maxX, 10.0);
+
+    EXPECT_EQ(clipped.features[1].geometryType, VectorFeatureData::Point);
+    // The line is cut in two pieces.
+    EXPECT_EQ(clipped.features[2].geometryType, VectorFeatureData::MultiLine);
+    EXPECT_EQ(clipped.features[2].parts.size(), 2);
+}
+
+TEST(ClipLayer, DegenerateClipPolygonsLeaveNothing)
+{
+    const QVector<VectorPointList> degenerate = { { CVector3D(0, 0), CVector3D(1, 1) },
+        { CVector3D(0, 0), CVector3D(qQNaN(), 1), CVector3D(1, 0) } };
+    EXPECT_TRUE(clipLayer(layerOf(QStringLiteral("c"), { pointFeature(0.5, 0.2) }), degenerate)
+                    .features.isEmpty());
+}
+
+TEST(ClipLayer, SelfCrossingClipPolygonIsRepaired)
+{
+    // A bow tie: two triangles meeting at (5,5).
+    const QVector<VectorPointList> bowTie
+        = { { CVector3D(0, 0), CVector3D(10, 10), CVector3D(10, 0), CVector3D(0, 10) } };
+    const VectorLayerData clipped
+        = clipLayer(layerOf(QStringLiteral("c"),
+                        { pointFeature(1, 5), pointFeature(9, 5), pointFeature(5, 1) }),
+            bowTie);
+    // (1,5) and (9,5) lie in the two triangles, (5,1) between them.
+    EXPECT_EQ(clipped.features.size(), 2);
+}
+
+class ClipWriting : public ::testing::Test
+{
+protected:
+    void write(const QString& file)
+    {
+        VectorWriteOptions options;
+        options.path = m_dir.path() + QLatin1Char('/') + file;
+        options.openFolderAfterWrite = false;
+        options.clip = true;
+        options.clipPolygons = kClipSquare;
+        I_VectorTools* tool = createVectorTool(VectorToolWriteVector);
+        tool->writeLayers({ layerOf(QStringLiteral("c"),
+                              { squareFeature(5, 5, 10), pointFeature(20, 20), pointFeature(1, 1),
+                                  lineFeature({ CVector3D(50, 50), CVector3D(60, 60) }) }) },
+            options);
+        releaseVectorTool(tool);
+    }
+    QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
+    QStringList files() const { return filesBelow(m_dir.path()); }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ClipWriting, GeoJsonHoldsOnlyWhatIsInsideAndNoTemporaryFile)
+{
+    write(QStringLiteral("clip.geojson"));
+    EXPECT_EQ(files(), QStringList { QStringLiteral("clip.geojson") });
+    DatasetPtr json = openVector(path(QStringLiteral("clip.geojson")));
+    ASSERT_TRUE(json);
+    OGRLayer* layer = json->GetLayer(0);
+    ASSERT_EQ(layer->GetFeatureCount(), 2);
+    OGREnvelope extent;
+    ASSERT_EQ(layer->GetExtent(&extent), OGRERR_NONE);
+    EXPECT_DOUBLE_EQ(extent.MinX, 1.0);
+    EXPECT_DOUBLE_EQ(extent.MaxX, 10.0);
+    EXPECT_DOUBLE_EQ(extent.MaxY, 10.0);
+}
+
+TEST_F(ClipWriting, ShapefileSplitFilesTakeTheirFinalNames)
+{
+    write(QStringLiteral("clip.shp"));
+    QStringList shapes = files().filter(QStringLiteral(".shp"));
+    EXPECT_EQ(shapes,
+        (QStringList { QStringLiteral("clip_point.shp"), QStringLiteral("clip_polygon.shp") }));
+    EXPECT_TRUE(files().filter(QStringLiteral("tmp_clip")).isEmpty());
+    EXPECT_EQ(featureCount(path(QStringLiteral("clip_point.shp"))), 1);
+    EXPECT_EQ(featureCount(path(QStringLiteral("clip_polygon.shp"))), 1);
+}
+
+TEST_F(ClipWriting, DxfIsClippedToo)
+{
+    write(QStringLiteral("clip.dxf"));
+    EXPECT_EQ(files(), QStringList { QStringLiteral("clip.dxf") });
+    EXPECT_EQ(featureCount(path(QStringLiteral("clip.dxf"))), 2);
+}
+
+} // namespace

@@ -1,0 +1,286 @@
+#include "WriterTestSupport.h"
+
+#include "vectors/I_VectorTools.h"
+#include "vectors/VectorToolFactory.h"
+
+#include "host/RevealInFileBrowser.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace writertest;
+
+namespace {
+
+// Writes through the public road: a writer tool from the factory, with an observer, while the
+// system file browser is replaced by a recorder.
+class WriteLayers : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previous = SetRevealHandler([this](const QString& path) {
+            revealed << path;
+            return true;
+        });
+    }
+    void TearDown() override { SetRevealHandler(m_previous); }
+
+    QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
+    QStringList files() const { return filesBelow(m_dir.path()); }
+
+    void write(const QVector<VectorLayerData>& layers, const QString& file,
+        VectorWriteOptions options = VectorWriteOptions())
+    {
+        options.path = path(file);
+        I_VectorTools* tool = createVectorTool(VectorToolWriteVector);
+        tool->setObserver(&observer);
+        tool->writeLayers(layers, options);
+        releaseVectorTool(tool);
+    }
+
+    RecordingObserver observer;
+    QStringList revealed;
+
+private:
+    QTemporaryDir m_dir;
+    RevealHandler m_previous;
+};
+
+TEST_F(WriteLayers, ShapefileSplitsPointsLinesAndPolygonsBesideTheGivenName)
+{
+    write({ layerOf(QStringLiteral("mixed"),
+              { pointFeature(116.1, 39.9, QStringLiteral("a")), squareFeature(116, 39, 0.5),
+                  pointFeature(116.2, 39.8, QStringLiteral("b")) }) },
+        QStringLiteral("out.shp"));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("out.shp"))));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("out_polyline.shp"))));
+    EXPECT_EQ(featureCount(path(QStringLiteral("out_point.shp"))), 2);
+    EXPECT_EQ(featureCount(path(QStringLiteral("out_polygon.shp"))), 1);
+    // The first file written is the one shown.
+    EXPECT_EQ(revealed, QStringList { path(QStringLiteral("out_point.shp")) });
+    EXPECT_EQ(observer.reports, (std::vector<int> { 33, 66, 100 }));
+}
+
+TEST_F(WriteLayers, GpxLeavesPolygonsOutAndReportsNoProgressForThem)
+{
+    write({ layerOf(QStringLiteral("gpx"),
+              { squareFeature(116, 39, 0.5), pointFeature(116.1, 39.9, QStringLiteral("p")),
+                  lineFeature({ CVector3D(116, 39), CVector3D(116.5, 39.5) }) }) },
+        QStringLiteral("track.gpx"));
+    DatasetPtr gpx = openVector(path(QStringLiteral("track.gpx")));
+    ASSERT_TRUE(gpx);
+    EXPECT_EQ(gpx->GetLayerByName("waypoints")->GetFeatureCount(), 1);
+    EXPECT_EQ(gpx->GetLayerByName("routes")->GetFeatureCount(), 1);
+    // Three features, two written: a third of the way per feature, nothing for the polygon.
+    EXPECT_EQ(observer.reports, (std::vector<int> { 33, 66 }));
+}
+
+TEST_F(WriteLayers, SeveralLayersGetAFolderEachNamedAfterTheLayerOrItsNumber)
+{
+    write({ layerOf(QStringLiteral("道路"), { pointFeature(116, 39) }),
+              layerOf(QString(), { pointFeature(117, 40) }) },
+        QStringLiteral("range.geojson"));
+    EXPECT_EQ(files(),
+        (QStringList { QStringLiteral("range/未命名图层2/range.geojson"),
+            QStringLiteral("range/道路/range.geojson") }));
+    EXPECT_EQ(featureCount(path(QStringLiteral("range/道路/range.geojson"))), 1);
+}
+
+TEST_F(WriteLayers, LayersOfOneNameAreMadeDistinct)
+{
+    const VectorLayerData a = layerOf(QStringLiteral("A"), { pointFeature(116, 39) });
+    write({ a, a, a }, QStringLiteral("same.geojson"));
+    EXPECT_EQ(files(),
+        (QStringList { QStringLiteral("same/A(1)(1)/same.geojson"),
+            QStringLiteral("same/A(1)/same.geojson"), QStringLiteral("same/A/same.geojson") }));
+}
+
+TEST_F(WriteLayers, LayerNamesNeverLeaveTheOutputFolder)
+{
+    write({ layerOf(QStringLiteral("../../escape"), { pointFeature(116, 39) }),
+              layerOf(QStringLiteral("a/b\\c"), { pointFeature(117, 40) }),
+              layerOf(QStringLiteral(".."), { pointFeature(118, 41) }) },
+        QStringLiteral("safe.geojson"));
+    const QStringList written = files();
+    ASSERT_EQ(written.size(), 3);
+    for (const QString& file : written) {
+        EXPECT_TRUE(file.startsWith(QLatin1String("safe/"))) << file.toStdString();
+        EXPECT_EQ(file.count(QLatin1Char('/')), 2) << file.toStdString();
+        EXPECT_FALSE(file.contains(QLatin1String(".."))) << file.toStdString();
+    }
+}
+
+TEST_F(WriteLayers, TextFilesAreWrittenInAFolderPerLayerAndNeverOverAnother)
+{
+    write({ layerOf(QStringLiteral("../pts"), { pointFeature(116, 39) }, VectorLayerData::Points) },
+        QStringLiteral("pts.csv"));
+    write({ layerOf(QStringLiteral("../pts"), { pointFeature(116, 39) }, VectorLayerData::Points) },
+        QStringLiteral("pts.csv"));
+    EXPECT_EQ(files(),
+        (QStringList { QStringLiteral("___pts(1)/pts.csv"), QStringLiteral("___pts/pts.csv") }));
+}
+
+TEST_F(WriteLayers, MixedTextLayerIsSplitIntoItsGeometryFamilies)
+{
+    VectorLayerData mixed = layerOf(QStringLiteral("m"),
+        { pointFeature(116, 39), lineFeature({ CVector3D(116, 39), CVector3D(117, 40) }),
+            pointFeature(117, 39) });
+    mixed.fieldTypes.insert(QStringLiteral("REMARK"), VectorLayerData::StringField);
+    write({ mixed }, QStringLiteral("mix.txt"));
+    // No polygons: no polygon folder, no "_面" file.
+    EXPECT_EQ(files(),
+        (QStringList {
+            QStringLiteral("mix/点数据/mix_点.txt"), QStringLiteral("mix/线数据/mix_线.txt") }));
+    QFile points(path(QStringLiteral("mix/点数据/mix_点.txt")));
+    ASSERT_TRUE(points.open(QIODevice::ReadOnly));
+    const QString header = QString::fromLocal8Bit(points.readLine());
+    EXPECT_TRUE(header.contains(QLatin1String("remarks"))) << header.toStdString();
+    EXPECT_FALSE(header.contains(QLatin1String("REMARK"))) << header.toStdString();
+}
+
+TEST_F(WriteLayers, LayersWithoutFeaturesWriteNothingButTheirChildrenAreWritten)
+{
+    VectorLayerData child = layerOf(QStringLiteral("child"), { pointFeature(116, 39) });
+    VectorLayerData empty = layerOf(QStringLiteral("empty"), {});
+    VectorLayerData parent = layerOf(QStringLiteral("parent"), {});
+    parent.children = { &child, &empty, &child };
+    write({ empty }, QStringLiteral("none.geojson"));
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(revealed.isEmpty());
+
+    write({ parent }, QStringLiteral("tree.geojson"));
+    // One layer left after the tree is flattened (the repeated child counts once): no folders.
+    EXPECT_EQ(files(), QStringList { QStringLiteral("tree.geojson") });
+}
+
+TEST_F(WriteLayers, FieldMissingFromTheWidthsIsFiftyWide)
+{
+    VectorLayerData layer
+        = layerOf(QStringLiteral("w"), { pointFeature(116, 39, QStringLiteral("x")) });
+    layer.fieldTypes.insert(QStringLiteral("CODE"), VectorLayerData::StringField);
+    layer.fieldWidths.insert(QStringLiteral("CODE"), 8);
+    write({ layer }, QStringLiteral("w.shp"));
+    DatasetPtr shp = openVector(path(QStringLiteral("w_point.shp")));
+    ASSERT_TRUE(shp);
+    OGRFeatureDefn* definition = shp->GetLayer(0)->GetLayerDefn();
+    ASSERT_GE(definition->GetFieldIndex("NAME"), 0);
+    EXPECT_EQ(definition->GetFieldDefn(definition->GetFieldIndex("NAME"))->GetWidth(), 50);
+    EXPECT_EQ(definition->GetFieldDefn(definition->GetFieldIndex("CODE"))->GetWidth(), 8);
+}
+
+TEST_F(WriteLayers, UnknownSuffixWritesAndReportsNothing)
+{
+    write({ layerOf(QStringLiteral("x"), { pointFeature(116, 39) }) }, QStringLiteral("out.abc"));
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(observer.reports.empty());
+    EXPECT_TRUE(revealed.isEmpty());
+}
+
+TEST_F(WriteLayers, UnusableFeaturesAreSkippedAndTheRestWritten)
+{
+    VectorFeatureData nan = pointFeature(std::nan(""), 39);
+    VectorFeatureData noParts;
+    noParts.geometryType = VectorFeatureData::Line;
+    VectorFeatureData emptyParts = lineFeature({});
+    emptyParts.geometryType = VectorFeatureData::MultiLine;
+    emptyParts.parts.append(VectorPointList());
+    VectorFeatureData collection = pointFeature(116, 39);
+    collection.geometryType = 4;
+    VectorFeatureData shortRing = squareFeature(116, 39, 1);
+    shortRing.parts.first().resize(2);
+    write({ layerOf(QStringLiteral("bad"),
+              { nan, noParts, emptyParts, collection, shortRing, pointFeature(116.5, 39.5) }) },
+        QStringLiteral("bad.geojson"));
+    EXPECT_EQ(featureCount(path(QStringLiteral("bad.geojson"))), 1);
+    EXPECT_EQ(observer.reports.size(), 1u);
+}
+
+TEST_F(WriteLayers, AnExistingFileIsReplaced)
+{
+    QFile stale(path(QStringLiteral("old.geojson")));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("not json at all");
+    stale.close();
+    write({ layerOf(QStringLiteral("x"), { pointFeature(116, 39), pointFeature(117, 40) }) },
+        QStringLiteral("old.geojson"));
+    EXPECT_EQ(featureCount(path(QStringLiteral("old.geojson"))), 2);
+}
+
+TEST_F(WriteLayers, AnUnwritableLayerDoesNotStopTheOthers)
+{
+    // A plain file where the first layer's folder would be.
+    QDir().mkpath(path(QStringLiteral("two")));
+    QFile blocker(path(QStringLiteral("two/first")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    write({ layerOf(QStringLiteral("first"), { pointFeature(116, 39) }),
+              layerOf(QStringLiteral("second"), { pointFeature(117, 40) }) },
+        QStringLiteral("two.geojson"));
+    EXPECT_EQ(files(),
+        (QStringList { QStringLiteral("two/first"), QStringLiteral("two/second/two.geojson") }));
+    EXPECT_EQ(revealed, QStringList { path(QStringLiteral("two/second/two.geojson")) });
+}
+
+TEST_F(WriteLayers, FileBrowserOnlyWhenAsked)
+{
+    VectorWriteOptions quiet;
+    quiet.openFolderAfterWrite = false;
+    write({ layerOf(QStringLiteral("x"), { pointFeature(116, 39) }) }, QStringLiteral("q.gmt"),
+        quiet);
+    EXPECT_EQ(featureCount(path(QStringLiteral("q.gmt"))), 1);
+    EXPECT_TRUE(revealed.isEmpty());
+}
+
+TEST_F(WriteLayers, DxfPutsEveryLayerInOneFileOnItsOwnDxfLayer)
+{
+    VectorFeatureData labelled = pointFeature(116.3, 39.3, QStringLiteral("twice"));
+    labelled.labelMode = 2;
+    labelled.style.text = QStringLiteral("twice");
+    write({ layerOf(QStringLiteral("roads"),
+                { lineFeature({ CVector3D(116, 39), CVector3D(117, 40) }) }),
+              layerOf(QStringLiteral("houses/blocks"), { squareFeature(116, 39, 0.1), labelled }) },
+        QStringLiteral("plan.dxf"));
+    EXPECT_EQ(files(), QStringList { QStringLiteral("plan.dxf") });
+    DatasetPtr dxf = openVector(path(QStringLiteral("plan.dxf")));
+    ASSERT_TRUE(dxf);
+    OGRLayer* entities = dxf->GetLayer(0);
+    QMap<QString, int> perLayer;
+    entities->ResetReading();
+    while (OGRFeature* feature = entities->GetNextFeature()) {
+        ++perLayer[QString::fromUtf8(feature->GetFieldAsString("Layer"))];
+        OGRFeature::DestroyFeature(feature);
+    }
+    // The labelled point is written twice; "/" is not allowed in a DXF layer name.
+    EXPECT_EQ(perLayer.value(QStringLiteral("roads")), 1);
+    EXPECT_EQ(perLayer.value(QStringLiteral("houses_blocks")), 3);
+}
+
+TEST_F(WriteLayers, DeclaresTheTargetSystemAndReprojectsWhenAsked)
+{
+    VectorWriteOptions options;
+    options.coordParameters.sourceCoordSys = VECTOR_WGS84_LNGLAT;
+    options.coordParameters.targetCoordSys = VECTOR_WGS84_WEB_MERCATOR;
+    options.coordParameters.reproject = true;
+    write({ layerOf(QStringLiteral("m"), { pointFeature(116.39, 39.91) }) },
+        QStringLiteral("merc.geojson"), options);
+    DatasetPtr json = openVector(path(QStringLiteral("merc.geojson")));
+    ASSERT_TRUE(json);
+    OGRLayer* layer = json->GetLayer(0);
+    ASSERT_NE(layer->GetSpatialRef(), nullptr);
+    EXPECT_TRUE(layer->GetSpatialRef()->IsProjected());
+    std::unique_ptr<OGRFeature> feature(layer->GetNextFeature());
+    ASSERT_TRUE(feature);
+    const OGRPoint* point = feature->GetGeometryRef()->toPoint();
+    // Web Mercator (EPSG 3857): x = a * lon, y = a * ln(tan(pi/4 + lat/2)), a = 6378137 m.
+    constexpr double kA_m = 6378137.0, kDegree = M_PI / 180.0, kTolerance_m = 0.01;
+    EXPECT_NEAR(point->getX(), kA_m * 116.39 * kDegree, kTolerance_m);
+    EXPECT_NEAR(
+        point->getY(), kA_m * std::log(std::tan(M_PI / 4 + 39.91 * kDegree / 2)), kTolerance_m);
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+#include "WriterTestSupport.h"
+
+#include "vectors/FeatureGeometry.h"
+#include "vectors/I_DXFWriter_p.h"
+#include "vectors/I_WriterVectorAdapter_p.h"
+
+#include <gtest/gtest.h>
+#include <ogr_geometry.h>
+
+#include <memory>
+#include <string>
+
+using namespace writertest;
+
+namespace {
+
+QStringList namesOf(const QVector<VectorLayerData>& layers)
+{
+    QStringList names;
+    for (const VectorLayerData& layer : layers)
+        names << layer.name;
+    return names;
+}
+
+TEST(LayerNames, LaterLayersOfOneNameGetTheSuffix)
+{
+    const struct
+    {
+        QStringList in, out;
+    } cases[] = {
+        { { "A", "A", "A" }, { "A", "A(1)", "A(1)(1)" } },
+        { { "A", "B", "A", "B" }, { "A", "B", "A(1)", "B(1)" } },
+        { { "A(1)", "A", "A" }, { "A(1)", "A", "A(1)(1)" } },
+        { { "", "" }, { "", "(1)" } },
+    };
+    for (const auto& c : cases) {
+        QVector<VectorLayerData> layers;
+        for (const QString& name : c.in)
+            layers.append(layerOf(name, {}));
+        makeLayerNamesDistinct(layers);
+        EXPECT_EQ(namesOf(layers), c.out) << c.in.join(QLatin1Char(',')).toStdString();
+    }
+}
+
+TEST(DxfWriter, NoLayersSetsTheErrorTextAndWritesNothing)
+{
+    I_DXFWriter writer;
+    writer.writeLayers({}, VectorWriteOptions());
+    EXPECT_EQ(writer.errorText(), QStringLiteral("写DXF数据为空。"));
+}
+
+TEST(DxfWriter, MergedLayerCarriesTheLayerNamesAndLabelModes)
+{
+    VectorFeatureData plain = pointFeature(1, 1, QStringLiteral("plain"));
+    plain.labelMode = 1;
+    plain.style.text = QStringLiteral("label");
+    VectorFeatureData twice = plain;
+    twice.labelMode = 2;
+    VectorLayerData second = layerOf(QStringLiteral("第二"), { twice });
+    second.fieldTypes.insert(QStringLiteral("CODE"), VectorLayerData::IntegerField);
+    const VectorLayerData merged
+        = mergeDxfLayers({ layerOf(QStringLiteral("a:b"), { plain }), second });
+    EXPECT_EQ(merged.kind, VectorLayerData::Mixed);
+    EXPECT_EQ(merged.fieldTypes.keys(),
+        (QStringList { QStringLiteral("CODE"), QStringLiteral("Layer"), QStringLiteral("NAME") }));
+    ASSERT_EQ(merged.features.size(), 3);
+    EXPECT_EQ(merged.features[0].attributes.value(QStringLiteral("Layer")), QStringLiteral("a_b"));
+    EXPECT_TRUE(merged.features[0].style.text.isEmpty());
+    EXPECT_EQ(merged.features[1].attributes.value(QStringLiteral("Layer")), QStringLiteral("第二"));
+    EXPECT_EQ(merged.features[1].style.text, QStringLiteral("label"));
+    EXPECT_TRUE(merged.features[2].style.text.isEmpty());
+}
+
+std::unique_ptr<OGRGeometry> fromWkt(const char* wkt)
+{
+    OGRGeometry* geometry = nullptr;
+    OGRGeometryFactory::createFromWkt(wkt, nullptr, &geometry);
+    return std::unique_ptr<OGRGeometry>(geometry);
+}
+
+TEST(FeatureGeometry, RecordsOfOgrGeometries)
+{
+    const struct
+    {
+        const char* wkt;
+        int type; // -1: not taken
+        int parts;
+        int firstPartVertices;
+    } cases[] = {
+        { "POINT (1 2)", VectorFeatureData::Point, 1, 1 },
+        { "POINT Z (1 2 3)", VectorFeatureData::Point, 1, 1 },
+        { "LINESTRING (0 0,1 1,2 0)", VectorFeatureData::Line, 1, 3 },
+        { "POLYGON ((0 0,4 0,4 4,0 0),(1 1,2 1,2 2,1 1))", VectorFeatureData::Polygon, 2, 4 },
+        { "MULTIPOINT ((0 0),(1 1))", VectorFeatureData::MultiPoint, 2, 1 },
+        { "MULTILINESTRING ((0 0,1 1),(2 2,3 3,4 4))", VectorFeatureData::MultiLine, 2, 2 },
+        { "MULTIPOLYGON (((0 0,1 0,1 1,0 0),(0.2 0.1,0.8 0.1,0.8 0.7,0.2 0.1)),((5 5,6 5,6 6,5 "
+          "5)))",
+            VectorFeatureData::MultiPolygon, 2, 4 },
+        { "GEOMETRYCOLLECTION (LINESTRING (0 0,1 1),LINESTRING (1 1,2 2))",
+            VectorFeatureData::MultiLine, 2, 2 },
+        { "GEOMETRYCOLLECTION (POINT (0 0),LINESTRING (1 1,2 2))", -1, 0, 0 },
+        { "GEOMETRYCOLLECTION (GEOMETRYCOLLECTION (POINT (0 0)))", -1, 0, 0 },
+        { "POINT EMPTY", -1, 0, 0 },
+        { "MULTIPOLYGON EMPTY", -1, 0, 0 },
+        { "TIN Z (((0 0 0,0 1 0,1 1 0,0 0 0)))", -1, 0, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.wkt);
+        const std::unique_ptr<OGRGeometry> geometry = fromWkt(c.wkt);
+        ASSERT_TRUE(geometry);
+        VectorFeatureData feature = pointFeature(9, 9);
+        const bool taken = vectors::setFeatureGeometry(feature, geometry.get());
+        EXPECT_EQ(taken, c.type >= 0);
+        if (!taken) {
+            EXPECT_EQ(feature.parts.first().first(), CVector3D(9, 9)); // unchanged
+            continue;
+        }
+        EXPECT_EQ(feature.geometryType, c.type);
+        ASSERT_EQ(feature.parts.size(), c.parts);
+        EXPECT_EQ(feature.parts.first().size(), c.firstPartVertices);
+    }
+    VectorFeatureData untouched;
+    EXPECT_FALSE(vectors::setFeatureGeometry(untouched, nullptr));
+}
+
+TEST(FeatureGeometry, CurvesBecomeLinesAndZIsKept)
+{
+    const std::unique_ptr<OGRGeometry> arc = fromWkt("CIRCULARSTRING Z (0 0 5,1 1 5,2 0 5)");
+    VectorFeatureData feature;
+    ASSERT_TRUE(vectors::setFeatureGeometry(feature, arc.get()));
+    EXPECT_EQ(feature.geometryType, VectorFeatureData::Line);
+    EXPECT_GT(feature.parts.first().size(), 3);
+    EXPECT_EQ(feature.parts.first().last(), CVector3D(2, 0, 5));
+}
+
+} // namespace
