@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineF>
+#include <QPointF>
 #include <QString>
 
 namespace {
@@ -140,7 +142,7 @@ TEST(ShiftCommand, ChunkedInputShiftsEachPointOnItsOwn)
         EXPECT_EQ(lines(run.err).size(), 4);
         const QList<QByteArray> out = lines(run.out);
         ASSERT_EQ(out.size(), inputPoints.size());
-        for (int i : { 0, 5, 6, 102, 8190, 8191, 8192, 8193, 16383, 16384, 19999 }) {
+        for (int i : { 5, 6, 8191, 8193, 16384, 19999 }) {
             const OvcoordRun single
                 = runOvcoord(shiftArgs("wgs84", to, { QString::fromLatin1(inputPoints[i]) }));
             EXPECT_EQ(out[i], single.out.trimmed()) << i;
