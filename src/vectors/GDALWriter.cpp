@@ -36,6 +36,9 @@ const QString kInvalidGeometry = QStringLiteral("无效的几何图形。");
 const QString kReprojectFailed = QStringLiteral("坐标转换失败。");
 const QString kWriteFailed = QStringLiteral("写入文件失败。");
 
+// Decimals of a real field; a double holds no more significant digits.
+constexpr int kMaxRealPrecision = 15;
+
 OGRwkbGeometryType layerGeometryType(int kind)
 {
     switch (kind) {
@@ -84,9 +87,10 @@ GDALWriter::~GDALWriter()
     if (m_wgs84) m_wgs84->Release();
 }
 
-QByteArray GDALWriter::encodeText(const QString& text) const
+QTextCodec* GDALWriter::layerCodec(OGRLayer* layer) const
 {
-    return gdalTextCodec(m_encoding)->fromUnicode(text);
+    if (layer && layer->TestCapability(OLCStringsAsUTF8)) return gdalTextCodec(Utf8Encoding);
+    return gdalTextCodec(m_encoding);
 }
 
 bool GDALWriter::createDataset(const QString& path)
@@ -184,9 +188,14 @@ bool GDALWriter::setLayerOption(const char* name, const char* value)
 void GDALWriter::createFields(OGRLayer* layer)
 {
     if (!layer) return;
+    QTextCodec* codec = layerCodec(layer);
     for (const WriterField& field : qAsConst(m_fields)) {
-        OGRFieldDefn definition(encodeText(field.name).constData(), OGRFieldType(field.type));
+        OGRFieldDefn definition(
+            codec->fromUnicode(field.name).constData(), OGRFieldType(field.type));
         definition.SetWidth(qMax(0, field.width));
+        // Without a precision a fixed-width real keeps no decimals: half the width goes to them.
+        if (definition.GetType() == OFTReal)
+            definition.SetPrecision(qBound(0, field.width / 2, kMaxRealPrecision));
         CPLPushErrorHandler(CPLQuietErrorHandler);
         const OGRErr error = layer->CreateField(&definition);
         CPLPopErrorHandler();
@@ -206,22 +215,23 @@ void GDALWriter::copyFields(OGRLayer* layer)
     }
 }
 
-const QVector<QString>& GDALWriter::fieldNames(OGRFeatureDefn* definition)
+const QVector<QString>& GDALWriter::fieldNames(OGRLayer* layer)
 {
-    if (definition != m_namesFor || m_fieldNames.size() != definition->GetFieldCount()) {
-        QTextCodec* codec = gdalTextCodec(m_encoding);
+    OGRFeatureDefn* definition = layer->GetLayerDefn();
+    if (layer != m_namesFor || m_fieldNames.size() != definition->GetFieldCount()) {
+        m_namesCodec = layerCodec(layer);
         m_fieldNames.resize(definition->GetFieldCount());
         for (int i = 0; i < m_fieldNames.size(); ++i)
-            m_fieldNames[i] = codec->toUnicode(definition->GetFieldDefn(i)->GetNameRef());
-        m_namesFor = definition;
+            m_fieldNames[i] = m_namesCodec->toUnicode(definition->GetFieldDefn(i)->GetNameRef());
+        m_namesFor = layer;
     }
     return m_fieldNames;
 }
 
-bool GDALWriter::fillFeature(OGRFeature& feature, VCTFeature& source, bool keepZ)
+bool GDALWriter::fillFeature(OGRFeature& feature, VCTFeature& source, OGRLayer* layer, bool keepZ)
 {
     OGRFeatureDefn* definition = feature.GetDefnRef();
-    const QVector<QString>& names = fieldNames(definition);
+    const QVector<QString>& names = fieldNames(layer);
     const QMap<QString, QVariant>& attributes = source.attributes();
     for (int i = 0; i < names.size(); ++i) {
         const auto found = attributes.constFind(names[i]);
@@ -234,7 +244,7 @@ bool GDALWriter::fillFeature(OGRFeature& feature, VCTFeature& source, bool keepZ
             feature.SetField(i, found->toDouble());
             break;
         case OFTString:
-            feature.SetField(i, encodeText(found->toString()).constData());
+            feature.SetField(i, m_namesCodec->fromUnicode(found->toString()).constData());
             break;
         case OFTInteger64:
             feature.SetField(i, GIntBig(found->toLongLong()));
@@ -289,7 +299,7 @@ bool GDALWriter::writeFeatureToLayer(VCTFeature& feature, OGRLayer* layer)
         m_errorText = kFeatureFailed;
         return false;
     }
-    return fillFeature(*created, feature, false) && createIn(layer, created.get());
+    return fillFeature(*created, feature, layer, false) && createIn(layer, created.get());
 }
 
 bool GDALWriter::writeFeature(VCTFeature& feature)

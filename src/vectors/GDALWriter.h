@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QVector>
 
-class OGRFeatureDefn;
+class QTextCodec;
 
 namespace vectors {
 
@@ -31,10 +31,10 @@ public:
     bool setLayerOption(const char* name, const char* value) override;
 
 protected:
-    // The bytes GDAL receives for attribute text and field names of this stream's encoding:
-    // UTF-8 for code 0 (the drivers of those formats take UTF-8), GB18030 otherwise (the code
-    // page the layers declare with ENCODING=CP936).
-    QByteArray encodeText(const QString& text) const;
+    // The codec of the attribute text and field names LAYER receives: UTF-8 when the layer takes
+    // UTF-8 (and recodes it into its declared encoding itself), otherwise the codec of the
+    // stream's encoding (GB18030 for code 3, the bytes "ENCODING=CP936" declares).
+    QTextCodec* layerCodec(OGRLayer* layer) const;
     // Creates the stream's fields on LAYER; a field that cannot be created is logged and skipped.
     void createFields(OGRLayer* layer);
     // Creates a layer of DATASET; null (with the error text) on failure.
@@ -42,17 +42,19 @@ protected:
     // Copies FEATURE's fields, style and geometry (reprojected when asked) into a new feature of
     // LAYER; STYLE, when not null, replaces the style string.
     bool copyInto(OGRFeature* feature, OGRLayer* layer, const QByteArray* style);
-    // Fills FEATURE's attributes, style and geometry from SOURCE; false when the geometry cannot
-    // be reprojected. KEEPZ keeps the third dimension.
-    bool fillFeature(OGRFeature& feature, VCTFeature& source, bool keepZ);
+    // Fills FEATURE, a new feature of LAYER, with SOURCE's attributes, style and geometry; false
+    // when the geometry cannot be reprojected. KEEPZ keeps the third dimension.
+    bool fillFeature(OGRFeature& feature, VCTFeature& source, OGRLayer* layer, bool keepZ);
     // Creates FEATURE in LAYER; false (with the error text) when the driver refuses it.
     bool createIn(OGRLayer* layer, OGRFeature* feature);
 
 private:
-    // The attribute name of each field of the layer definition, decoded once per layer.
-    const QVector<QString>& fieldNames(OGRFeatureDefn* definition);
-    OGRFeatureDefn* m_namesFor = nullptr;
+    // The attribute name of each field of LAYER, decoded once per layer.
+    const QVector<QString>& fieldNames(OGRLayer* layer);
+
+    OGRLayer* m_namesFor = nullptr;
     QVector<QString> m_fieldNames;
+    QTextCodec* m_namesCodec = nullptr;
     // WGS 84, assigned to every written geometry; made on first use.
     OGRSpatialReference* m_wgs84 = nullptr;
 };

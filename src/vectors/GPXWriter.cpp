@@ -82,7 +82,13 @@ bool GPXWriter::writeFeature(VCTFeature& feature)
         m_errorText = QStringLiteral("无法构建几何图形。");
         return false;
     }
-    return fillFeature(*created, feature, true) && createIn(layer, created.get());
+    if (!fillFeature(*created, feature, layer, true)) return false;
+    // GPX takes a way point's height from its "ele" element, not from the geometry.
+    const int ele = created->GetFieldIndex("ele");
+    const OGRGeometry* written = created->GetGeometryRef();
+    if (layer == m_points && ele >= 0 && !created->IsFieldSetAndNotNull(ele) && written->Is3D())
+        created->SetField(ele, written->toPoint()->getZ());
+    return createIn(layer, created.get());
 }
 
 } // namespace vectors

@@ -30,8 +30,9 @@ constexpr int kBoldWeight = 58;
 class StyleTool
 {
 public:
-    explicit StyleTool(const char* name)
+    StyleTool(const char* name, bool alpha)
         : m_name(QLatin1String(name))
+        , m_alpha(alpha)
     { }
 
     StyleTool& text(const char* key, const QString& value)
@@ -58,6 +59,7 @@ public:
     StyleTool& colour(const char* key, const QColor& value)
     {
         if (!value.isValid()) return *this;
+        if (!m_alpha) return add(key, value.name());
         return add(
             key, value.name() + QStringLiteral("%1").arg(value.alpha(), 2, 16, QLatin1Char('0')));
     }
@@ -75,6 +77,7 @@ private:
     }
 
     QString m_name;
+    bool m_alpha;
     QStringList m_parameters;
 };
 
@@ -96,11 +99,11 @@ bool isGeographic(int coordSys)
     }
 }
 
-QString labelTool(const FeatureStyleData& style, int targetCoordSys)
+QString labelTool(const FeatureStyleData& style, int targetCoordSys, bool alpha)
 {
     double size = style.flag1 ? kFlaggedLabelSize : style.labelFont.pointSizeF();
     if (isGeographic(targetCoordSys)) size /= kMetresPerDegree;
-    return StyleTool("LABEL")
+    return StyleTool("LABEL", alpha)
         .text("t", style.text)
         .flag("bo", style.labelFont.weight() >= kBoldWeight)
         .flag("it", style.labelFont.italic())
@@ -125,19 +128,27 @@ QString ogrStyleString(
     const bool kml = suffix == QLatin1String("KML") || suffix == QLatin1String("KMZ");
     const QString unit = dxf ? QStringLiteral("g") : kml ? QStringLiteral("px") : QString();
     const double penWidth = dxf ? dxfLineweight(style.penWidth) : style.penWidth;
+    // MapInfo reads a colour's hex digits as one number, so an alpha would shift the colour.
+    const bool alpha = suffix != QLatin1String("TAB") && suffix != QLatin1String("MIF");
     switch (kind) {
     case VCTGeometry::KindPoint:
     case VCTGeometry::KindMultiPoint:
-        if (!style.text.isEmpty()) return labelTool(style, targetCoordSys);
-        return StyleTool("PEN").colour("c", style.penColor).toString();
+        if (!style.text.isEmpty()) return labelTool(style, targetCoordSys, alpha);
+        return StyleTool("PEN", alpha).colour("c", style.penColor).toString();
     case VCTGeometry::KindLineString:
     case VCTGeometry::KindMultiLineString:
-        return StyleTool("PEN").number("w", penWidth, unit).colour("c", style.penColor).toString();
+        return StyleTool("PEN", alpha)
+            .number("w", penWidth, unit)
+            .colour("c", style.penColor)
+            .toString();
     case VCTGeometry::KindPolygon:
     case VCTGeometry::KindMultiPolygon:
-        return StyleTool("PEN").number("w", penWidth, unit).colour("c", style.penColor).toString()
+        return StyleTool("PEN", alpha)
+                   .number("w", penWidth, unit)
+                   .colour("c", style.penColor)
+                   .toString()
             + QLatin1Char(';')
-            + StyleTool("BRUSH")
+            + StyleTool("BRUSH", alpha)
                   .colour("fc", style.fillColor)
                   .colour("bc", style.fillColor2)
                   .toString();

@@ -9,7 +9,8 @@ namespace vectors {
 // The OGR style string of a feature drawn with STYLE: a label for a point with text, a pen for
 // other points and for lines, a pen and a brush for polygons. KIND is the VCT kind of the
 // geometry (multi kinds count as their element), SUFFIX the upper-case suffix of the output
-// ("DXF" takes lineweights and ground units, "KML"/"KMZ" pixels) and TARGETCOORDSYS the
+// ("DXF" takes lineweights and ground units, "KML"/"KMZ" pixels, "TAB"/"MIF" colours without
+// alpha) and TARGETCOORDSYS the
 // VECTOR_COORDSYS written (a geographic target gets label sizes in degrees). Empty for a kind
 // without a style (collections).
 QString ogrStyleString(

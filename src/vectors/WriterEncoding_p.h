@@ -13,9 +13,9 @@ enum TextEncoding
     Local8BitEncoding = 3
 };
 
-// The codec of the attribute text and field names a GDAL stream hands to its driver: UTF-8 for
-// code 0 (the drivers of those formats store UTF-8), Latin-1 for 1, the system codec for 2, and
-// for 3 GB18030, whose bytes the layers' "ENCODING=CP936" declares.
+// The codec of the attribute text and field names a GDAL stream hands to a layer that stores the
+// bytes as it gets them: UTF-8 for code 0, Latin-1 for 1, the system codec for 2, and for 3
+// GB18030, whose bytes the layers' "ENCODING=CP936" declares.
 QTextCodec* gdalTextCodec(int code);
 
 // The codec of a text file: UTF-8 for code 0, Latin-1 for 1, the system codec for 2 and the

@@ -1,0 +1,172 @@
+#pragma once
+
+#include "vectors/GdalEnvironment_p.h"
+#include "vectors/IWriterStream.h"
+#include "vectors/VCTFeature.h"
+#include "vectors/VCTGeometry.h"
+#include "vectors/VCTGeometryFactory.h"
+#include "vectors/WriterStreamFactory.h"
+
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <cpl_conv.h>
+#include <gdal_priv.h>
+#include <ogrsf_frmts.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Builders of stream input and read-backs of the written files, shared by the stream and
+// reprojection tests.
+namespace streamtest {
+
+struct StreamReleaser
+{
+    void operator()(vectors::IWriterStream* stream) const { vectors::releaseWriterStream(stream); }
+};
+using StreamPtr = std::unique_ptr<vectors::IWriterStream, StreamReleaser>;
+
+inline std::unique_ptr<OGRGeometry> geometryFromWkt(const char* wkt)
+{
+    OGRGeometry* geometry = nullptr;
+    OGRGeometryFactory::createFromWkt(wkt, nullptr, &geometry);
+    return std::unique_ptr<OGRGeometry>(geometry);
+}
+
+// A feature whose geometry is the VCT wrapper of WKT.
+inline vectors::VCTFeature featureFromWkt(
+    const char* wkt, const QMap<QString, QVariant>& attributes = {})
+{
+    vectors::VCTGeometry* wrapped = nullptr;
+    const std::unique_ptr<OGRGeometry> geometry = geometryFromWkt(wkt);
+    EXPECT_TRUE(geometry && vectors::createVctGeometry(geometry.get(), wrapped)) << wkt;
+    vectors::VCTFeature feature(wrapped);
+    feature.setAttributes(attributes);
+    return feature;
+}
+
+// A stream for PATH writing FIELDS, opened; check errorText() when open() failed.
+inline StreamPtr openStream(const QString& path, const QList<vectors::WriterField>& fields,
+    const VectorCoordParameters& coordinates = VectorCoordParameters(), bool* opened = nullptr)
+{
+    StreamPtr stream(vectors::createWriterStream(path));
+    vectors::WriterParameters parameters;
+    parameters.path = path;
+    parameters.coordParameters = coordinates;
+    parameters.falseEasting = coordinates.falseEasting;
+    stream->setParameters(parameters);
+    stream->setReproject(coordinates.reproject);
+    stream->setFields(fields);
+    stream->setEncoding(vectors::textEncodingCode(path));
+    const bool ok = stream->open();
+    if (opened) *opened = ok;
+    return stream;
+}
+
+struct DatasetCloser
+{
+    void operator()(GDALDataset* dataset) const { GDALClose(dataset); }
+};
+using DatasetPtr = std::unique_ptr<GDALDataset, DatasetCloser>;
+
+// What a reader sees of one feature.
+struct ReadFeature
+{
+    std::string wkt;
+    bool hasZ = false;
+    QMap<QString, QString> fields; // by field name, in UTF-8 as GDAL reads them
+    std::string style;
+};
+
+struct ReadLayer
+{
+    QString name;
+    std::string spatialReference; // WKT1, empty without one
+    QStringList fieldNames;
+    std::vector<int> fieldWidths;
+    std::vector<ReadFeature> features;
+};
+
+// Every layer of the file at PATH as GDAL reads it. Shapefiles are decoded by their .cpg, as any
+// reader would (the writer's environment switches that off); DXF text is read as UTF-8, as the
+// environment sets it. Empty when GDAL cannot open it.
+inline std::vector<ReadLayer> readBack(const QString& path)
+{
+    const std::string shape = CPLGetConfigOption("SHAPE_ENCODING", "");
+    CPLSetConfigOption("SHAPE_ENCODING", nullptr);
+    std::vector<ReadLayer> layers;
+    DatasetPtr dataset(
+        GDALDataset::Open(QFile::encodeName(path).constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+    for (int i = 0; dataset && i < dataset->GetLayerCount(); ++i) {
+        OGRLayer* layer = dataset->GetLayer(i);
+        ReadLayer read;
+        read.name = QString::fromUtf8(layer->GetName());
+        if (const OGRSpatialReference* reference = layer->GetSpatialRef()) {
+            char* wkt = nullptr;
+            reference->exportToWkt(&wkt);
+            read.spatialReference = wkt;
+            CPLFree(wkt);
+        }
+        OGRFeatureDefn* definition = layer->GetLayerDefn();
+        for (int f = 0; f < definition->GetFieldCount(); ++f) {
+            read.fieldNames << QString::fromUtf8(definition->GetFieldDefn(f)->GetNameRef());
+            read.fieldWidths.push_back(definition->GetFieldDefn(f)->GetWidth());
+        }
+        for (auto& feature : *layer) {
+            ReadFeature item;
+            if (const OGRGeometry* geometry = feature->GetGeometryRef()) {
+                item.wkt = geometry->exportToWkt();
+                item.hasZ = geometry->Is3D();
+            }
+            for (int f = 0; f < definition->GetFieldCount(); ++f)
+                if (feature->IsFieldSetAndNotNull(f))
+                    item.fields.insert(
+                        read.fieldNames[f], QString::fromUtf8(feature->GetFieldAsString(f)));
+            if (const char* style = feature->GetStyleString()) item.style = style;
+            read.features.push_back(item);
+        }
+        layers.push_back(read);
+    }
+    dataset.reset();
+    CPLSetConfigOption("SHAPE_ENCODING", shape.c_str());
+    return layers;
+}
+
+// Runs PROGRAM with ARGUMENTS, feeding INPUT on standard input; its standard output, or empty
+// when it did not finish normally.
+inline QByteArray runProgram(
+    const QString& program, const QStringList& arguments, const QByteArray& input = QByteArray())
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted(10000)) return QByteArray();
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return QByteArray();
+    return process.readAllStandardOutput();
+}
+
+// Every stream test writes into its own temporary folder with GDAL prepared as the writer tool
+// prepares it.
+class StreamTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { vectors::initGdalEnvironment(vectors::GdalVectorMode); }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace streamtest

@@ -1,0 +1,367 @@
+#include "StreamTestSupport.h"
+
+#include "vectors/ExcelWriter.h"
+#include "vectors/GDALWriter.h"
+#include "vectors/GPXWriter.h"
+#include "vectors/TextWriter.h"
+
+#include "vectors/VCTPoint.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <limits>
+
+using namespace vectors;
+using namespace streamtest;
+
+namespace {
+
+const QList<WriterField> kFields = {
+    { QStringLiteral("NAME"), 4, 50 },
+    { QStringLiteral("名称"), 4, 20 },
+    { QStringLiteral("COUNT"), 0, 10 },
+    { QStringLiteral("AREA"), 2, 18 },
+    { QStringLiteral("BIG"), 12, 20 },
+};
+
+QMap<QString, QVariant> chineseAttributes()
+{
+    return { { QStringLiteral("NAME"), QStringLiteral("北京市") },
+        { QStringLiteral("名称"), QStringLiteral("天安门") }, { QStringLiteral("COUNT"), 42 },
+        { QStringLiteral("AREA"), 1.5 }, { QStringLiteral("BIG"), qlonglong(5000000000LL) } };
+}
+
+QByteArray fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+using WriterStreamTest = StreamTest;
+
+TEST(WriterStreamFactory, ChoosesStreamDriverAndEncodingBySuffix)
+{
+    const struct
+    {
+        const char* path;
+        int format;
+        const char* driver;
+        int encoding;
+    } rows[] = {
+        { "a.shp", GdalFormat, "ESRI Shapefile", 3 },
+        { "a.DXF", GdalFormat, "DXF", 0 },
+        { "a.kml", GdalFormat, "LIBKML", 0 },
+        { "a.kmz", GdalFormat, "LIBKML", 0 },
+        { "a.gpx", GpxFormat, "GPX", 0 },
+        { "a.tab", GdalFormat, "MapInfo File", 3 },
+        { "a.mif", GdalFormat, "MapInfo File", 3 },
+        { "a.xlsx", GdalFormat, "XLSX", 3 },
+        { "a.gmt", GdalFormat, "OGR_GMT", 0 },
+        { "a.GeoJSON", GdalFormat, "GEOJSON", 0 },
+        { "a.txt", TextFormat, "", 3 },
+        { "a.csv", TextFormat, "", 3 },
+        { "a.dat", TextFormat, "", 3 },
+        { "a.xls", TextFormat, "", 3 },
+        { "a.abc", GdalFormat, "", 3 },
+        { "noSuffix", GdalFormat, "", 3 },
+    };
+    for (const auto& row : rows) {
+        const QString path = QString::fromLatin1(row.path);
+        EXPECT_EQ(writerFormatCode(path), row.format) << row.path;
+        EXPECT_EQ(gdalDriverName(path), QLatin1String(row.driver)) << row.path;
+        EXPECT_EQ(textEncodingCode(path), row.encoding) << row.path;
+    }
+    const auto isA = [](const char* path, auto* typed) {
+        StreamPtr stream(createWriterStream(QString::fromLatin1(path)));
+        return dynamic_cast<decltype(typed)>(stream.get()) != nullptr;
+    };
+    EXPECT_TRUE(isA("a.csv", static_cast<TextWriter*>(nullptr)));
+    EXPECT_TRUE(isA("a.DAT", static_cast<TextWriter*>(nullptr)));
+    EXPECT_TRUE(isA("a.xls", static_cast<ExcelWriter*>(nullptr)));
+    EXPECT_TRUE(isA("a.gpx", static_cast<GPXWriter*>(nullptr)));
+    EXPECT_FALSE(isA("a.shp", static_cast<GPXWriter*>(nullptr)));
+    EXPECT_TRUE(isA("a.shp", static_cast<GDALWriter*>(nullptr)));
+    EXPECT_TRUE(isA("a.abc", static_cast<GDALWriter*>(nullptr)));
+}
+
+TEST(WriterStreamFactory, SharedSlotsHoldOneStreamPerFamilyUntilRelease)
+{
+    IWriterStream* gdal = sharedWriterStream(QStringLiteral("a.shp"));
+    EXPECT_EQ(sharedWriterStream(QStringLiteral("b.geojson")), gdal);
+    EXPECT_EQ(sharedWriterStream(QStringLiteral("c.gpx")), gdal); // the GDAL family's slot
+    IWriterStream* text = sharedWriterStream(QStringLiteral("a.csv"));
+    EXPECT_NE(text, gdal);
+    EXPECT_EQ(sharedWriterStream(QStringLiteral("b.xls")), text);
+    EXPECT_NE(createWriterStream(QStringLiteral("a.shp")), gdal);
+
+    // Releasing any stream empties both slots; the shared pointers may still be handed in.
+    releaseWriterStream(createWriterStream(QStringLiteral("x.txt")));
+    releaseWriterStream(gdal);
+    releaseWriterStream(text);
+    releaseWriterStream(nullptr);
+    IWriterStream* fresh = sharedWriterStream(QStringLiteral("a.txt"));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_TRUE(dynamic_cast<TextWriter*>(fresh));
+    releaseWriterStream(fresh);
+}
+
+TEST_F(WriterStreamTest, ShapefileKeepsChineseTextFieldTypesAndDropsZ)
+{
+    const QString file = path(QStringLiteral("点.shp"));
+    bool opened = false;
+    StreamPtr stream = openStream(file, kFields, VectorCoordParameters(), &opened);
+    ASSERT_TRUE(opened) << stream->errorText().toStdString();
+    VCTFeature feature = featureFromWkt("POINT Z (116.391 39.907 44.5)", chineseAttributes());
+    EXPECT_TRUE(stream->writeFeature(feature));
+    // A feature without attributes leaves its fields empty.
+    VCTFeature bare = featureFromWkt("POINT (1 2)");
+    EXPECT_TRUE(stream->writeFeature(bare));
+    stream->close();
+    EXPECT_TRUE(stream->errorText().isEmpty());
+
+    EXPECT_EQ(fileText(path(QStringLiteral("点.cpg"))), QByteArray("CP936"));
+    const std::vector<ReadLayer> layers = readBack(file);
+    ASSERT_EQ(layers.size(), 1u);
+    EXPECT_EQ(layers[0].name, QStringLiteral("点"));
+    EXPECT_EQ(layers[0].fieldNames, (QStringList { "NAME", "名称", "COUNT", "AREA", "BIG" }));
+    EXPECT_EQ(layers[0].fieldWidths[0], 50);
+    EXPECT_EQ(layers[0].fieldWidths[1], 20);
+    ASSERT_EQ(layers[0].features.size(), 2u);
+    const ReadFeature& read = layers[0].features[0];
+    EXPECT_EQ(read.wkt, "POINT (116.391 39.907)");
+    EXPECT_FALSE(read.hasZ);
+    EXPECT_EQ(read.fields.value("NAME"), QStringLiteral("北京市"));
+    EXPECT_EQ(read.fields.value("名称"), QStringLiteral("天安门"));
+    EXPECT_EQ(read.fields.value("COUNT"), QStringLiteral("42"));
+    EXPECT_EQ(read.fields.value("AREA").toDouble(), 1.5);
+    EXPECT_EQ(read.fields.value("BIG"), QStringLiteral("5000000000"));
+    EXPECT_TRUE(layers[0].features[1].fields.isEmpty());
+    // The caller's geometry keeps its height: only the written copy is flattened.
+    EXPECT_EQ(feature.geometry()->getZ(), 44.5);
+}
+
+TEST_F(WriterStreamTest, UtfEightFormatsReadBackChineseText)
+{
+    // MapInfo replaces the non-ASCII characters of field names, so its second field is checked
+    // by position.
+    for (const char* name : { "文件.geojson", "文件.tab", "文件.gmt" }) {
+        const QString file = path(QString::fromUtf8(name));
+        bool opened = false;
+        StreamPtr stream = openStream(file, kFields.mid(0, 2), VectorCoordParameters(), &opened);
+        ASSERT_TRUE(opened) << name << stream->errorText().toStdString();
+        VCTFeature feature = featureFromWkt("LINESTRING (116 39, 117 40)", chineseAttributes());
+        EXPECT_TRUE(stream->writeFeature(feature)) << name;
+        stream->close();
+        const std::vector<ReadLayer> layers = readBack(file);
+        ASSERT_EQ(layers.size(), 1u) << name;
+        ASSERT_EQ(layers[0].features.size(), 1u) << name;
+        EXPECT_EQ(layers[0].features[0].fields.value("NAME"), QStringLiteral("北京市")) << name;
+        ASSERT_EQ(layers[0].fieldNames.size(), 2) << name;
+        EXPECT_EQ(
+            layers[0].features[0].fields.value(layers[0].fieldNames[1]), QStringLiteral("天安门"))
+            << name;
+    }
+}
+
+TEST_F(WriterStreamTest, LayerOptionsReplaceTheDefaultEncoding)
+{
+    auto* stream = static_cast<GDALWriter*>(createWriterStream(path(QStringLiteral("u.shp"))));
+    StreamPtr owner(stream);
+    EXPECT_FALSE(stream->setLayerOption(nullptr, "x"));
+    EXPECT_FALSE(stream->setLayerOption("ENCODING", nullptr));
+    EXPECT_TRUE(stream->setLayerOption("ENCODING", "UTF-8"));
+    WriterParameters parameters;
+    parameters.path = path(QStringLiteral("u.shp"));
+    stream->setParameters(parameters);
+    ASSERT_TRUE(stream->open());
+    stream->close();
+    EXPECT_EQ(fileText(path(QStringLiteral("u.cpg"))), QByteArray("UTF-8"));
+}
+
+TEST_F(WriterStreamTest, ExistingFilesAreDeletedWithTheirSideFiles)
+{
+    const QString file = path(QStringLiteral("again.shp"));
+    VectorCoordParameters declared;
+    declared.targetCoordSys = VECTOR_WGS84_LNGLAT;
+    declared.reproject = true;
+    declared.sourceCoordSys = VECTOR_WGS84_LNGLAT;
+    {
+        StreamPtr stream = openStream(file, kFields, declared);
+        for (int i = 0; i < 3; ++i) {
+            VCTFeature feature = featureFromWkt("POINT (1 1)");
+            stream->writeFeature(feature);
+        }
+    }
+    ASSERT_TRUE(QFileInfo::exists(path(QStringLiteral("again.prj"))));
+    {
+        StreamPtr stream = openStream(file, kFields.mid(0, 1));
+        VCTFeature feature = featureFromWkt("POINT (2 2)");
+        stream->writeFeature(feature);
+    }
+    const std::vector<ReadLayer> layers = readBack(file);
+    ASSERT_EQ(layers.size(), 1u);
+    EXPECT_EQ(layers[0].features.size(), 1u);
+    EXPECT_EQ(layers[0].fieldNames, QStringList { "NAME" });
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("again.prj"))));
+}
+
+TEST_F(WriterStreamTest, OpenFailuresLeaveTheirReason)
+{
+    const struct
+    {
+        QString file;
+        const char* error;
+    } rows[] = {
+        { path(QStringLiteral("a.abc")), "不支持的文件格式。" },
+        { path(QStringLiteral("noSuffix")), "不支持的文件格式。" },
+        { path(QStringLiteral("missing/a.shp")), "无法创建图层。" },
+        { path(QStringLiteral("missing/a.geojson")), "创建文件失败。" },
+        { path(QStringLiteral("missing/a.gpx")), "创建GPX文件失败。" },
+        { path(QStringLiteral("missing/a.txt")), "创建文件失败。" },
+        { QString(), "创建文件失败。" },
+    };
+    for (const auto& row : rows) {
+        bool opened = true;
+        StreamPtr stream = openStream(row.file, kFields, VectorCoordParameters(), &opened);
+        EXPECT_FALSE(opened) << row.file.toStdString();
+        EXPECT_EQ(stream->errorText(), QString::fromUtf8(row.error)) << row.file.toStdString();
+        // Writing into a stream that did not open fails without harm.
+        VCTFeature feature = featureFromWkt("POINT (1 1)");
+        EXPECT_FALSE(stream->writeFeature(feature)) << row.file.toStdString();
+        stream->close();
+    }
+    EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST_F(WriterStreamTest, BadFeaturesAreSkippedWithTheirReason)
+{
+    const QString file = path(QStringLiteral("bad.geojson"));
+    VectorCoordParameters toMercator;
+    toMercator.sourceCoordSys = VECTOR_WGS84_LNGLAT;
+    toMercator.targetCoordSys = VECTOR_WGS84_WEB_MERCATOR;
+    toMercator.reproject = true;
+    StreamPtr stream = openStream(file, kFields, toMercator);
+
+    VCTFeature noGeometry;
+    EXPECT_FALSE(stream->writeFeature(noGeometry));
+    EXPECT_EQ(stream->errorText(), QStringLiteral("无效的几何图形。"));
+
+    auto* nanPoint = new VCTPoint();
+    nanPoint->setX(std::numeric_limits<double>::quiet_NaN());
+    nanPoint->setY(10.0);
+    VCTFeature notANumber(nanPoint);
+    EXPECT_FALSE(stream->writeFeature(notANumber));
+    EXPECT_EQ(stream->errorText(), QStringLiteral("坐标转换失败。"));
+
+    VCTFeature emptyLine = featureFromWkt("LINESTRING EMPTY");
+    stream->writeFeature(emptyLine); // the driver decides; nothing breaks
+    VCTFeature good = featureFromWkt("POINT (0 0)", chineseAttributes());
+    EXPECT_TRUE(stream->writeFeature(good));
+    EXPECT_FALSE(stream->copyFeature(nullptr, stream->createFolderLayer(QString())));
+    stream->close();
+
+    const std::vector<ReadLayer> layers = readBack(file);
+    ASSERT_EQ(layers.size(), 1u);
+    ASSERT_FALSE(layers[0].features.empty());
+    EXPECT_EQ(layers[0].features.back().wkt, "POINT (0 0)");
+    EXPECT_EQ(layers[0].features.back().fields.value("NAME"), QStringLiteral("北京市"));
+}
+
+TEST_F(WriterStreamTest, DxfKeepsLineweightsAndLabelsCopiedPoints)
+{
+    const QString file = path(QStringLiteral("styles.dxf"));
+    const QList<WriterField> fields = { { QStringLiteral("Layer"), 4, 50 } };
+    StreamPtr stream = openStream(file, fields);
+    FeatureStyleData style;
+    style.penColor = QColor(255, 0, 0);
+    style.penWidth = 1.5f; // lineweight entry trunc(34.5) / 10 = 3: 0.13 mm
+    VCTFeature line = featureFromWkt("LINESTRING (0 0, 10 10)", { { "Layer", "道路" } });
+    line.setStyle(style);
+    EXPECT_TRUE(stream->writeFeature(line));
+
+    OGRFeatureDefn definition("source");
+    OGRFieldDefn nameField("NAME", OFTString);
+    definition.AddFieldDefn(&nameField);
+    definition.Reference();
+    {
+        OGRFeature point(&definition);
+        point.SetField("NAME", "天安门");
+        point.SetGeometryDirectly(new OGRPoint(5, 5));
+        EXPECT_TRUE(stream->copyFeatureWithLabel(&point));
+        OGRFeature empty(&definition);
+        EXPECT_FALSE(stream->copyFeatureWithLabel(&empty));
+        EXPECT_EQ(stream->errorText(), QStringLiteral("无效的几何图形。"));
+    }
+    stream->close();
+
+    const std::vector<ReadLayer> layers = readBack(file);
+    ASSERT_EQ(layers.size(), 1u);
+    ASSERT_EQ(layers[0].features.size(), 2u);
+    EXPECT_EQ(layers[0].features[0].style, "PEN(c:#ff0000,w:0.13g)");
+    EXPECT_EQ(layers[0].features[0].fields.value("Layer"), QStringLiteral("道路"));
+    EXPECT_EQ(layers[0].features[1].fields.value("Text"), QStringLiteral("天安门"));
+    EXPECT_NE(layers[0].features[1].style.find("LABEL("), std::string::npos);
+}
+
+TEST_F(WriterStreamTest, MapInfoKeepsPenAndBrush)
+{
+    const QString file = path(QStringLiteral("styles.tab"));
+    StreamPtr stream = openStream(file, kFields.mid(0, 1));
+    FeatureStyleData style;
+    style.penColor = QColor(0, 0, 255);
+    style.fillColor = QColor(0, 255, 0);
+    VCTFeature polygon = featureFromWkt("POLYGON ((0 0, 1 0, 1 1, 0 0))");
+    polygon.setStyle(style);
+    EXPECT_TRUE(stream->writeFeature(polygon));
+    stream->close();
+    const std::vector<ReadLayer> layers = readBack(file);
+    ASSERT_EQ(layers.size(), 1u);
+    ASSERT_EQ(layers[0].features.size(), 1u);
+    EXPECT_NE(layers[0].features[0].style.find("BRUSH(fc:#00ff00"), std::string::npos)
+        << layers[0].features[0].style;
+    EXPECT_NE(layers[0].features[0].style.find("c:#0000ff"), std::string::npos)
+        << layers[0].features[0].style;
+}
+
+TEST_F(WriterStreamTest, GpxWritesPointsAndLinesOnly)
+{
+    const QString file = path(QStringLiteral("track.gpx"));
+    const QList<WriterField> fields
+        = { { QStringLiteral("name"), 4, 50 }, { QStringLiteral("备注"), 4, 50 } };
+    StreamPtr stream = openStream(file, fields);
+    const QMap<QString, QVariant> named
+        = { { "name", QStringLiteral("山顶") }, { QStringLiteral("备注"), QStringLiteral("高") } };
+    VCTFeature point = featureFromWkt("POINT Z (116.1 40.2 812.5)", named);
+    VCTFeature line = featureFromWkt("LINESTRING Z (116 40 10, 116.5 40.5 20)", named);
+    VCTFeature polygon = featureFromWkt("POLYGON ((0 0, 1 0, 1 1, 0 0))", named);
+    VCTFeature multi = featureFromWkt("MULTIPOINT ((1 1), (2 2))", named);
+    EXPECT_TRUE(stream->writeFeature(point));
+    EXPECT_TRUE(stream->writeFeature(line));
+    EXPECT_FALSE(stream->writeFeature(polygon));
+    EXPECT_FALSE(stream->writeFeature(multi));
+    EXPECT_TRUE(stream->errorText().isEmpty());
+    stream->close();
+
+    const std::vector<ReadLayer> layers = readBack(file);
+    int waypoints = -1, routes = -1;
+    for (const ReadLayer& layer : layers) {
+        if (layer.name == QLatin1String("waypoints")) {
+            waypoints = int(layer.features.size());
+            ASSERT_EQ(waypoints, 1);
+            EXPECT_EQ(layer.features[0].fields.value("name"), QStringLiteral("山顶"));
+            EXPECT_EQ(layer.features[0].fields.value("ele").toDouble(), 812.5);
+            EXPECT_TRUE(layer.fieldNames.join(',').contains(QStringLiteral("备注")));
+        }
+        if (layer.name == QLatin1String("route_points")) {
+            ASSERT_EQ(layer.features.size(), 2u);
+            EXPECT_EQ(layer.features[1].wkt, "POINT (116.5 40.5)");
+            EXPECT_EQ(layer.features[1].fields.value("ele").toDouble(), 20.0);
+        }
+        if (layer.name == QLatin1String("routes")) routes = int(layer.features.size());
+    }
+    EXPECT_EQ(waypoints, 1);
+    EXPECT_EQ(routes, 1);
+}
+
+} // namespace
