@@ -1,0 +1,211 @@
+#include "kml/VecKmlWriteThread.h"
+
+#include "kml/IcdKml.h"
+#include "kml/KmlFeatureLayout_p.h"
+#include "kml/KmlZipVisitor_p.h"
+#include "kml/XmlFileStream.h"
+#include "vectors/I_VectorToolObserver.h"
+
+#include "archive/ZipCoder.h"
+#include "host/RevealInFileBrowser.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextCodec>
+
+#include <memory>
+
+namespace {
+
+// The namespace names as the KML 2.2, Google extension and Atom standards publish them.
+constexpr char kKmlNamespace[] = "http://www.opengis.net/kml/2.2";
+constexpr char kGoogleExtensionNamespace[] = "http://www.google.com/kml/ext/2.2";
+constexpr char kAtomNamespace[] = "http://www.w3.org/2005/Atom";
+
+// A layer with this id stands for the whole file and is named after it.
+const QString kFileLayerId = QStringLiteral("0");
+
+void logFailure(const QString& what, const std::string& reason)
+{
+    qDebug().noquote() << QStringLiteral("VuzUdur:") + what + QStringLiteral(": ")
+            + QString::fromStdString(reason);
+}
+
+} // namespace
+
+VecKmlWriteThread::VecKmlWriteThread(QObject* parent)
+    : QThread(parent)
+{ }
+
+VecKmlWriteThread::~VecKmlWriteThread()
+{
+    wait();
+}
+
+void VecKmlWriteThread::setEncoding(int encoding)
+{
+    m_encoding = encoding == CXmlStream::EncodingUtf8 ? CXmlStream::EncodingUtf8
+                                                      : CXmlStream::EncodingLegacy;
+}
+
+int VecKmlWriteThread::encoding() const
+{
+    return m_encoding;
+}
+
+void VecKmlWriteThread::run() { }
+
+bool VecKmlWriteThread::write(const QVector<VectorLayerData>& layers, const QString& path,
+    I_VectorToolObserver* observer, bool openFolderAfterWrite)
+{
+    if (&layers != &m_layers) m_layers = layers;
+    m_path = path;
+    m_observer = observer;
+    m_openFolderAfterWrite = openFolderAfterWrite;
+    m_codec
+        = m_encoding == CXmlStream::EncodingUtf8 ? nullptr : QTextCodec::codecForName("GB18030");
+
+    QVector<const VectorLayerData*> trail;
+    m_written = 0;
+    m_total = 0;
+    for (const VectorLayerData& layer : qAsConst(m_layers))
+        m_total += countFeatures(layer, trail);
+    m_progressStep = m_total / 100;
+    if (m_progressStep == 0) m_progressStep = m_total;
+    if (m_observer) m_observer->notifyProgress(0);
+    if (m_layers.isEmpty()) {
+        logFailure(m_path, "no layers to write");
+        return false;
+    }
+
+    CICD_KML kml;
+    kml.xmlns = kKmlNamespace;
+    kml.xmlnsGx = kGoogleExtensionNamespace;
+    kml.xmlnsKml = kKmlNamespace;
+    kml.xmlnsAtom = kAtomNamespace;
+    kml.folders.emplace_back();
+    CICD_FOLDER& root = kml.folders.back();
+    if (m_layers.size() == 1) {
+        addFolder(root, m_layers.constFirst(), trail);
+    } else {
+        // Several layers go into one mixed layer named after the file.
+        root.name = documentText(QFileInfo(m_path).baseName());
+        root.visibility = 1;
+        for (const VectorLayerData& layer : qAsConst(m_layers)) {
+            root.folders.emplace_back();
+            addFolder(root.folders.back(), layer, trail);
+        }
+    }
+
+    const bool written
+        = QFileInfo(m_path).suffix().compare(QLatin1String("KMZ"), Qt::CaseInsensitive) == 0
+        ? saveKmz(kml)
+        : saveKml(kml, m_path.toUtf8().toStdString());
+    if (written && m_openFolderAfterWrite) RevealInFileBrowser(m_path);
+    return written;
+}
+
+// TRAIL holds the layers above LAYER: a sub-layer that is its own ancestor is left out, here as
+// in addFolder, so that the count matches the placemarks written.
+int VecKmlWriteThread::countFeatures(
+    const VectorLayerData& layer, QVector<const VectorLayerData*>& trail) const
+{
+    int count = layer.features.size();
+    trail.append(&layer);
+    for (const VectorLayerData* child : layer.children) {
+        if (child && !trail.contains(child)) count += countFeatures(*child, trail);
+    }
+    trail.removeLast();
+    return count;
+}
+
+void VecKmlWriteThread::addFolder(
+    CICD_FOLDER& folder, const VectorLayerData& layer, QVector<const VectorLayerData*>& trail)
+{
+    folder.name
+        = documentText(layer.id == kFileLayerId ? QFileInfo(m_path).baseName() : layer.name);
+    folder.visibility = 1;
+    folder.placemarks.reserve(static_cast<size_t>(layer.features.size()));
+    for (const VectorFeatureData& feature : layer.features) {
+        folder.placemarks.emplace_back();
+        addPlacemark(folder.placemarks.back(), feature);
+        featureDone();
+    }
+    trail.append(&layer);
+    for (const VectorLayerData* child : layer.children) {
+        if (!child || trail.contains(child)) continue;
+        folder.folders.emplace_back();
+        addFolder(folder.folders.back(), *child, trail);
+    }
+    trail.removeLast();
+}
+
+void VecKmlWriteThread::addPlacemark(CICD_PLACEMARK& placemark, const VectorFeatureData& feature)
+{
+    placemark.visibility = 1;
+    const auto name = feature.attributes.constFind(QStringLiteral("NAME"));
+    if (name != feature.attributes.cend()) placemark.name = documentText(name->toString());
+    const auto remark = feature.attributes.constFind(QStringLiteral("REMARK"));
+    if (remark != feature.attributes.cend())
+        placemark.description = documentText(remark->toString());
+    kmllayout::setStyle(placemark.style, feature.style, feature.geometryType);
+    kmllayout::setGeometry(placemark, feature);
+}
+
+void VecKmlWriteThread::featureDone()
+{
+    ++m_written;
+    if (!m_observer) return;
+    if (m_written == m_total)
+        m_observer->notifyProgress(100);
+    else if (m_written % m_progressStep == 1)
+        m_observer->notifyProgress(static_cast<int>(qint64(m_written) * 100 / m_total));
+}
+
+std::string VecKmlWriteThread::documentText(const QString& text) const
+{
+    return m_codec ? m_codec->fromUnicode(text).toStdString() : text.toStdString();
+}
+
+bool VecKmlWriteThread::saveKml(CICD_KML& kml, const std::string& path) const
+{
+    CXmlFileStream stream(path);
+    stream.setEncoding(m_encoding);
+    if (stream.save(&kml)) return true;
+    logFailure(QString::fromStdString(path), stream.errorString());
+    return false;
+}
+
+// The document goes to a KML file beside the archive (the archive's path ending in "l" instead of
+// "z"), is packed as the archive's one entry and removed. A file already there is the user's: it
+// stays, and the document takes the same name in a private folder instead.
+bool VecKmlWriteThread::saveKmz(CICD_KML& kml) const
+{
+    const std::string zipPath = m_path.toUtf8().toStdString();
+    std::string kmlPath = zipPath;
+    kmlPath.back() = 'l';
+    const QFileInfo twin(QString::fromStdString(kmlPath));
+    std::unique_ptr<QTemporaryDir> privateFolder;
+    if (twin.exists() || twin.isSymLink()) {
+        privateFolder.reset(new QTemporaryDir(QDir::tempPath() + QStringLiteral("/ovkmz-XXXXXX")));
+        if (!privateFolder->isValid()) {
+            logFailure(m_path, "no folder for the temporary KML file");
+            return false;
+        }
+        kmlPath
+            = (privateFolder->path() + QLatin1Char('/') + twin.fileName()).toUtf8().toStdString();
+    }
+
+    bool packed = false;
+    if (saveKml(kml, kmlPath)) {
+        CZipCoder coder;
+        CKmlZipVisitor visitor(kmlPath);
+        packed = coder.ZipFile(zipPath, &visitor, std::string(), ZIP_APPEND_STATUS_CREATE);
+        if (!packed) logFailure(m_path, coder.GetLastError());
+    }
+    QFile::remove(QString::fromStdString(kmlPath));
+    return packed;
+}
