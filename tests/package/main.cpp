@@ -1,7 +1,17 @@
 #include <OvCoordSystem.h>
 
-// An outside program that includes every public header and links both libraries.
+#include <cmath>
+
+// An outside program that includes every public header, links both libraries and shifts a point
+// through the installed library. Expected value: the npm package gcoord 1.0.7,
+// gcoord.transform([116.397128, 39.916527], WGS84, GCJ02).
 int main()
 {
-    return 0;
+    QPointF point(116.397128, 39.916527);
+    const COvCoordTransform transform;
+    if (!transform.WGS84ToGCJ02(point))
+        return 1;
+    const bool near = std::fabs(point.x() - 116.40337249402477) < 1e-9
+        && std::fabs(point.y() - 39.917930749245947) < 1e-9;
+    return near ? 0 : 2;
 }
