@@ -11,14 +11,14 @@ namespace {
 
 OV_SIMD_CLONES void toBd09(double* x, double* y, int count)
 {
-#pragma omp simd
+    OV_SIMD_LOOP
     for (int i = 0; i < count; ++i)
         geodesy::Gcj02ToBd09(x[i], y[i], x[i], y[i]);
 }
 
 OV_SIMD_CLONES void toGcj02(double* x, double* y, int count)
 {
-#pragma omp simd
+    OV_SIMD_LOOP
     for (int i = 0; i < count; ++i)
         geodesy::Bd09ToGcj02(x[i], y[i], x[i], y[i]);
 }

@@ -25,7 +25,7 @@ template <class Test> int firstFailing(const double* x, const double* y, int cou
 // Every point is inside the box.
 OV_SIMD_CLONES void shiftInside(double* x, double* y, int count)
 {
-#pragma omp simd
+    OV_SIMD_LOOP
     for (int i = 0; i < count; ++i)
         geodesy::Gcj02Offset(x[i], y[i], x[i], y[i]);
 }
@@ -44,13 +44,13 @@ OV_SIMD_CLONES void unshiftOneStep(double* x, double* y, int count)
         double* by = y + start;
         std::copy_n(bx, n, lng);
         std::copy_n(by, n, lat);
-#pragma omp simd
+        OV_SIMD_LOOP
         for (int i = 0; i < n; ++i)
             geodesy::Gcj02Offset(lng[i], lat[i], bx[i], by[i]);
-#pragma omp simd
+        OV_SIMD_LOOP
         for (int i = 0; i < n; ++i)
             bx[i] = geodesy::Gcj02StepBack(lng[i], bx[i], geodesy::InGcj02Area(lng[i], lat[i]));
-#pragma omp simd
+        OV_SIMD_LOOP
         for (int i = 0; i < n; ++i)
             by[i] = geodesy::Gcj02StepBack(lat[i], by[i], geodesy::InGcj02Area(lng[i], lat[i]));
     }
