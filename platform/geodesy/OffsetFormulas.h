@@ -197,9 +197,13 @@ inline void BdBandConvert(const double* c, double x, double y, double& outX, dou
     const double signX = x < 0 ? -1.0 : 1.0;
     const double signY = y < 0 ? -1.0 : 1.0;
     const double t = std::fabs(y) / c[9];
+    const double t2 = t * t;
+    const double t3 = t2 * t;
+    const double t4 = t3 * t;
+    const double t5 = t4 * t;
+    const double t6 = t5 * t;
     outX = (c[0] + c[1] * std::fabs(x)) * signX;
-    outY = (c[2] + t * (c[3] + t * (c[4] + t * (c[5] + t * (c[6] + t * (c[7] + t * c[8]))))))
-        * signY;
+    outY = (c[2] + c[3] * t + c[4] * t2 + c[5] * t3 + c[6] * t4 + c[7] * t5 + c[8] * t6) * signY;
 }
 
 } // namespace geodesy
