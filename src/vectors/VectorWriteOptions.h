@@ -26,4 +26,7 @@ struct VectorWriteOptions
     bool clip = false; // clip the features with clipPolygons before writing
     QVector<VectorPointList> clipPolygons;
     VectorCoordParameters coordParameters;
+    // KML and KMZ text: 0 declared "gb2312" with GB18030 bytes (what Google Earth reads), 1 UTF-8
+    // (what GDAL's expat-based KML readers, and so QGIS, accept).
+    int kmlEncoding = 0;
 };

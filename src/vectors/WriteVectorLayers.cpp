@@ -1,5 +1,6 @@
 #include "vectors/I_WriteVector.h"
 
+#include "kml/VecKmlWriteThread.h"
 #include "vectors/IWriterStream.h"
 #include "vectors/I_WriterVectorAdapter_p.h"
 #include "vectors/LayerPaths_p.h"
@@ -171,10 +172,10 @@ void I_WriteVector::writeLayers(
 {
     const QString suffix = upperSuffix(options.path);
     if (suffix == QLatin1String("KML") || suffix == QLatin1String("KMZ")) {
-        // KML and KMZ are written through the KML document model, whose writer takes the layers,
-        // the path, the observer and openFolderAfterWrite here. Until it is part of the library
-        // these suffixes write nothing.
-        qDebug().noquote() << QStringLiteral("VuzUdur:no KML writer for ") + options.path;
+        // KML and KMZ are written through the KML document model, not through GDAL.
+        VecKmlWriteThread kmlWriter;
+        kmlWriter.setEncoding(options.kmlEncoding);
+        kmlWriter.write(layers, options.path, m_observer, options.openFolderAfterWrite);
         return;
     }
     QVector<VectorLayerData> flat;
