@@ -1,0 +1,260 @@
+#include "StreamTestSupport.h"
+
+#include "coord/CoordSysCorrectEngine.h"
+#include "vectors/ExcelWriter.h"
+#include "vectors/TextWriter.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <limits>
+
+using namespace vectors;
+using namespace streamtest;
+
+namespace {
+
+const QList<WriterField> kFields
+    = { { QStringLiteral("NAME"), 4, 50 }, { QStringLiteral("备注"), 4, 50 } };
+
+const QMap<QString, QVariant> kAttributes = { { QStringLiteral("NAME"), QStringLiteral("北京市") },
+    { QStringLiteral("备注"), QStringLiteral("首都") } };
+
+QString fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+}
+
+// A text stream for PATH with the given delimiter and DAT separator codes, opened.
+StreamPtr openText(const QString& path, int delimiter = 0, int datSeparator = 1)
+{
+    StreamPtr stream(createWriterStream(path));
+    WriterParameters parameters;
+    parameters.path = path;
+    parameters.textOptions[VectorWriteOptions::TextDelimiter] = delimiter;
+    parameters.textOptions[VectorWriteOptions::TextDatSeparator] = datSeparator;
+    stream->setParameters(parameters);
+    stream->setFields(kFields);
+    stream->setEncoding(textEncodingCode(path));
+    EXPECT_TRUE(stream->open()) << path.toStdString();
+    return stream;
+}
+
+using TextStreamTest = StreamTest;
+
+TEST_F(TextStreamTest, CsvStartsWithItsHeaderAndReadsBackWithGdal)
+{
+    const QString file = path(QStringLiteral("点.csv"));
+    StreamPtr stream = openText(file);
+    VCTFeature point = featureFromWkt("POINT Z (116.391 39.907 44.5)", kAttributes);
+    EXPECT_TRUE(stream->writeFeature(point));
+    stream->close();
+    EXPECT_EQ(fileText(file),
+        QStringLiteral("NAME,备注,经度,纬度,海拔\r\n北京市,首都,116.391,39.907,44.5\r\n"));
+
+    const std::vector<ReadLayer> layers = readBack(file);
+    ASSERT_EQ(layers.size(), 1u);
+    EXPECT_EQ(layers[0].fieldNames.mid(2), (QStringList { "经度", "纬度", "海拔" }));
+    ASSERT_EQ(layers[0].features.size(), 1u);
+    EXPECT_EQ(layers[0].features[0].fields.value("NAME"), QStringLiteral("北京市"));
+    EXPECT_EQ(layers[0].features[0].fields.value(QStringLiteral("海拔")), QStringLiteral("44.5"));
+}
+
+TEST_F(TextStreamTest, DelimiterCodesSeparateTheValues)
+{
+    const struct
+    {
+        int code;
+        const char* row;
+    } rows[] = {
+        { 0, "北京市,首都,1,2,0" },
+        { 1, "北京市\t首都\t1\t2\t0" },
+        { 2, "北京市 首都 1 2 0" },
+        { 3, "北京市:首都:1:2:0" },
+        { 4, "北京市;首都;1;2;0" },
+        { 9, "北京市,首都,1,2,0" },
+        { -1, "北京市,首都,1,2,0" },
+    };
+    for (const auto& row : rows) {
+        const QString file = path(QStringLiteral("d%1.txt").arg(row.code));
+        StreamPtr stream = openText(file, row.code);
+        VCTFeature line = featureFromWkt("LINESTRING (1 2, 1 2)", kAttributes);
+        EXPECT_TRUE(stream->writeFeature(line));
+        stream->close();
+        const QString values = QString::fromUtf8(row.row);
+        EXPECT_EQ(fileText(file),
+            QStringLiteral("NAME,备注,经度,纬度,海拔\r\n") + values + QStringLiteral("\r\n")
+                + values + QStringLiteral("\r\n"))
+            << row.code;
+    }
+}
+
+TEST_F(TextStreamTest, ValuesHoldingTheDelimiterAreQuoted)
+{
+    const QString file = path(QStringLiteral("q.csv"));
+    StreamPtr stream = openText(file);
+    VCTFeature point = featureFromWkt("POINT (1 2)",
+        { { QStringLiteral("NAME"), QStringLiteral("a,\"b\"") }, { QStringLiteral("备注"), 7 } });
+    EXPECT_TRUE(stream->writeFeature(point));
+    stream->close();
+    EXPECT_TRUE(fileText(file).endsWith(QStringLiteral("\"a,\"\"b\"\"\",7,1,2,0\r\n")));
+    const std::vector<ReadLayer> layers = readBack(file);
+    ASSERT_EQ(layers.size(), 1u);
+    ASSERT_EQ(layers[0].features.size(), 1u);
+    EXPECT_EQ(layers[0].features[0].fields.value("NAME"), QStringLiteral("a,\"b\""));
+}
+
+TEST_F(TextStreamTest, DatWritesNameRemarkAndCoordinatesWithSeparatorLines)
+{
+    for (const int separator : { 0, 1 }) {
+        const QString file = path(QStringLiteral("s%1.dat").arg(separator));
+        StreamPtr stream = openText(file, 0, separator);
+        // "name" and "remark" come from attributes of any case, else from the feature record.
+        VCTFeature line = featureFromWkt("LINESTRING Z (116 39 1, 116.5 39.5 2.25)",
+            { { QStringLiteral("Name"), QStringLiteral("路") },
+                { QStringLiteral("REMARKS"), QStringLiteral("甲") } });
+        VCTFeature point = featureFromWkt("POINT (1.0000005 -2)");
+        point.name = QStringLiteral("点");
+        point.remark = QStringLiteral("乙");
+        EXPECT_TRUE(stream->writeFeature(line));
+        EXPECT_TRUE(stream->writeFeature(point));
+        stream->close();
+        const QString gap = separator == 0 ? QStringLiteral(" \r\n") : QStringLiteral("\r\n");
+        EXPECT_EQ(fileText(file),
+            QStringLiteral("路,甲,116.000000,39.000000,1.000000\r\n"
+                           "路,甲,116.500000,39.500000,2.250000\r\n")
+                + gap + QStringLiteral("点,乙,1.000001,-2.000000,0.000000\r\n") + gap)
+            << separator;
+    }
+}
+
+TEST_F(TextStreamTest, RecordsFollowEveryVertexOfMultiGeometries)
+{
+    const QString file = path(QStringLiteral("m.csv"));
+    StreamPtr stream = openText(file);
+    VCTFeature polygons
+        = featureFromWkt("MULTIPOLYGON (((0 0, 1 0, 1 1, 0 0)), ((5 5, 6 5, 6 6, 5 5)))");
+    EXPECT_TRUE(stream->writeFeature(polygons));
+    stream->close();
+    EXPECT_EQ(fileText(file).count(QStringLiteral("\r\n")), 1 + 8);
+    EXPECT_TRUE(fileText(file).contains(QStringLiteral(",,6,6,0\r\n")));
+}
+
+TEST_F(TextStreamTest, UnsupportedGeometriesAndFailedWritesLeaveTheirReason)
+{
+    const QString file = path(QStringLiteral("u.txt"));
+    StreamPtr stream = openText(file);
+    VCTFeature collection = featureFromWkt("GEOMETRYCOLLECTION (POINT (1 1))");
+    EXPECT_FALSE(stream->writeFeature(collection));
+    EXPECT_EQ(stream->errorText(), QStringLiteral("不支持的数据类型"));
+    VCTFeature none;
+    EXPECT_FALSE(stream->writeFeature(none));
+    EXPECT_FALSE(stream->writeFeatureToLayer(none, nullptr));
+    EXPECT_FALSE(stream->copyFeatureWithLabel(nullptr));
+    stream->close();
+    EXPECT_EQ(fileText(file), QString()); // no record, no header
+
+    // A device that is always full: the loss shows when the text is flushed.
+    TextWriter full;
+    WriterParameters parameters;
+    parameters.path = QStringLiteral("/dev/full");
+    full.setParameters(parameters);
+    full.setFields(kFields);
+    ASSERT_TRUE(full.open());
+    VCTFeature point = featureFromWkt("POINT (1 2)", kAttributes);
+    full.writeFeature(point);
+    full.close();
+    EXPECT_EQ(full.errorText(), QStringLiteral("写入文件失败。"));
+}
+
+TEST_F(TextStreamTest, CopiedOgrFeaturesAndReprojectedRecords)
+{
+    const QString file = path(QStringLiteral("r.csv"));
+    StreamPtr stream(createWriterStream(file));
+    WriterParameters parameters;
+    parameters.path = file;
+    parameters.coordParameters.sourceCoordSys = VECTOR_WGS84_LNGLAT;
+    parameters.coordParameters.targetCoordSys = VECTOR_GCJ02_LNGLAT;
+    stream->setParameters(parameters);
+    stream->setReproject(true);
+    stream->setFields(kFields);
+    ASSERT_TRUE(stream->open());
+
+    OGRFeatureDefn definition("source");
+    OGRFieldDefn nameField("NAME", OFTString);
+    definition.AddFieldDefn(&nameField);
+    definition.Reference();
+    OGRFeature feature(&definition);
+    feature.SetField("NAME", "天坛");
+    feature.SetGeometryDirectly(new OGRPoint(116.4107, 39.8822, 50.0));
+    EXPECT_TRUE(stream->copyFeatureWithLabel(&feature));
+    stream->close();
+
+    // The GCJ02 engine gives the expected shift.
+    double x = 116.4107, y = 39.8822;
+    coordinate::ICoordSysCorrectEngine* engine = coordinate::CreateCorrectEngine(0);
+    engine->FromWGS84(&x, &y, 1);
+    coordinate::DestroyCorrectEngine(engine);
+    const std::vector<ReadLayer> layers = readBack(file);
+    ASSERT_EQ(layers.size(), 1u);
+    ASSERT_EQ(layers[0].features.size(), 1u);
+    const QMap<QString, QString>& read = layers[0].features[0].fields;
+    EXPECT_EQ(read.value("NAME"), QStringLiteral("天坛"));
+    EXPECT_NEAR(read.value(QStringLiteral("经度")).toDouble(), x, 1e-12);
+    EXPECT_NEAR(read.value(QStringLiteral("纬度")).toDouble(), y, 1e-12);
+    EXPECT_EQ(read.value(QStringLiteral("海拔")), QStringLiteral("50"));
+}
+
+// The rows of the first sheet of an .xls file as xlrd reads them; empty when it cannot.
+QJsonArray xlsRows(const QString& path)
+{
+    const QString script
+        = QStringLiteral("import sys, json, xlrd\n"
+                         "sheet = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0)\n"
+                         "print(json.dumps([sheet.name] + [[c.value for c in sheet.row(r)] "
+                         "for r in range(sheet.nrows)]))\n");
+    const QByteArray out
+        = runProgram(QStringLiteral("/usr/bin/python3"), { QStringLiteral("-c"), script, path });
+    return QJsonDocument::fromJson(out).array();
+}
+
+TEST_F(TextStreamTest, ExcelSheetReadsBackWithXlrd)
+{
+    const QString file = path(QStringLiteral("表.xls"));
+    QList<WriterField> fields = kFields;
+    fields << WriterField { QStringLiteral("COUNT"), 0, 10 };
+    StreamPtr stream = openStream(file, fields);
+    QMap<QString, QVariant> attributes = kAttributes;
+    attributes.insert(QStringLiteral("COUNT"), 7);
+    VCTFeature line = featureFromWkt("LINESTRING Z (116 39 1, 116.5 39.5 2.25)", attributes);
+    EXPECT_TRUE(stream->writeFeature(line));
+    stream->close();
+    EXPECT_TRUE(stream->errorText().isEmpty()) << stream->errorText().toStdString();
+
+    const QJsonArray rows = xlsRows(file);
+    ASSERT_EQ(rows.size(), 4) << "xlrd could not read " << file.toStdString();
+    EXPECT_EQ(rows[0].toString(), QStringLiteral("Sheet1"));
+    EXPECT_EQ(rows[1].toArray(), QJsonArray({ "NAME", "备注", "COUNT", "经度", "纬度", "海拔" }));
+    EXPECT_EQ(rows[2].toArray(), QJsonArray({ "北京市", "首都", 7.0, 116.0, 39.0, 1.0 }));
+    EXPECT_EQ(rows[3].toArray(), QJsonArray({ "北京市", "首都", 7.0, 116.5, 39.5, 2.25 }));
+}
+
+TEST_F(TextStreamTest, ExcelFailuresLeaveTheirReason)
+{
+    ExcelWriter unnamed;
+    EXPECT_FALSE(unnamed.open());
+    EXPECT_EQ(unnamed.errorText(), QStringLiteral("创建工作簿失败。"));
+
+    ExcelWriter missing;
+    WriterParameters parameters;
+    parameters.path = path(QStringLiteral("missing/a.xls"));
+    missing.setParameters(parameters);
+    ASSERT_TRUE(missing.open());
+    missing.close();
+    EXPECT_EQ(missing.errorText(), QStringLiteral("保存工作簿失败。"));
+    VCTFeature point = featureFromWkt("POINT (1 2)");
+    EXPECT_FALSE(missing.writeFeature(point)); // closed
+}
+
+} // namespace
