@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cpl_conv.h>
 #include <cpl_error.h>
 #include <ogr_geometry.h>
 #include <ogr_spatialref.h>
@@ -88,15 +89,44 @@ bool transverseMercator(int geographicEpsg, const char* name, double centralMeri
     return true;
 }
 
-// WGS 84 geographic, recognised by its ellipsoid as the writer always has.
-bool isWgs84Geographic(const OGRSpatialReference& reference)
+// A system on the WGS 84 ellipsoid, recognised as the writer always has; a datum shift of WGS 84
+// to itself would change nothing but cost the system its EPSG identity (see below).
+bool isOnWgs84(const OGRSpatialReference& reference)
 {
-    if (!reference.IsGeographic()) return false;
     OGRErr error = OGRERR_NONE;
     const double major = reference.GetSemiMajor(&error);
     const double minor = reference.GetSemiMinor(&error);
     return QString::number(major, 'f', 3) == QLatin1String("6378137.000")
         && QString::number(minor, 'f', 4) == QLatin1String("6356752.3142");
+}
+
+// Attaches the datum shift of SEVEN (dx, dy, dz metres, rx, ry, rz arc-seconds, scale ppm, as
+// the parameter record holds them) to REFERENCE. PROJ prefers the transformations it registers
+// for an EPSG system over an attached shift, so the authority codes go: the given parameters
+// govern, also when they are all zero.
+bool attachDatumShift(const double* seven, OGRSpatialReference& reference)
+{
+    if (reference.SetTOWGS84(
+            -seven[0], -seven[1], -seven[2], seven[3], seven[4], seven[5], -seven[6])
+        != OGRERR_NONE)
+        return false;
+    char* wkt = nullptr;
+    OGRErr error = reference.exportToWkt(&wkt);
+    OGR_SRSNode root;
+    const char* cursor = wkt;
+    if (error == OGRERR_NONE) error = root.importFromWkt(&cursor);
+    CPLFree(wkt);
+    if (error != OGRERR_NONE) return false;
+    root.StripNodes("AUTHORITY");
+    char* stripped = nullptr;
+    root.exportToWkt(&stripped);
+    OGRSpatialReference shifted;
+    error = shifted.importFromWkt(stripped);
+    CPLFree(stripped);
+    if (error != OGRERR_NONE) return false;
+    shifted.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
+    reference = shifted;
+    return true;
 }
 
 struct TransformDeleter
@@ -202,10 +232,8 @@ OGRSpatialReference* createSideReference(
     ReferencePtr reference(new OGRSpatialReference());
     if (epsg != -1) {
         if (!importEpsg(epsg, *reference)) return nullptr;
-        if (!isWgs84Geographic(*reference)) {
-            const double* p = parameters.sevenParameters;
-            reference->SetTOWGS84(-p[0], -p[1], -p[2], p[3], p[4], p[5], -p[6]);
-        }
+        if (!isOnWgs84(*reference) && !attachDatumShift(parameters.sevenParameters, *reference))
+            return nullptr;
         return reference.release();
     }
     const bool gaussKrueger = coordSys == VECTOR_BEIJING54_GAUSS || coordSys == VECTOR_XIAN80_GAUSS

@@ -1,0 +1,326 @@
+#include "StreamTestSupport.h"
+
+#include "coord/BD09CoordSys.h"
+#include "coord/GCJ02CoordSys.h"
+#include "vectors/Reprojection.h"
+
+#include <ogr_spatialref.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace vectors;
+using namespace streamtest;
+
+namespace {
+
+// Tolerances: degrees where the steps are the engines' own formulas, metres where two
+// implementations of the same projection meet.
+constexpr double kDegreeTolerance = 1e-12;
+constexpr double kMetreTolerance = 1e-6;
+// A seven-parameter shift: PROJ's Helmert step and the pipeline gdaltransform builds from a
+// "+towgs84" string round differently.
+constexpr double kDatumShiftTolerance_m = 1e-3;
+constexpr double kPi = 3.141592653589793;
+// Web Mercator sphere radius (metres), EPSG 3857.
+constexpr double kWebMercatorRadius_m = 6378137.0;
+
+struct Point
+{
+    double x, y, z;
+};
+
+// Beijing, Shanghai, Urumqi (inside the GCJ02 box) and Tokyo (outside it).
+const std::vector<Point> kWgs84Points = {
+    { 116.391, 39.907, 50.0 },
+    { 121.47, 31.23, -3.5 },
+    { 87.6, 43.8, 800.0 },
+    { 139.69, 35.69, 0.0 },
+};
+
+VectorCoordParameters sides(int source, int target)
+{
+    VectorCoordParameters parameters;
+    parameters.sourceCoordSys = source;
+    parameters.targetCoordSys = target;
+    parameters.reproject = true;
+    return parameters;
+}
+
+std::unique_ptr<OGRLineString> lineOf(const std::vector<Point>& points)
+{
+    std::unique_ptr<OGRLineString> line(new OGRLineString());
+    for (const Point& p : points)
+        line->addPoint(p.x, p.y, p.z);
+    return line;
+}
+
+std::vector<Point> pointsOf(const OGRLineString& line)
+{
+    std::vector<Point> points;
+    for (int i = 0; i < line.getNumPoints(); ++i)
+        points.push_back({ line.getX(i), line.getY(i), line.getZ(i) });
+    return points;
+}
+
+// POINTS reprojected by the component; an empty list when it failed.
+std::vector<Point> reprojected(
+    const std::vector<Point>& points, const VectorCoordParameters& parameters)
+{
+    std::unique_ptr<OGRLineString> line = lineOf(points);
+    if (reprojectGeometry(line.get(), parameters, parameters.falseEasting) != OGRERR_NONE)
+        return {};
+    return pointsOf(*line);
+}
+
+// Reference values: one engine function on each point.
+template <class Engine, class Step>
+std::vector<Point> throughEngine(std::vector<Point> points, Step step)
+{
+    Engine engine;
+    for (Point& p : points)
+        (engine.*step)(&p.x, &p.y, 1);
+    return points;
+}
+
+// Spherical Web Mercator by its formula.
+std::vector<Point> webMercator(std::vector<Point> points)
+{
+    for (Point& p : points) {
+        p.x = kWebMercatorRadius_m * p.x * kPi / 180.0;
+        p.y = kWebMercatorRadius_m * std::log(std::tan(kPi / 4.0 + p.y * kPi / 360.0));
+    }
+    return points;
+}
+
+// POINTS transformed by the gdaltransform program from SOURCE to TARGET; z is not compared.
+std::vector<Point> gdaltransform(
+    const std::vector<Point>& points, const QString& source, const QString& target)
+{
+    QByteArray input;
+    for (const Point& p : points)
+        input += QByteArray::number(p.x, 'g', 17) + ' ' + QByteArray::number(p.y, 'g', 17) + '\n';
+    const QByteArray out = runProgram(QStringLiteral("gdaltransform"),
+        { QStringLiteral("-s_srs"), source, QStringLiteral("-t_srs"), target,
+            QStringLiteral("-output_xy") },
+        input);
+    std::vector<Point> result;
+    for (const QByteArray& line : out.split('\n')) {
+        const QList<QByteArray> xy = line.simplified().split(' ');
+        if (xy.size() == 2) result.push_back({ xy[0].toDouble(), xy[1].toDouble(), 0.0 });
+    }
+    return result;
+}
+
+void expectNear(const std::vector<Point>& actual, const std::vector<Point>& expected,
+    double tolerance, bool compareZ, const char* what)
+{
+    ASSERT_EQ(actual.size(), expected.size()) << what;
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        EXPECT_NEAR(actual[i].x, expected[i].x, tolerance) << what << " point " << i;
+        EXPECT_NEAR(actual[i].y, expected[i].y, tolerance) << what << " point " << i;
+        if (compareZ) {
+            EXPECT_EQ(actual[i].z, expected[i].z) << what << " point " << i;
+        }
+    }
+}
+
+class Reprojection : public StreamTest
+{
+};
+
+TEST_F(Reprojection, OffsetTargetsFollowTheEngines)
+{
+    using coordinate::BD09CoordSys;
+    using coordinate::GCJ02CoordSys;
+    const std::vector<Point> gcj02
+        = throughEngine<GCJ02CoordSys>(kWgs84Points, &GCJ02CoordSys::FromWGS84);
+    const std::vector<Point> bd09
+        = throughEngine<BD09CoordSys>(kWgs84Points, &BD09CoordSys::FromWGS84);
+    expectNear(reprojected(kWgs84Points, sides(3, 15)), gcj02, kDegreeTolerance, true, "GCJ02");
+    expectNear(reprojected(kWgs84Points, sides(3, 13)), bd09, kDegreeTolerance, true, "BD09");
+    expectNear(reprojected(kWgs84Points, sides(3, 16)), webMercator(gcj02), kMetreTolerance, true,
+        "GCJ02 Web Mercator");
+    expectNear(reprojected(kWgs84Points, sides(3, 14)),
+        throughEngine<BD09CoordSys>(bd09, &BD09CoordSys::LngLatToMercator), kMetreTolerance, true,
+        "BD09 Mercator");
+    // Tokyo lies outside the GCJ02 area and keeps its coordinates.
+    EXPECT_EQ(gcj02.back().x, kWgs84Points.back().x);
+}
+
+TEST_F(Reprojection, OffsetSourcesAndOffsetToOffset)
+{
+    using coordinate::BD09CoordSys;
+    using coordinate::GCJ02CoordSys;
+    const std::vector<Point> gcj02
+        = throughEngine<GCJ02CoordSys>(kWgs84Points, &GCJ02CoordSys::FromWGS84);
+    const std::vector<Point> bd09 = throughEngine<BD09CoordSys>(gcj02, &BD09CoordSys::GCJ02ToBD09);
+    const std::vector<Point> bd09Mercator
+        = throughEngine<BD09CoordSys>(bd09, &BD09CoordSys::LngLatToMercator);
+
+    expectNear(reprojected(gcj02, sides(15, 3)),
+        throughEngine<GCJ02CoordSys>(gcj02, &GCJ02CoordSys::ToWGS84), kDegreeTolerance, true,
+        "GCJ02 to WGS84");
+    expectNear(reprojected(webMercator(gcj02), sides(16, 3)),
+        throughEngine<GCJ02CoordSys>(gcj02, &GCJ02CoordSys::ToWGS84), 1e-9, true,
+        "GCJ02 Web Mercator to WGS84");
+    expectNear(reprojected(bd09, sides(13, 15)), gcj02, 1e-5, true, "BD09 to GCJ02");
+    expectNear(reprojected(gcj02, sides(15, 14)), bd09Mercator, kMetreTolerance, true,
+        "GCJ02 to BD09 Mercator");
+    expectNear(reprojected(bd09Mercator, sides(14, 16)),
+        webMercator(throughEngine<BD09CoordSys>(
+            throughEngine<BD09CoordSys>(bd09Mercator, &BD09CoordSys::MercatorToLngLat),
+            &BD09CoordSys::BD09ToGCJ02)),
+        kMetreTolerance, true, "BD09 Mercator to GCJ02 Web Mercator");
+    // Same datum, other form: no datum shift on the way.
+    expectNear(reprojected(gcj02, sides(15, 16)), webMercator(gcj02), kMetreTolerance, true,
+        "GCJ02 to its Web Mercator");
+}
+
+TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
+{
+    const std::vector<Point> china(kWgs84Points.begin(), kWgs84Points.begin() + 2);
+    const QString wgs84 = QStringLiteral("EPSG:4326");
+    VectorCoordParameters gk = sides(3, VECTOR_CGCS2000_GAUSS);
+    gk.centralMeridian = 117.0;
+    expectNear(reprojected(china, gk), gdaltransform(china, wgs84, QStringLiteral("EPSG:4548")),
+        kMetreTolerance, false, "CGCS2000 GK CM 117");
+
+    // Off the 3-degree grid the false easting is 500000 whatever was asked.
+    gk.centralMeridian = 118.5;
+    gk.falseEasting = 39500000;
+    expectNear(reprojected(china, gk),
+        gdaltransform(china, wgs84,
+            QStringLiteral("+proj=tmerc +lon_0=118.5 +k=1 +x_0=500000 +ellps=GRS80 +units=m")),
+        kMetreTolerance, false, "CGCS2000 GK CM 118.5");
+
+    // On the grid the asked false easting stays (a zone-number prefix).
+    VectorCoordParameters xian = sides(3, VECTOR_XIAN80_GAUSS);
+    xian.centralMeridian = 117.0;
+    xian.falseEasting = 39500000;
+    expectNear(reprojected(china, xian), gdaltransform(china, wgs84, QStringLiteral("EPSG:2363")),
+        kMetreTolerance, false, "Xian 1980 3-degree GK zone 39");
+
+    VectorCoordParameters utm = sides(3, VECTOR_WGS84_UTM);
+    utm.centralMeridian = 117.0;
+    expectNear(reprojected(china, utm), gdaltransform(china, wgs84, QStringLiteral("EPSG:32650")),
+        kMetreTolerance, false, "UTM 50N");
+    utm.streamFlag = true; // southern hemisphere
+    expectNear(reprojected(china, utm), gdaltransform(china, wgs84, QStringLiteral("EPSG:32750")),
+        kMetreTolerance, false, "UTM 50S");
+
+    // An EPSG code off WGS 84 takes the seven parameters, translations and scale negated.
+    VectorCoordParameters beijing = sides(3, VECTOR_BY_EPSG);
+    beijing.targetEpsg = 21460;
+    const double seven[7] = { -15.0, 150.0, 90.0, 0.1, 0.2, -0.3, 1.5 };
+    std::copy(seven, seven + 7, beijing.sevenParameters);
+    expectNear(reprojected(china, beijing),
+        gdaltransform(china, wgs84,
+            QStringLiteral("+proj=tmerc +lon_0=117 +k=1 +x_0=500000 +ellps=krass "
+                           "+towgs84=15,-150,-90,0.1,0.2,-0.3,-1.5 +units=m")),
+        kDatumShiftTolerance_m, false, "Beijing 1954 GK CM 117E with seven parameters");
+
+    // And back again.
+    VectorCoordParameters back = sides(VECTOR_CGCS2000_GAUSS, 3);
+    back.centralMeridian = 117.0;
+    gk.centralMeridian = 117.0;
+    gk.falseEasting = 500000;
+    expectNear(reprojected(reprojected(china, gk), back), china, 1e-9, false, "GK round trip");
+}
+
+TEST_F(Reprojection, AGaussKruegerShapefileDeclaresItsSystem)
+{
+    const QString file = path(QStringLiteral("gk.shp"));
+    VectorCoordParameters gk = sides(3, VECTOR_CGCS2000_GAUSS);
+    gk.centralMeridian = 117.0;
+    StreamPtr stream = openStream(file, {}, gk);
+    VCTFeature feature = featureFromWkt("POINT (116.391 39.907)");
+    ASSERT_TRUE(stream->writeFeature(feature)) << stream->errorText().toStdString();
+    stream->close();
+    const std::vector<Point> expected = gdaltransform(
+        { { 116.391, 39.907, 0.0 } }, QStringLiteral("EPSG:4326"), QStringLiteral("EPSG:4548"));
+    ASSERT_EQ(expected.size(), 1u);
+    const std::vector<ReadLayer> layers = readBack(file);
+    ASSERT_EQ(layers.size(), 1u);
+    ASSERT_EQ(layers[0].features.size(), 1u);
+    std::unique_ptr<OGRGeometry> read = geometryFromWkt(layers[0].features[0].wkt.c_str());
+    ASSERT_TRUE(read);
+    EXPECT_NEAR(read->toPoint()->getX(), expected[0].x, 1e-3);
+    EXPECT_NEAR(read->toPoint()->getY(), expected[0].y, 1e-3);
+    OGRSpatialReference declared;
+    ASSERT_EQ(declared.importFromWkt(layers[0].spatialReference.c_str()), OGRERR_NONE);
+    EXPECT_NEAR(declared.GetNormProjParm(SRS_PP_CENTRAL_MERIDIAN), 117.0, 0.0);
+    EXPECT_NEAR(declared.GetNormProjParm(SRS_PP_FALSE_EASTING), 500000.0, 0.0);
+    EXPECT_NE(layers[0].spatialReference.find("2000"), std::string::npos);
+}
+
+TEST_F(Reprojection, SideReferences)
+{
+    VectorCoordParameters parameters;
+    parameters.targetEpsg = 4326;
+    const double seven[7] = { 1, 2, 3, 4, 5, 6, 7 };
+    std::copy(seven, seven + 7, parameters.sevenParameters);
+    double shift[7] = {};
+    OGRSpatialReference* wgs84 = createSideReference(parameters, 500000.0, true);
+    ASSERT_TRUE(wgs84);
+    EXPECT_NE(wgs84->GetTOWGS84(shift), OGRERR_NONE);
+    wgs84->Release();
+
+    parameters.sourceEpsg = 4214;
+    OGRSpatialReference* beijing = createSideReference(parameters, 500000.0, false);
+    ASSERT_TRUE(beijing);
+    ASSERT_EQ(beijing->GetTOWGS84(shift), OGRERR_NONE);
+    const double negated[7] = { -1, -2, -3, 4, 5, 6, -7 };
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(shift[i], negated[i]) << i;
+    beijing->Release();
+
+    parameters.targetEpsg = 54004; // an ESRI code
+    OGRSpatialReference* mercator = createSideReference(parameters, 500000.0, true);
+    ASSERT_TRUE(mercator);
+    EXPECT_TRUE(mercator->IsProjected());
+    mercator->Release();
+
+    parameters.targetEpsg = -1;
+    parameters.targetCoordSys = VECTOR_BY_EPSG;
+    EXPECT_EQ(createSideReference(parameters, 500000.0, true), nullptr);
+    for (const int unknown : { 6, 11, 12, 18, -1 }) {
+        OGRSpatialReference untouched;
+        EXPECT_FALSE(coordSysSpatialReference(unknown, 117.0, 500000.0, false, untouched));
+        EXPECT_TRUE(untouched.IsEmpty());
+    }
+}
+
+TEST_F(Reprojection, FailuresGiveOgrsCodeAndNoCrash)
+{
+    const std::vector<Point> points = kWgs84Points;
+    const struct
+    {
+        int source, sourceEpsg, target, targetEpsg;
+    } rows[] = {
+        { 3, -1, VECTOR_BY_EPSG, -1 }, // a target without a system
+        { 3, -1, VECTOR_BY_EPSG, 999999 }, // an unknown code
+        { VECTOR_BY_EPSG, -1, 15, -1 }, // an offset target from nowhere
+        { 16, -1, VECTOR_BY_EPSG, 999999 },
+    };
+    for (const auto& row : rows) {
+        VectorCoordParameters parameters = sides(row.source, row.target);
+        parameters.sourceEpsg = row.sourceEpsg;
+        parameters.targetEpsg = row.targetEpsg;
+        GeometryReprojector reprojector(parameters, 500000.0);
+        EXPECT_EQ(reprojector.status(), OGRERR_FAILURE) << row.target;
+        std::unique_ptr<OGRLineString> line = lineOf(points);
+        EXPECT_EQ(reprojector.reproject(line.get()), OGRERR_FAILURE) << row.target;
+        expectNear(pointsOf(*line), points, 0.0, true, "untouched");
+    }
+    EXPECT_EQ(reprojectGeometry(nullptr, sides(3, 4), 500000.0), OGRERR_FAILURE);
+
+    // A NaN vertex cannot be projected; the engines leave it as it is.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_NE(reprojected({ { nan, 30.0, 0.0 } }, sides(3, 4)).size(), 1u);
+    const std::vector<Point> shifted = reprojected({ { nan, 30.0, 0.0 } }, sides(3, 15));
+    ASSERT_EQ(shifted.size(), 1u);
+    EXPECT_TRUE(std::isnan(shifted[0].x));
+}
+
+} // namespace
