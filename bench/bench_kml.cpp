@@ -29,8 +29,7 @@ std::string ring(int i)
 {
     const double lon = 73.0 + (i % 1000) * 0.05;
     const double lat = 18.0 + (i / 1000) * 0.3;
-    const double corners[5][2]
-        = { { 0, 0 }, { 0.04, 0 }, { 0.04, 0.2 }, { 0, 0.2 }, { 0, 0 } };
+    const double corners[5][2] = { { 0, 0 }, { 0.04, 0 }, { 0.04, 0.2 }, { 0, 0.2 }, { 0, 0 } };
     std::string text;
     char point[96];
     for (const auto& c : corners) {
@@ -71,8 +70,7 @@ std::string tempPath()
 long long fileSize(const std::string& path)
 {
     FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return 0;
+    if (!file) return 0;
     std::fseek(file, 0, SEEK_END);
     const long long size = std::ftell(file);
     std::fclose(file);
@@ -92,8 +90,7 @@ void BM_SaveString(benchmark::State& state)
     long long bytes = 0;
     for (auto _ : state) {
         CXmlStringStream stream;
-        if (!stream.save(&kml))
-            state.SkipWithError("save failed");
+        if (!stream.save(&kml)) state.SkipWithError("save failed");
         bytes = static_cast<long long>(stream.text().size());
     }
     report(state, bytes);
@@ -105,8 +102,7 @@ void BM_SaveFile(benchmark::State& state)
     const std::string path = tempPath();
     for (auto _ : state) {
         CXmlFileStream stream(path);
-        if (!stream.save(&kml))
-            state.SkipWithError("save failed");
+        if (!stream.save(&kml)) state.SkipWithError("save failed");
     }
     report(state, fileSize(path));
     std::remove(path.c_str());
