@@ -77,6 +77,7 @@ QByteArray dxfPointLabel(const OGRFeature& feature)
 } // namespace
 
 GDALWriter::GDALWriter()
+    : m_styles(new StyleStringCache)
 {
     m_encoding = Local8BitEncoding;
 }
@@ -219,10 +220,11 @@ const QVector<QString>& GDALWriter::fieldNames(OGRLayer* layer)
 {
     OGRFeatureDefn* definition = layer->GetLayerDefn();
     if (layer != m_namesFor || m_fieldNames.size() != definition->GetFieldCount()) {
-        m_namesCodec = layerCodec(layer);
+        QTextCodec* codec = layerCodec(layer);
+        m_textEncoder.reset(codec->makeEncoder(QTextCodec::IgnoreHeader));
         m_fieldNames.resize(definition->GetFieldCount());
         for (int i = 0; i < m_fieldNames.size(); ++i)
-            m_fieldNames[i] = m_namesCodec->toUnicode(definition->GetFieldDefn(i)->GetNameRef());
+            m_fieldNames[i] = codec->toUnicode(definition->GetFieldDefn(i)->GetNameRef());
         m_namesFor = layer;
     }
     return m_fieldNames;
@@ -244,7 +246,7 @@ bool GDALWriter::fillFeature(OGRFeature& feature, VCTFeature& source, OGRLayer* 
             feature.SetField(i, found->toDouble());
             break;
         case OFTString:
-            feature.SetField(i, m_namesCodec->fromUnicode(found->toString()).constData());
+            feature.SetField(i, m_textEncoder->fromUnicode(found->toString()).constData());
             break;
         case OFTInteger64:
             feature.SetField(i, GIntBig(found->toLongLong()));
@@ -255,9 +257,9 @@ bool GDALWriter::fillFeature(OGRFeature& feature, VCTFeature& source, OGRLayer* 
     }
     VCTGeometry* vct = source.geometry();
     if (source.hasStyle()) {
-        const QString style = ogrStyleString(source.style(), vct->geometryKind(), pathSuffix(),
-            m_parameters.coordParameters.targetCoordSys);
-        if (!style.isEmpty()) feature.SetStyleString(style.toLocal8Bit().constData());
+        const QByteArray& style = m_styles->styleString(source.style(), vct->geometryKind(),
+            pathSuffix(), m_parameters.coordParameters.targetCoordSys);
+        if (!style.isEmpty()) feature.SetStyleString(style.constData());
     }
     // The feature gets its own copy, so the caller's geometry stays as it was.
     feature.SetGeometry(vct->getOgrGeometry());

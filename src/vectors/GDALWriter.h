@@ -5,9 +5,14 @@
 #include <QByteArray>
 #include <QVector>
 
+#include <memory>
+
 class QTextCodec;
+class QTextEncoder;
 
 namespace vectors {
+
+class StyleStringCache;
 
 // Writes features into a GDAL/OGR dataset whose driver is chosen by the path's suffix
 // (Shapefile, DXF, MapInfo, GMT, GeoJSON, ...). An existing file of the same name is deleted
@@ -54,7 +59,9 @@ private:
 
     OGRLayer* m_namesFor = nullptr;
     QVector<QString> m_fieldNames;
-    QTextCodec* m_namesCodec = nullptr;
+    // Encodes attribute text for the layer of m_fieldNames; keeps its converter between features.
+    std::unique_ptr<QTextEncoder> m_textEncoder;
+    std::unique_ptr<StyleStringCache> m_styles;
     // WGS 84, assigned to every written geometry; made on first use.
     OGRSpatialReference* m_wgs84 = nullptr;
 };

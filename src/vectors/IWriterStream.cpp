@@ -31,6 +31,7 @@ bool IWriterStream::copyFeature(OGRFeature*, OGRLayer*)
 void IWriterStream::setParameters(const WriterParameters& parameters)
 {
     m_parameters = parameters;
+    m_suffix = QFileInfo(parameters.path).suffix().toUpper();
     m_reprojector.reset();
 }
 
@@ -64,11 +65,6 @@ OGRLayer* IWriterStream::createFolderLayer(const QString&)
 int IWriterStream::reserved() const
 {
     return 0;
-}
-
-QString IWriterStream::pathSuffix() const
-{
-    return QFileInfo(m_parameters.path).suffix().toUpper();
 }
 
 } // namespace vectors

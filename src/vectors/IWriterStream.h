@@ -74,7 +74,7 @@ public:
 
 protected:
     // The upper-case suffix of the output path ("SHP", "DXF", ...).
-    QString pathSuffix() const;
+    const QString& pathSuffix() const { return m_suffix; }
 
     bool m_reproject = false;
     WriterParameters m_parameters;
@@ -83,6 +83,7 @@ protected:
     QList<WriterField> m_fields;
 
 private:
+    QString m_suffix; // of m_parameters.path
     // Built on first use from the parameters: the transformations are made once per stream.
     std::unique_ptr<GeometryReprojector> m_reprojector;
 };

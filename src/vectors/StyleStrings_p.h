@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QString>
+#include "vectors/FeatureStyleData.h"
 
-struct FeatureStyleData;
+#include <QByteArray>
+#include <QString>
 
 namespace vectors {
 
@@ -19,5 +20,22 @@ QString ogrStyleString(
 // The standard DXF lineweight (millimetres) for a pen width: entry trunc(width * 23) / 10 of the
 // lineweight list, the heaviest one for wider pens.
 double dxfLineweight(double penWidth);
+
+// ogrStyleString in the local 8-bit encoding, remembered for the last style: the features of a
+// layer mostly share one.
+class StyleStringCache
+{
+public:
+    const QByteArray& styleString(
+        const FeatureStyleData& style, int kind, const QString& suffix, int targetCoordSys);
+
+private:
+    bool m_valid = false;
+    FeatureStyleData m_style;
+    int m_kind = -1;
+    QString m_suffix;
+    int m_target = -1;
+    QByteArray m_string;
+};
 
 } // namespace vectors
