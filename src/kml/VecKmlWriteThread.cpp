@@ -65,8 +65,9 @@ bool VecKmlWriteThread::write(const QVector<VectorLayerData>& layers, const QStr
     m_path = path;
     m_observer = observer;
     m_openFolderAfterWrite = openFolderAfterWrite;
-    m_codec
-        = m_encoding == CXmlStream::EncodingUtf8 ? nullptr : QTextCodec::codecForName("GB18030");
+    m_encoder.reset(m_encoding == CXmlStream::EncodingUtf8
+            ? nullptr
+            : QTextCodec::codecForName("GB18030")->makeEncoder(QTextCodec::IgnoreHeader));
 
     QVector<const VectorLayerData*> trail;
     m_written = 0;
@@ -167,7 +168,7 @@ void VecKmlWriteThread::featureDone()
 
 std::string VecKmlWriteThread::documentText(const QString& text) const
 {
-    return m_codec ? m_codec->fromUnicode(text).toStdString() : text.toStdString();
+    return m_encoder ? m_encoder->fromUnicode(text).toStdString() : text.toStdString();
 }
 
 bool VecKmlWriteThread::saveKml(CICD_KML& kml, const std::string& path) const
