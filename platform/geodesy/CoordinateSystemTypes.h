@@ -1,8 +1,9 @@
 #pragma once
 
 // The one numbering of coordinate systems offered for export. The same values serve as
-// VECTOR_COORDSYS in the vector toolkit; 6 to 12 are unused.
-enum E_COORDINATE_SYSTEM
+// VECTOR_COORDSYS in the vector toolkit; 6 to 12 are unused. The enums here have a fixed
+// underlying type so that any int is a legal value: callers refuse the ones they do not know.
+enum E_COORDINATE_SYSTEM : int
 {
     COORD_BEIJING54_GAUSS = 0, // Beijing 1954, Gauss-Krüger
     COORD_XIAN80_GAUSS = 1, // Xian 1980, Gauss-Krüger
@@ -18,7 +19,7 @@ enum E_COORDINATE_SYSTEM
 };
 
 // The geodesy toolkit's local (offset) systems, which GDAL does not know.
-enum E_LOCAL_GEO_SRS
+enum E_LOCAL_GEO_SRS : int
 {
     LOCAL_GEO_SRS_GCJ02_LNGLAT = 2,
     LOCAL_GEO_SRS_BD09_LNGLAT = 3,

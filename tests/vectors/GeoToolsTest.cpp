@@ -275,6 +275,7 @@ TEST(GeoToolsRaster, ReprojectsAGeographicGridToWebMercator)
     const QByteArray source = (dir.path() + QStringLiteral("/source.tif")).toLocal8Bit();
     const QString target = dir.path() + QStringLiteral("/target.tif");
     {
+        GDALAllRegister(); // this test may run alone, before any tool has registered the drivers
         GDALDriver* geoTiff = GetGDALDriverManager()->GetDriverByName("GTiff");
         ASSERT_NE(geoTiff, nullptr);
         GDALDatasetUniquePtr grid(geoTiff->Create(source.constData(), 8, 8, 1, GDT_Byte, nullptr));
