@@ -118,7 +118,8 @@ int runExport(const QStringList& args)
         "Writes the layers of a vector file or folder (GeoJSON, Shapefile, ... anything GDAL "
         "reads) to "
         "OUTPUT, in the format of OUTPUT's suffix: shp, dxf, tab, gmt, geojson, gpx, txt, dat, "
-        "csv, xls. SYS is wgs84, webmercator, gcj02, gcj02-mercator, bd09, bd09-mercator, utm, "
+        "csv, xls, kml, kmz. KML and KMZ keep the coordinates of INPUT (no --to). SYS is wgs84, "
+        "webmercator, gcj02, gcj02-mercator, bd09, bd09-mercator, utm, "
         "beijing54-gk, xian80-gk, cgcs2000-gk or epsg:CODE; Gauss-Krueger and UTM need "
         "--meridian. An existing OUTPUT is kept unless --force is given."));
     const QCommandLineOption fromOption(QStringLiteral("from"),
@@ -135,7 +136,12 @@ int runExport(const QStringList& args)
         QStringLiteral("DEG"));
     const QCommandLineOption forceOption(
         QStringLiteral("force"), QStringLiteral("Replace existing output files."));
-    parser.addOptions({ fromOption, toOption, nameOption, meridianOption, forceOption });
+    const QCommandLineOption kmlEncodingOption(QStringLiteral("kml-encoding"),
+        QStringLiteral("Text of KML and KMZ output: gb2312 (default; GB18030 bytes, read by Google "
+                       "Earth) or utf-8 (read by GDAL and QGIS too)."),
+        QStringLiteral("ENC"), QStringLiteral("gb2312"));
+    parser.addOptions(
+        { fromOption, toOption, nameOption, meridianOption, forceOption, kmlEncodingOption });
     parser.addPositionalArgument(QStringLiteral("INPUT"), QStringLiteral("Vector file to read."));
     parser.addPositionalArgument(QStringLiteral("OUTPUT"), QStringLiteral("File to write."));
     int status = ExitOk;
@@ -163,8 +169,18 @@ int runExport(const QStringList& args)
         return usageError(kName, QStringLiteral("Gauss-Krueger and UTM need --meridian DEG"));
     }
 
+    const QString kmlEncoding = parser.value(kmlEncodingOption).toLower();
+    if (kmlEncoding != QLatin1String("gb2312") && kmlEncoding != QLatin1String("utf-8"))
+        return usageError(kName, QStringLiteral("--kml-encoding is gb2312 or utf-8"));
+
     const QFileInfo input(positional[0]);
     const QFileInfo output(positional[1]);
+    const bool kml = output.suffix().compare(QLatin1String("kml"), Qt::CaseInsensitive) == 0
+        || output.suffix().compare(QLatin1String("kmz"), Qt::CaseInsensitive) == 0;
+    if (kml && source != target)
+        return usageError(kName,
+            QStringLiteral("KML and KMZ keep the input's coordinates; "
+                           "--to cannot change them"));
     if (!kSuffixes.contains(output.suffix().toLower()))
         return failure(
             QStringLiteral("no vector format for the suffix '%1' of %2 (one of: %3)")
@@ -215,6 +231,7 @@ int runExport(const QStringList& args)
     options.coordParameters.targetEpsg = target.epsg;
     options.coordParameters.centralMeridian = meridian;
     options.coordParameters.reproject = source != target;
+    options.kmlEncoding = kmlEncoding == QLatin1String("utf-8") ? 1 : 0;
 
     ProgressBar bar;
     if (contents.featureCount >= kProgressBarFeatures) writer->setObserver(&bar);
