@@ -169,6 +169,11 @@ bool GDALWriter::createLayer(const QString& name)
 
 OGRLayer* GDALWriter::createFolderLayer(const QString& name)
 {
+    // A folder asked for again is the one already made: its features join it.
+    if (OGRLayer* made = m_folderLayers.value(name)) {
+        m_layer = made;
+        return made;
+    }
     char** options = CSLSetNameValue(nullptr, "FOLDER", "YES");
     OGRLayer* layer = makeLayer(name, wkbUnknown, options);
     CSLDestroy(options);

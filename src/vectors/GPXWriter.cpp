@@ -2,7 +2,6 @@
 
 #include "vectors/VCTFeature.h"
 #include "vectors/VCTGeometry.h"
-#include "vectors/WriterEncoding_p.h"
 
 #include <QDebug>
 #include <QFile>
@@ -16,11 +15,6 @@
 #include <memory>
 
 namespace vectors {
-
-GPXWriter::GPXWriter()
-{
-    m_encoding = Utf8Encoding;
-}
 
 bool GPXWriter::open()
 {

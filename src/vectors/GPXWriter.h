@@ -9,8 +9,6 @@ namespace vectors {
 class OVCOORD_EXPORT GPXWriter : public GDALWriter
 {
 public:
-    GPXWriter();
-
     bool open() override;
     void close() override;
     bool writeFeature(VCTFeature& feature) override;

@@ -30,7 +30,6 @@ public:
 protected:
     GDALDataset* m_dataset = nullptr;
     OGRLayer* m_layer = nullptr; // owned by the dataset
-    QList<WriterField> m_layerFields; // the fields created on the current layer
     OGRSpatialReference* m_spatialReference = nullptr; // attached to created layers
     char** m_layerOptions = nullptr; // GDAL name=value list
     QMap<QString, OGRLayer*> m_folderLayers; // made by createFolderLayer, owned by the dataset

@@ -55,7 +55,8 @@ public:
     virtual void copyFields(OGRLayer* layer);
     // Creates only the dataset at PATH (the GDAL streams).
     virtual bool createDataset(const QString& path);
-    // A new layer of the dataset with the creation option FOLDER=YES (the GDAL streams); owned
+    // A new layer of the dataset with the creation option FOLDER=YES and the stream's fields (the
+    // GDAL streams), made the current layer; the same layer again for a name already made. Owned
     // by the dataset; null on failure.
     virtual OGRLayer* createFolderLayer(const QString& name);
     // Kept for the order of the operations; always 0.

@@ -365,3 +365,39 @@ TEST_F(WriterStreamTest, GpxWritesPointsAndLinesOnly)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(WriterStreamTest, FolderLayersShareOneKmlDataset)
+{
+    const QString file = path(QStringLiteral("folders.kml"));
+    StreamPtr stream(createWriterStream(file));
+    WriterParameters parameters;
+    parameters.path = file;
+    stream->setParameters(parameters);
+    stream->setFields(kFields.mid(0, 1));
+    stream->setEncoding(textEncodingCode(file));
+    ASSERT_TRUE(stream->createDataset(file)) << stream->errorText().toStdString();
+    OGRLayer* first = stream->createFolderLayer(QStringLiteral("甲"));
+    ASSERT_TRUE(first);
+    OGRLayer* second = stream->createFolderLayer(QStringLiteral("乙"));
+    ASSERT_TRUE(second);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(stream->createFolderLayer(QStringLiteral("甲")), first);
+    VCTFeature a = featureFromWkt("POINT (116 39)", chineseAttributes());
+    VCTFeature b = featureFromWkt("LINESTRING (116 39, 117 40)", chineseAttributes());
+    VCTFeature c = featureFromWkt("POINT (117 40)");
+    EXPECT_TRUE(stream->writeFeatureToLayer(a, first));
+    EXPECT_TRUE(stream->writeFeatureToLayer(b, second));
+    EXPECT_TRUE(stream->writeFeature(c)); // the current layer: the folder asked for last
+    stream->close();
+
+    const std::vector<ReadLayer> layers = readBack(file);
+    QMap<QString, int> counts;
+    for (const ReadLayer& layer : layers)
+        counts.insert(layer.name, int(layer.features.size()));
+    EXPECT_EQ(counts.value(QStringLiteral("甲")), 2);
+    EXPECT_EQ(counts.value(QStringLiteral("乙")), 1);
+}
+
+} // namespace
