@@ -38,15 +38,6 @@ const std::vector<Point> kWgs84Points = {
     { 139.69, 35.69, 0.0 },
 };
 
-VectorCoordParameters sides(int source, int target)
-{
-    VectorCoordParameters parameters;
-    parameters.sourceCoordSys = source;
-    parameters.targetCoordSys = target;
-    parameters.reproject = true;
-    return parameters;
-}
-
 std::unique_ptr<OGRLineString> lineOf(const std::vector<Point>& points)
 {
     std::unique_ptr<OGRLineString> line(new OGRLineString());
@@ -137,11 +128,13 @@ TEST_F(Reprojection, OffsetTargetsFollowTheEngines)
         = throughEngine<GCJ02CoordSys>(kWgs84Points, &GCJ02CoordSys::FromWGS84);
     const std::vector<Point> bd09
         = throughEngine<BD09CoordSys>(kWgs84Points, &BD09CoordSys::FromWGS84);
-    expectNear(reprojected(kWgs84Points, sides(3, 15)), gcj02, kDegreeTolerance, true, "GCJ02");
-    expectNear(reprojected(kWgs84Points, sides(3, 13)), bd09, kDegreeTolerance, true, "BD09");
-    expectNear(reprojected(kWgs84Points, sides(3, 16)), webMercator(gcj02), kMetreTolerance, true,
-        "GCJ02 Web Mercator");
-    expectNear(reprojected(kWgs84Points, sides(3, 14)),
+    expectNear(
+        reprojected(kWgs84Points, reprojecting(3, 15)), gcj02, kDegreeTolerance, true, "GCJ02");
+    expectNear(
+        reprojected(kWgs84Points, reprojecting(3, 13)), bd09, kDegreeTolerance, true, "BD09");
+    expectNear(reprojected(kWgs84Points, reprojecting(3, 16)), webMercator(gcj02), kMetreTolerance,
+        true, "GCJ02 Web Mercator");
+    expectNear(reprojected(kWgs84Points, reprojecting(3, 14)),
         throughEngine<BD09CoordSys>(bd09, &BD09CoordSys::LngLatToMercator), kMetreTolerance, true,
         "BD09 Mercator");
     // Tokyo lies outside the GCJ02 area and keeps its coordinates.
@@ -158,22 +151,22 @@ TEST_F(Reprojection, OffsetSourcesAndOffsetToOffset)
     const std::vector<Point> bd09Mercator
         = throughEngine<BD09CoordSys>(bd09, &BD09CoordSys::LngLatToMercator);
 
-    expectNear(reprojected(gcj02, sides(15, 3)),
+    expectNear(reprojected(gcj02, reprojecting(15, 3)),
         throughEngine<GCJ02CoordSys>(gcj02, &GCJ02CoordSys::ToWGS84), kDegreeTolerance, true,
         "GCJ02 to WGS84");
-    expectNear(reprojected(webMercator(gcj02), sides(16, 3)),
+    expectNear(reprojected(webMercator(gcj02), reprojecting(16, 3)),
         throughEngine<GCJ02CoordSys>(gcj02, &GCJ02CoordSys::ToWGS84), 1e-9, true,
         "GCJ02 Web Mercator to WGS84");
-    expectNear(reprojected(bd09, sides(13, 15)), gcj02, 1e-5, true, "BD09 to GCJ02");
-    expectNear(reprojected(gcj02, sides(15, 14)), bd09Mercator, kMetreTolerance, true,
+    expectNear(reprojected(bd09, reprojecting(13, 15)), gcj02, 1e-5, true, "BD09 to GCJ02");
+    expectNear(reprojected(gcj02, reprojecting(15, 14)), bd09Mercator, kMetreTolerance, true,
         "GCJ02 to BD09 Mercator");
-    expectNear(reprojected(bd09Mercator, sides(14, 16)),
+    expectNear(reprojected(bd09Mercator, reprojecting(14, 16)),
         webMercator(throughEngine<BD09CoordSys>(
             throughEngine<BD09CoordSys>(bd09Mercator, &BD09CoordSys::MercatorToLngLat),
             &BD09CoordSys::BD09ToGCJ02)),
         kMetreTolerance, true, "BD09 Mercator to GCJ02 Web Mercator");
     // Same datum, other form: no datum shift on the way.
-    expectNear(reprojected(gcj02, sides(15, 16)), webMercator(gcj02), kMetreTolerance, true,
+    expectNear(reprojected(gcj02, reprojecting(15, 16)), webMercator(gcj02), kMetreTolerance, true,
         "GCJ02 to its Web Mercator");
 }
 
@@ -181,7 +174,7 @@ TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
 {
     const std::vector<Point> china(kWgs84Points.begin(), kWgs84Points.begin() + 2);
     const QString wgs84 = QStringLiteral("EPSG:4326");
-    VectorCoordParameters gk = sides(3, VECTOR_CGCS2000_GAUSS);
+    VectorCoordParameters gk = reprojecting(3, VECTOR_CGCS2000_GAUSS);
     gk.centralMeridian = 117.0;
     expectNear(reprojected(china, gk), gdaltransform(china, wgs84, QStringLiteral("EPSG:4548")),
         kMetreTolerance, false, "CGCS2000 GK CM 117");
@@ -195,13 +188,13 @@ TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
         kMetreTolerance, false, "CGCS2000 GK CM 118.5");
 
     // On the grid the asked false easting stays (a zone-number prefix).
-    VectorCoordParameters xian = sides(3, VECTOR_XIAN80_GAUSS);
+    VectorCoordParameters xian = reprojecting(3, VECTOR_XIAN80_GAUSS);
     xian.centralMeridian = 117.0;
     xian.falseEasting = 39500000;
     expectNear(reprojected(china, xian), gdaltransform(china, wgs84, QStringLiteral("EPSG:2363")),
         kMetreTolerance, false, "Xian 1980 3-degree GK zone 39");
 
-    VectorCoordParameters utm = sides(3, VECTOR_WGS84_UTM);
+    VectorCoordParameters utm = reprojecting(3, VECTOR_WGS84_UTM);
     utm.centralMeridian = 117.0;
     expectNear(reprojected(china, utm), gdaltransform(china, wgs84, QStringLiteral("EPSG:32650")),
         kMetreTolerance, false, "UTM 50N");
@@ -210,7 +203,7 @@ TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
         kMetreTolerance, false, "UTM 50S");
 
     // An EPSG code off WGS 84 takes the seven parameters, translations and scale negated.
-    VectorCoordParameters beijing = sides(3, VECTOR_BY_EPSG);
+    VectorCoordParameters beijing = reprojecting(3, VECTOR_BY_EPSG);
     beijing.targetEpsg = 21460;
     const double seven[7] = { -15.0, 150.0, 90.0, 0.1, 0.2, -0.3, 1.5 };
     std::copy(seven, seven + 7, beijing.sevenParameters);
@@ -221,7 +214,7 @@ TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
         kDatumShiftTolerance_m, false, "Beijing 1954 GK CM 117E with seven parameters");
 
     // And back again.
-    VectorCoordParameters back = sides(VECTOR_CGCS2000_GAUSS, 3);
+    VectorCoordParameters back = reprojecting(VECTOR_CGCS2000_GAUSS, 3);
     back.centralMeridian = 117.0;
     gk.centralMeridian = 117.0;
     gk.falseEasting = 500000;
@@ -231,7 +224,7 @@ TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
 TEST_F(Reprojection, AGaussKruegerShapefileDeclaresItsSystem)
 {
     const QString file = path(QStringLiteral("gk.shp"));
-    VectorCoordParameters gk = sides(3, VECTOR_CGCS2000_GAUSS);
+    VectorCoordParameters gk = reprojecting(3, VECTOR_CGCS2000_GAUSS);
     gk.centralMeridian = 117.0;
     StreamPtr stream = openStream(file, {}, gk);
     VCTFeature feature = featureFromWkt("POINT (116.391 39.907)");
@@ -304,7 +297,7 @@ TEST_F(Reprojection, FailuresGiveOgrsCodeAndNoCrash)
         { 16, -1, VECTOR_BY_EPSG, 999999 },
     };
     for (const auto& row : rows) {
-        VectorCoordParameters parameters = sides(row.source, row.target);
+        VectorCoordParameters parameters = reprojecting(row.source, row.target);
         parameters.sourceEpsg = row.sourceEpsg;
         parameters.targetEpsg = row.targetEpsg;
         GeometryReprojector reprojector(parameters, 500000.0);
@@ -313,12 +306,12 @@ TEST_F(Reprojection, FailuresGiveOgrsCodeAndNoCrash)
         EXPECT_EQ(reprojector.reproject(line.get()), OGRERR_FAILURE) << row.target;
         expectNear(pointsOf(*line), points, 0.0, true, "untouched");
     }
-    EXPECT_EQ(reprojectGeometry(nullptr, sides(3, 4), 500000.0), OGRERR_FAILURE);
+    EXPECT_EQ(reprojectGeometry(nullptr, reprojecting(3, 4), 500000.0), OGRERR_FAILURE);
 
     // A NaN vertex cannot be projected; the engines leave it as it is.
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_NE(reprojected({ { nan, 30.0, 0.0 } }, sides(3, 4)).size(), 1u);
-    const std::vector<Point> shifted = reprojected({ { nan, 30.0, 0.0 } }, sides(3, 15));
+    EXPECT_NE(reprojected({ { nan, 30.0, 0.0 } }, reprojecting(3, 4)).size(), 1u);
+    const std::vector<Point> shifted = reprojected({ { nan, 30.0, 0.0 } }, reprojecting(3, 15));
     ASSERT_EQ(shifted.size(), 1u);
     EXPECT_TRUE(std::isnan(shifted[0].x));
 }

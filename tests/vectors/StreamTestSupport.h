@@ -54,6 +54,44 @@ inline vectors::VCTFeature featureFromWkt(
     return feature;
 }
 
+// Parameters that reproject from SOURCE to TARGET, VECTOR_COORDSYS values without EPSG codes.
+inline VectorCoordParameters reprojecting(int source, int target)
+{
+    VectorCoordParameters parameters;
+    parameters.sourceCoordSys = source;
+    parameters.targetCoordSys = target;
+    parameters.reproject = true;
+    return parameters;
+}
+
+// OGR features as a reader hands them out: one string field "NAME".
+class SourceFeatures
+{
+public:
+    SourceFeatures()
+        : m_definition(new OGRFeatureDefn("source"))
+    {
+        m_definition->Reference();
+        OGRFieldDefn name("NAME", OFTString);
+        m_definition->AddFieldDefn(&name);
+    }
+    ~SourceFeatures() { m_definition->Release(); }
+    SourceFeatures(const SourceFeatures&) = delete;
+    SourceFeatures& operator=(const SourceFeatures&) = delete;
+
+    // A feature named NAME (UTF-8) holding GEOMETRY (taken over; may be null).
+    std::unique_ptr<OGRFeature> make(const char* name, OGRGeometry* geometry)
+    {
+        std::unique_ptr<OGRFeature> feature(new OGRFeature(m_definition));
+        if (name) feature->SetField("NAME", name);
+        feature->SetGeometryDirectly(geometry);
+        return feature;
+    }
+
+private:
+    OGRFeatureDefn* m_definition;
+};
+
 // A stream for PATH writing FIELDS, opened; check errorText() when open() failed.
 inline StreamPtr openStream(const QString& path, const QList<vectors::WriterField>& fields,
     const VectorCoordParameters& coordinates = VectorCoordParameters(), bool* opened = nullptr)

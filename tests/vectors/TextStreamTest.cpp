@@ -171,24 +171,13 @@ TEST_F(TextStreamTest, UnsupportedGeometriesAndFailedWritesLeaveTheirReason)
 TEST_F(TextStreamTest, CopiedOgrFeaturesAndReprojectedRecords)
 {
     const QString file = path(QStringLiteral("r.csv"));
-    StreamPtr stream(createWriterStream(file));
-    WriterParameters parameters;
-    parameters.path = file;
-    parameters.coordParameters.sourceCoordSys = VECTOR_WGS84_LNGLAT;
-    parameters.coordParameters.targetCoordSys = VECTOR_GCJ02_LNGLAT;
-    stream->setParameters(parameters);
-    stream->setReproject(true);
-    stream->setFields(kFields);
-    ASSERT_TRUE(stream->open());
-
-    OGRFeatureDefn definition("source");
-    OGRFieldDefn nameField("NAME", OFTString);
-    definition.AddFieldDefn(&nameField);
-    definition.Reference();
-    OGRFeature feature(&definition);
-    feature.SetField("NAME", "天坛");
-    feature.SetGeometryDirectly(new OGRPoint(116.4107, 39.8822, 50.0));
-    EXPECT_TRUE(stream->copyFeatureWithLabel(&feature));
+    bool opened = false;
+    StreamPtr stream = openStream(
+        file, kFields, reprojecting(VECTOR_WGS84_LNGLAT, VECTOR_GCJ02_LNGLAT), &opened);
+    ASSERT_TRUE(opened);
+    SourceFeatures source;
+    EXPECT_TRUE(stream->copyFeatureWithLabel(
+        source.make("天坛", new OGRPoint(116.4107, 39.8822, 50.0)).get()));
     stream->close();
 
     // The GCJ02 engine gives the expected shift.

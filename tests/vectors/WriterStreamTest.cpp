@@ -182,10 +182,7 @@ TEST_F(WriterStreamTest, LayerOptionsReplaceTheDefaultEncoding)
 TEST_F(WriterStreamTest, ExistingFilesAreDeletedWithTheirSideFiles)
 {
     const QString file = path(QStringLiteral("again.shp"));
-    VectorCoordParameters declared;
-    declared.targetCoordSys = VECTOR_WGS84_LNGLAT;
-    declared.reproject = true;
-    declared.sourceCoordSys = VECTOR_WGS84_LNGLAT;
+    const VectorCoordParameters declared = reprojecting(VECTOR_WGS84_LNGLAT, VECTOR_WGS84_LNGLAT);
     {
         StreamPtr stream = openStream(file, kFields, declared);
         for (int i = 0; i < 3; ++i) {
@@ -237,11 +234,8 @@ TEST_F(WriterStreamTest, OpenFailuresLeaveTheirReason)
 TEST_F(WriterStreamTest, BadFeaturesAreSkippedWithTheirReason)
 {
     const QString file = path(QStringLiteral("bad.geojson"));
-    VectorCoordParameters toMercator;
-    toMercator.sourceCoordSys = VECTOR_WGS84_LNGLAT;
-    toMercator.targetCoordSys = VECTOR_WGS84_WEB_MERCATOR;
-    toMercator.reproject = true;
-    StreamPtr stream = openStream(file, kFields, toMercator);
+    StreamPtr stream
+        = openStream(file, kFields, reprojecting(VECTOR_WGS84_LNGLAT, VECTOR_WGS84_WEB_MERCATOR));
 
     VCTFeature noGeometry;
     EXPECT_FALSE(stream->writeFeature(noGeometry));
@@ -280,19 +274,10 @@ TEST_F(WriterStreamTest, DxfKeepsLineweightsAndLabelsCopiedPoints)
     line.setStyle(style);
     EXPECT_TRUE(stream->writeFeature(line));
 
-    OGRFeatureDefn definition("source");
-    OGRFieldDefn nameField("NAME", OFTString);
-    definition.AddFieldDefn(&nameField);
-    definition.Reference();
-    {
-        OGRFeature point(&definition);
-        point.SetField("NAME", "天安门");
-        point.SetGeometryDirectly(new OGRPoint(5, 5));
-        EXPECT_TRUE(stream->copyFeatureWithLabel(&point));
-        OGRFeature empty(&definition);
-        EXPECT_FALSE(stream->copyFeatureWithLabel(&empty));
-        EXPECT_EQ(stream->errorText(), QStringLiteral("无效的几何图形。"));
-    }
+    SourceFeatures source;
+    EXPECT_TRUE(stream->copyFeatureWithLabel(source.make("天安门", new OGRPoint(5, 5)).get()));
+    EXPECT_FALSE(stream->copyFeatureWithLabel(source.make("空", nullptr).get()));
+    EXPECT_EQ(stream->errorText(), QStringLiteral("无效的几何图形。"));
     stream->close();
 
     const std::vector<ReadLayer> layers = readBack(file);
