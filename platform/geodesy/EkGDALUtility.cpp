@@ -80,12 +80,12 @@ bool makeGaussKruger(OGRSpatialReference& srs, const GkDatum& datum, double cent
     bool hzone, const tagGeoTransformParameter& params, E_ELLIPOSE_ZONE zone, bool north)
 {
     if (!(centralMeridian >= -180.0 && centralMeridian <= 180.0)) return false;
-    if (!geodesy::detail::ImportEPSG(srs, datum.geogEpsg)) return false;
+    if (!EkGDALUtilityNS::ImportEPSG(srs, datum.geogEpsg)) return false;
     const double falseEasting
         = kGkFalseEasting_m + (hzone ? zoneNumber(centralMeridian, zone) * kZonePrefix_m : 0.0);
     const double falseNorthing = north ? 0.0 : kSouthFalseNorthing_m;
     const std::string name = gkName(datum, centralMeridian, hzone, zone);
-    geodesy::detail::QuietGdalErrors quiet;
+    EkGDALUtilityNS::CQuietGdalErrors quiet;
     if (srs.SetProjCS(name.c_str()) != OGRERR_NONE
         || srs.SetTM(0.0, centralMeridian, 1.0, falseEasting, falseNorthing) != OGRERR_NONE
         || srs.SetLinearUnits(SRS_UL_METER, 1.0) != OGRERR_NONE)
@@ -105,7 +105,7 @@ bool makeUtm(OGRSpatialReference& srs, double centralMeridian, bool north)
     if (!(centralMeridian >= -180.0 && centralMeridian <= 180.0)) return false;
     const int zone
         = std::min(60, static_cast<int>(std::floor((centralMeridian + 180.0) / 6.0)) + 1);
-    return geodesy::detail::ImportEPSG(srs, (north ? 32600 : 32700) + zone);
+    return EkGDALUtilityNS::ImportEPSG(srs, (north ? 32600 : 32700) + zone);
 }
 
 int localGeoSRSOf(E_COORDINATE_SYSTEM coordSys)
@@ -246,7 +246,7 @@ CSpatialReference* MakeSpatialReference(const std::string& name, E_COORDINATE_SY
             break;
         }
         ok = coordSys == COORD_WGS84_UTM ? makeUtm(srs, centralMeridian, north)
-                                         : geodesy::detail::ImportEPSG(srs, madeFrom);
+                                         : EkGDALUtilityNS::ImportEPSG(srs, madeFrom);
     }
     if (!ok) return nullptr;
     return CSpatialReferenceFactorySingleton::Instance()->AddNamedSRS(
@@ -257,7 +257,7 @@ bool ConvertEPSGToCoordSystem(int epsg, tagCoordinateSystem& cs)
 {
     cs = tagCoordinateSystem();
     OGRSpatialReference srs;
-    if (!geodesy::detail::ImportEPSG(srs, epsg) || !describe(srs, cs)) {
+    if (!EkGDALUtilityNS::ImportEPSG(srs, epsg) || !describe(srs, cs)) {
         cs = tagCoordinateSystem();
         return false;
     }
@@ -269,7 +269,7 @@ bool GuessCoordSystem(const std::string& wkt, tagCoordinateSystem& cs)
 {
     cs = tagCoordinateSystem();
     OGRSpatialReference srs;
-    geodesy::detail::QuietGdalErrors quiet;
+    EkGDALUtilityNS::CQuietGdalErrors quiet;
     if (wkt.empty() || srs.importFromWkt(wkt.c_str()) != OGRERR_NONE || !describe(srs, cs)) {
         cs = tagCoordinateSystem();
         return false;

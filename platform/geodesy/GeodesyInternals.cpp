@@ -33,7 +33,7 @@ const OGRSpatialReference& wgs84LngLat()
 {
     thread_local const OGRSpatialReference srs = [] {
         OGRSpatialReference s;
-        ImportEPSG(s, 4326);
+        EkGDALUtilityNS::ImportEPSG(s, 4326);
         return s;
     }();
     return srs;
@@ -43,7 +43,7 @@ const OGRSpatialReference& webMercator()
 {
     thread_local const OGRSpatialReference srs = [] {
         OGRSpatialReference s;
-        ImportEPSG(s, 3857);
+        EkGDALUtilityNS::ImportEPSG(s, 3857);
         return s;
     }();
     return srs;
@@ -51,7 +51,7 @@ const OGRSpatialReference& webMercator()
 
 bool ogrTransform(const OGRSpatialReference& from, const OGRSpatialReference& to, CVector3D& p)
 {
-    QuietGdalErrors quiet;
+    EkGDALUtilityNS::CQuietGdalErrors quiet;
     const std::unique_ptr<OGRCoordinateTransformation> transform(
         OGRCreateCoordinateTransformation(&from, &to));
     double x = p.x;
@@ -136,28 +136,6 @@ bool changeFrame(Frame from, Frame to, CVector3D& p)
 
 } // namespace
 
-QuietGdalErrors::QuietGdalErrors()
-{
-    CPLPushErrorHandler(CPLQuietErrorHandler);
-}
-
-QuietGdalErrors::~QuietGdalErrors()
-{
-    CPLPopErrorHandler();
-}
-
-bool ImportEPSG(OGRSpatialReference& srs, int epsg)
-{
-    QuietGdalErrors quiet;
-    bool ok = epsg > 0 && srs.importFromEPSG(epsg) == OGRERR_NONE;
-    if (!ok && epsg > 0) {
-        srs.Clear();
-        ok = srs.SetFromUserInput(("ESRI:" + std::to_string(epsg)).c_str()) == OGRERR_NONE;
-    }
-    srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-    return ok;
-}
-
 const char* LocalGeoSRSName(int localGeoSRS)
 {
     switch (localGeoSRS) {
@@ -178,7 +156,7 @@ bool BuildLocalGeoSRS(int localGeoSRS, OGRSpatialReference& srs)
 {
     const char* name = LocalGeoSRSName(localGeoSRS);
     if (!name) return false;
-    QuietGdalErrors quiet;
+    EkGDALUtilityNS::CQuietGdalErrors quiet;
     srs.Clear();
     OGRErr err;
     if (localGeoSRS == LOCAL_GEO_SRS_GCJ02_LNGLAT || localGeoSRS == LOCAL_GEO_SRS_BD09_LNGLAT) {

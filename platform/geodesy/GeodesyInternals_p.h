@@ -2,6 +2,7 @@
 
 // What the toolkit's reference factory, geo points and utilities share inside the platform.
 
+#include "geodesy/GdalImport.h"
 #include "host/Vector3D.h"
 
 #include <ogr_spatialref.h>
@@ -9,20 +10,6 @@
 class CSpatialReference;
 
 namespace geodesy::detail {
-
-// Silences GDAL's error output while it lives: failed imports and transformations are reported
-// by results, not by text on stderr.
-class QuietGdalErrors
-{
-public:
-    QuietGdalErrors();
-    ~QuietGdalErrors();
-    QuietGdalErrors(const QuietGdalErrors&) = delete;
-    QuietGdalErrors& operator=(const QuietGdalErrors&) = delete;
-};
-
-// Imports an EPSG code (then the same code as an ESRI code) into srs with longitude first.
-bool ImportEPSG(OGRSpatialReference& srs, int epsg);
 
 // The name of a local offset system (E_LOCAL_GEO_SRS), null for other values.
 const char* LocalGeoSRSName(int localGeoSRS);

@@ -13,7 +13,7 @@ CSpatialReference* CSpatialReferenceFactory::GetOrCreateSRSViaEPSG(int epsg)
     const auto found = m_byEpsg.find(epsg);
     if (found != m_byEpsg.end()) return found->second.get();
     OGRSpatialReference srs;
-    if (!geodesy::detail::ImportEPSG(srs, epsg)) return nullptr;
+    if (!EkGDALUtilityNS::ImportEPSG(srs, epsg)) return nullptr;
     auto& slot = m_byEpsg[epsg];
     slot = std::make_unique<CSpatialReference>("EPSG:" + std::to_string(epsg), srs, 0, epsg);
     return slot.get();

@@ -1,8 +1,8 @@
 #include "vectors/I_GEOTools.h"
 
+#include "geodesy/GdalImport.h"
 #include "vectors/CoordSysCatalog_p.h"
 #include "vectors/DemAnalyser_p.h"
-#include "vectors/EpsgImport_p.h"
 #include "vectors/GdalEnvironment_p.h"
 #include "vectors/ToolReports_p.h"
 
@@ -57,7 +57,7 @@ I_GEOTools::~I_GEOTools() = default;
 QString I_GEOTools::getWktByEpsg(int epsg)
 {
     OGRSpatialReference reference;
-    vectors::importEpsg(reference, epsg);
+    EkGDALUtilityNS::ImportEPSG(reference, epsg);
     // An unknown code leaves an empty reference, which GDAL 3 calls corrupt rather than a
     // failure; it has no WKT either way.
     if (reference.IsEmpty() || reference.Validate() == OGRERR_FAILURE) return QString();
@@ -78,9 +78,10 @@ bool I_GEOTools::convertCoordinates(int sourceEpsg, int targetEpsg, QVector<doub
     ys.clear();
     OGRSpatialReference source;
     OGRSpatialReference target;
-    if (!vectors::importEpsg(source, sourceEpsg) || !vectors::importEpsg(target, targetEpsg))
+    if (!EkGDALUtilityNS::ImportEPSG(source, sourceEpsg)
+        || !EkGDALUtilityNS::ImportEPSG(target, targetEpsg))
         return false;
-    vectors::QuietGdalErrors quiet;
+    EkGDALUtilityNS::CQuietGdalErrors quiet;
     std::unique_ptr<OGRCoordinateTransformation> transformation(
         OGRCreateCoordinateTransformation(&source, &target));
     if (!transformation) return false;
@@ -116,9 +117,9 @@ bool I_GEOTools::reprojectRaster(
     const QString& sourcePath, const QString& targetPath, int targetEpsg)
 {
     OGRSpatialReference target;
-    if (!vectors::importEpsg(target, targetEpsg)) return false;
+    if (!EkGDALUtilityNS::ImportEPSG(target, targetEpsg)) return false;
     const QString targetWkt = exportWkt(target);
-    vectors::QuietGdalErrors quiet;
+    EkGDALUtilityNS::CQuietGdalErrors quiet;
     GDALDatasetUniquePtr source(
         GDALDataset::Open(sourcePath.toLocal8Bit().constData(), GDAL_OF_RASTER | GDAL_OF_READONLY));
     GDALDriver* geoTiff = GetGDALDriverManager()->GetDriverByName("GTiff");
