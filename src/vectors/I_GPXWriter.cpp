@@ -23,8 +23,7 @@ void I_GPXWriter::writeLayers(
 {
     for (int i = 0; i < layers.size(); ++i) {
         VectorWriteOptions layerOptions = options;
-        if (layers.size() > 1)
-            layerOptions.path = vectors::perLayerPath(options.path, layers[i].name, i + 1);
+        layerOptions.path = vectors::layerFilePath(options.path, layers, i);
         VectorLayerData layer = layers[i];
         qDebug("OvInterface:sort GPX data.");
         std::stable_sort(layer.features.begin(), layer.features.end(),

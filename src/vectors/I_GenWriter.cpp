@@ -7,8 +7,7 @@ void I_GenWriter::writeLayers(
 {
     for (int i = 0; i < layers.size(); ++i) {
         VectorWriteOptions layerOptions = options;
-        if (layers.size() > 1)
-            layerOptions.path = vectors::perLayerPath(options.path, layers[i].name, i + 1);
+        layerOptions.path = vectors::layerFilePath(options.path, layers, i);
         writeLayerMaybeClipped(layers[i], layerOptions);
     }
 }

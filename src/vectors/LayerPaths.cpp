@@ -41,6 +41,11 @@ QString perLayerPath(const QString& path, const QString& layerName, int number)
     return layerFolder + QLatin1Char('/') + base + QLatin1Char('.') + info.suffix().toLower();
 }
 
+QString layerFilePath(const QString& path, const QVector<VectorLayerData>& layers, int i)
+{
+    return layers.size() > 1 ? perLayerPath(path, layers[i].name, i + 1) : path;
+}
+
 QString createFreeFolder(const QString& parent, const QString& name)
 {
     const QString safe = safeFolderName(name);

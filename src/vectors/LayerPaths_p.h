@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
 
 struct VectorLayerData;
 
@@ -20,6 +21,10 @@ QString unnamedLayerName();
 // dir/base/name/base.suffix with the suffix in lower case, an unnamed layer's folder being
 // "未命名图层" plus the number. The two folders are created when missing.
 QString perLayerPath(const QString& path, const QString& layerName, int number);
+
+// The file of layer I of LAYERS, all going to PATH: PATH itself for a single layer, the
+// per-layer path otherwise.
+QString layerFilePath(const QString& path, const QVector<VectorLayerData>& layers, int i);
 
 // Creates and returns the first free folder among PARENT/NAME, PARENT/NAME(1), PARENT/NAME(2),
 // ...; empty when none can be created.

@@ -9,6 +9,7 @@
 #include "vectors/VectorFeatureData.h"
 #include "vectors/VectorLayerData.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vectors {
@@ -31,11 +32,19 @@ bool isFinite(const VectorPointList& part)
     return true;
 }
 
+// A part whose heights are all 0 makes a two-dimensional curve: the same vertices for every
+// stream, without the third dimension the GDAL streams would drop again.
 void fillCurve(OGRSimpleCurve& curve, const VectorPointList& part)
 {
+    const bool flat
+        = std::all_of(part.cbegin(), part.cend(), [](const CVector3D& p) { return p.z == 0.0; });
     curve.setNumPoints(part.size(), FALSE);
-    for (int i = 0; i < part.size(); ++i)
-        curve.setPoint(i, part[i].x, part[i].y, part[i].z);
+    for (int i = 0; i < part.size(); ++i) {
+        if (flat)
+            curve.setPoint(i, part[i].x, part[i].y);
+        else
+            curve.setPoint(i, part[i].x, part[i].y, part[i].z);
+    }
 }
 
 // Each part of FEATURE long enough for MINVERTICES; empty when a kept part is not finite.
