@@ -134,3 +134,36 @@ TEST(FeatureGeometry, CurvesBecomeLinesAndZIsKept)
 }
 
 } // namespace
+
+namespace {
+
+TEST(LibKmlWriter, DispatcherWritesEachLayerAsAFolderOfOneDocument)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("layers.kml"));
+    VectorLayerData roads = layerOf(QStringLiteral("roads"),
+        { lineFeature({ CVector3D(116, 39), CVector3D(117, 40) }) }, VectorLayerData::Lines);
+    roads.fieldTypes.insert(QStringLiteral("REMARK"), VectorLayerData::StringField);
+    roads.features.first().attributes.insert(QStringLiteral("REMARK"), QStringLiteral("主路"));
+    VectorWriteOptions options;
+    options.path = path;
+    options.openFolderAfterWrite = false;
+    {
+        I_WriterVectorAdapter adapter(path, nullptr);
+        adapter.writeLayers(
+            { roads,
+                layerOf(QStringLiteral("poi"), { pointFeature(116, 39), pointFeature(117, 40) }) },
+            options);
+    }
+    DatasetPtr kml = openVector(path);
+    ASSERT_TRUE(kml);
+    ASSERT_EQ(kml->GetLayerCount(), 2);
+    EXPECT_STREQ(kml->GetLayer(0)->GetName(), "roads");
+    EXPECT_EQ(kml->GetLayer(1)->GetFeatureCount(), 2);
+    std::unique_ptr<OGRFeature> road(kml->GetLayer(0)->GetNextFeature());
+    ASSERT_TRUE(road);
+    // "REMARK" is written as the KML description.
+    EXPECT_EQ(QString::fromUtf8(road->GetFieldAsString("description")), QStringLiteral("主路"));
+}
+
+} // namespace
