@@ -74,6 +74,12 @@ inline QString fromGb18030(const std::string& bytes)
     return QTextCodec::codecForName("GB18030")->toUnicode(bytes.data(), int(bytes.size()));
 }
 
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
@@ -110,8 +116,7 @@ inline bool extractEntry(const QString& zip, const QString& entry, const QString
     int exitCode = 0;
     const QByteArray bytes
         = runTool(QStringLiteral("unzip"), { QStringLiteral("-p"), zip, entry }, &exitCode);
-    QFile file(target);
-    return exitCode == 0 && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return exitCode == 0 && writeFile(target, bytes);
 }
 
 // What a GDAL driver read from a file: the features of all layers in order.

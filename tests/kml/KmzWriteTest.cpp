@@ -85,10 +85,7 @@ TEST(KmzWrite, AnUpperCaseSuffixAndAnExistingArchive)
 {
     QTemporaryDir dir;
     const QString kmz = dir.filePath(QStringLiteral("RANGE.KMZ"));
-    QFile old(kmz);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("not a zip");
-    old.close();
+    ASSERT_TRUE(writeFile(kmz, "not a zip"));
     ASSERT_TRUE(write(chineseRange(), kmz));
     // The temporary file is the path with its last character replaced by "l".
     EXPECT_EQ(zipEntries(kmz), QStringList { QStringLiteral("RANGE.KMl") });
@@ -99,10 +96,7 @@ TEST(KmzWrite, AFileOrFolderWhereTheTemporaryKmlWouldGoIsLeftAlone)
 {
     QTemporaryDir dir;
     const QString mine = dir.filePath(QStringLiteral("out.kml"));
-    QFile file(mine);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("the user's own KML");
-    file.close();
+    ASSERT_TRUE(writeFile(mine, "the user's own KML"));
     const QStringList before = privateTemporaryFolders();
     ASSERT_TRUE(write(chineseRange(), dir.filePath(QStringLiteral("out.kmz"))));
     EXPECT_EQ(fileBytes(mine), QByteArray("the user's own KML"));
@@ -152,10 +146,7 @@ TEST(KmzWrite, TheVisitorHandsOverOneFileAndThenNoMore)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("v.kml"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("abc\0def", 7));
-    file.close();
+    ASSERT_TRUE(writeFile(path, QByteArray("abc\0def", 7)));
 
     CKmlZipVisitor visitor(localPath(path));
     char* data = nullptr;
