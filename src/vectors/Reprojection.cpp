@@ -1,12 +1,11 @@
 #include "vectors/Reprojection.h"
 
 #include "coord/CoordSysCorrectEngine.h"
+#include "geodesy/GdalImport.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <cpl_conv.h>
-#include <cpl_error.h>
 #include <ogr_geometry.h>
 #include <ogr_spatialref.h>
 
@@ -60,24 +59,11 @@ Datum datumOf(int coordSys)
     }
 }
 
-bool importEpsg(int code, OGRSpatialReference& reference)
-{
-    CPLPushErrorHandler(CPLQuietErrorHandler);
-    OGRErr error = reference.importFromEPSG(code);
-    // The catalogue offers ESRI codes (World Mercator 54004) that the EPSG registry lacks.
-    if (error != OGRERR_NONE)
-        error = reference.SetFromUserInput(
-            QByteArray("ESRI:").append(QByteArray::number(code)).constData());
-    CPLPopErrorHandler();
-    reference.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
-    return error == OGRERR_NONE;
-}
-
 bool transverseMercator(int geographicEpsg, const char* name, double centralMeridian, double scale,
     double falseEasting, double falseNorthing, OGRSpatialReference& reference)
 {
     OGRSpatialReference geographic;
-    if (!importEpsg(geographicEpsg, geographic)) return false;
+    if (!EkGDALUtilityNS::ImportEPSG(geographic, geographicEpsg)) return false;
     OGRSpatialReference projected;
     projected.SetProjCS(name);
     if (projected.CopyGeogCSFrom(&geographic) != OGRERR_NONE
@@ -214,11 +200,11 @@ bool coordSysSpatialReference(int coordSys, double centralMeridian, double false
     case VECTOR_WGS84_LNGLAT:
     case VECTOR_BD09_LNGLAT:
     case VECTOR_GCJ02_LNGLAT:
-        return importEpsg(kWgs84Epsg, reference);
+        return EkGDALUtilityNS::ImportEPSG(reference, kWgs84Epsg);
     case VECTOR_WGS84_WEB_MERCATOR:
     case VECTOR_BD09_WEB_MERCATOR:
     case VECTOR_GCJ02_WEB_MERCATOR:
-        return importEpsg(kWebMercatorEpsg, reference);
+        return EkGDALUtilityNS::ImportEPSG(reference, kWebMercatorEpsg);
     default:
         return false;
     }
@@ -231,7 +217,7 @@ OGRSpatialReference* createSideReference(
     const int coordSys = target ? parameters.targetCoordSys : parameters.sourceCoordSys;
     ReferencePtr reference(new OGRSpatialReference());
     if (epsg != -1) {
-        if (!importEpsg(epsg, *reference)) return nullptr;
+        if (!EkGDALUtilityNS::ImportEPSG(*reference, epsg)) return nullptr;
         if (!isOnWgs84(*reference) && !attachDatumShift(parameters.sevenParameters, *reference))
             return nullptr;
         return reference.release();
@@ -264,9 +250,11 @@ struct GeometryReprojector::Steps
             return;
         }
         if (from->IsSame(to)) return;
-        CPLPushErrorHandler(CPLQuietErrorHandler);
-        TransformPtr transform(OGRCreateCoordinateTransformation(from, to));
-        CPLPopErrorHandler();
+        TransformPtr transform;
+        {
+            const EkGDALUtilityNS::CQuietGdalErrors quiet;
+            transform.reset(OGRCreateCoordinateTransformation(from, to));
+        }
         if (!transform) {
             status = OGRERR_FAILURE;
             return;
@@ -319,7 +307,8 @@ GeometryReprojector::GeometryReprojector(
     }
     ReferencePtr lngLat(new OGRSpatialReference());
     ReferencePtr webMercator(new OGRSpatialReference());
-    if (!importEpsg(kWgs84Epsg, *lngLat) || !importEpsg(kWebMercatorEpsg, *webMercator)) {
+    if (!EkGDALUtilityNS::ImportEPSG(*lngLat, kWgs84Epsg)
+        || !EkGDALUtilityNS::ImportEPSG(*webMercator, kWebMercatorEpsg)) {
         s.status = OGRERR_FAILURE;
         return;
     }
