@@ -1,6 +1,6 @@
 // Throughput of coordinate text checking (CCoordValid::IsValid, pair form) and reading
 // (CCoordValid::GetLB) in each degree format, on a mix of valid and invalid pairs.
-#include "coord/CoordValid.h"
+#include "OvCoordSystem/coord/CoordValid.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // The correction engines' array operations on 1,000,000 points, the plain scalar formulas they
 // are checked against, and COvCoordTransform on single points.
 
-#include "coord/BD09CoordSys.h"
-#include "coord/GCJ02CoordSys.h"
-#include "coord/OvCoordTransform.h"
-#include "coord/ScalarOffsets_p.h"
+#include "OvCoordSystem/coord/BD09CoordSys.h"
+#include "OvCoordSystem/coord/GCJ02CoordSys.h"
+#include "OvCoordSystem/coord/OvCoordTransform.h"
+#include "OvCoordSystem/coord/ScalarOffsets_p.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Saving and loading a large KML document: 100,000 placemarks with 5-point polygons, as a range
 // export writes them, to a file and to a string and back. Reports MB/s and the process's peak
 // resident memory so far (run one benchmark at a time with --benchmark_filter for its own peak).
-#include "kml/IcdKml.h"
-#include "kml/XmlFileStream.h"
-#include "kml/XmlStringStream.h"
+#include "OvCoordSystem/kml/IcdKml.h"
+#include "OvCoordSystem/kml/XmlFileStream.h"
+#include "OvCoordSystem/kml/XmlStringStream.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // to KML and KMZ through I_WriteVector::writeLayers, against the same features written with
 // GDAL's "KML" and "LIBKML" drivers. Reports features per second, and at the end each
 // benchmark's speed relative to GDAL's KML driver (above 1: faster).
-#include "vectors/I_WriteVector.h"
+#include "OvCoordSystem/vectors/I_WriteVector.h"
 
 #include <benchmark/benchmark.h>
 #include <gdal_priv.h>

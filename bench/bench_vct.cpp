@@ -1,9 +1,9 @@
 // Wrapping an OGR polygon of 100,000 vertices in a VCT geometry and shifting it in place to GCJ02
 // or BD09 (createVctGeometry + toOffset), against the engine shifting the same coordinates as one
 // array (the floor: no geometry, no per-vertex calls).
-#include "coord/CoordSysCorrectEngine.h"
-#include "vectors/VCTGeometry.h"
-#include "vectors/VCTGeometryFactory.h"
+#include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/VCTGeometryFactory.h"
 
 #include <benchmark/benchmark.h>
 #include <ogr_geometry.h>

@@ -2,8 +2,8 @@
 // through I_WriteVector::writeLayers, against the same output made with plain OGR calls: the
 // floor any writer on GDAL pays. Both sides write into a temporary folder.
 
-#include "vectors/I_VectorTools.h"
-#include "vectors/VectorToolFactory.h"
+#include "OvCoordSystem/vectors/I_VectorTools.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -14,12 +14,12 @@ function(ov_add_part name dir)
         set(sources "${PROJECT_SOURCE_DIR}/cmake/empty.cpp")
     endif()
     add_library(${name}_obj OBJECT ${sources})
-    target_include_directories(${name}_obj PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>)
+    target_include_directories(${name}_obj PUBLIC $<BUILD_INTERFACE:${OV_BUILD_INCLUDE_DIR}>)
     target_compile_definitions(${name}_obj PUBLIC QT_NO_CAST_FROM_BYTEARRAY PRIVATE OVCOORD_BUILDING)
     target_link_libraries(${name}_obj PUBLIC ${ARGN})
 
     add_library(${name} STATIC $<TARGET_OBJECTS:${name}_obj>)
-    target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>)
+    target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${OV_BUILD_INCLUDE_DIR}>)
     target_compile_definitions(${name} PUBLIC QT_NO_CAST_FROM_BYTEARRAY)
     target_link_libraries(${name} PUBLIC ${ARGN})
 
@@ -37,3 +37,18 @@ function(ov_public_headers var root)
     list(FILTER headers EXCLUDE REGEX "_p\\.h$")
     set(${var} ${headers} PARENT_SCOPE)
 endfunction()
+
+# Sources include each other as "OvCoordSystem/<folder>/<file>.h", the path users see once the
+# package is installed. In the build tree that root is a folder of links to the top-level
+# entries of src/ and platform/.
+set(OV_BUILD_INCLUDE_DIR "${PROJECT_BINARY_DIR}/include")
+file(MAKE_DIRECTORY "${OV_BUILD_INCLUDE_DIR}/OvCoordSystem")
+foreach(root src platform)
+    file(GLOB entries RELATIVE "${PROJECT_SOURCE_DIR}/${root}" "${PROJECT_SOURCE_DIR}/${root}/*")
+    foreach(entry ${entries})
+        if(IS_DIRECTORY "${PROJECT_SOURCE_DIR}/${root}/${entry}" OR entry MATCHES "\\.h$")
+            file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${root}/${entry}"
+                "${OV_BUILD_INCLUDE_DIR}/OvCoordSystem/${entry}" SYMBOLIC)
+        endif()
+    endforeach()
+endforeach()

@@ -3,7 +3,7 @@
 // fails, and that the pair split and the pair order agree.
 #include "FuzzText.h"
 
-#include "coord/CoordValid.h"
+#include "OvCoordSystem/coord/CoordValid.h"
 
 namespace {
 const E_DEGREE_FOARMAT kFormats[] = { DEGREE_DECIMAL, DEGREE_PACKED, DEGREE_SYMBOLS, DEGREE_COLONS,

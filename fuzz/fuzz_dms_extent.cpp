@@ -4,7 +4,7 @@
 // gives the text back, nothing, or one corner.
 #include "FuzzText.h"
 
-#include "coord/DmsExtent.h"
+#include "OvCoordSystem/coord/DmsExtent.h"
 
 namespace {
 const E_DEGREE_FOARMAT kFormats[]

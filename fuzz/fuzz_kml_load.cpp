@@ -1,7 +1,7 @@
 // Arbitrary bytes through the string stream into the KML model, then saved and read again.
 // The first byte picks the encoding (legacy or UTF-8); the rest is the XML text.
-#include "kml/IcdKml.h"
-#include "kml/XmlStringStream.h"
+#include "OvCoordSystem/kml/IcdKml.h"
+#include "OvCoordSystem/kml/XmlStringStream.h"
 
 #include <cstdint>
 #include <cstdlib>

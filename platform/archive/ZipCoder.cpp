@@ -1,4 +1,4 @@
-#include "archive/ZipCoder.h"
+#include "OvCoordSystem/archive/ZipCoder.h"
 
 #include <zip.h>
 

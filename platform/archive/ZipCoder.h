@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OvPlatformGlobal.h"
+#include "OvCoordSystem/OvPlatformGlobal.h"
 
 #include <cstddef>
 #include <string>

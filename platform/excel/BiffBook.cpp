@@ -1,6 +1,6 @@
-#include "excel/BiffBook_p.h"
+#include "OvCoordSystem/excel/BiffBook_p.h"
 
-#include "excel/CompoundFile_p.h"
+#include "OvCoordSystem/excel/CompoundFile_p.h"
 
 #include <QSaveFile>
 

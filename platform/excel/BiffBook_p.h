@@ -1,7 +1,7 @@
 #pragma once
 
-#include "excel/BiffStream_p.h"
-#include "excel/Book.h"
+#include "OvCoordSystem/excel/BiffStream_p.h"
+#include "OvCoordSystem/excel/Book.h"
 
 #include <QHash>
 #include <QVector>

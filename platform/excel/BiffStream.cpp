@@ -1,4 +1,4 @@
-#include "excel/BiffStream_p.h"
+#include "OvCoordSystem/excel/BiffStream_p.h"
 
 #include <QtEndian>
 

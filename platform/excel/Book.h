@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvPlatformGlobal.h"
-#include "excel/Sheet.h"
+#include "OvCoordSystem/OvPlatformGlobal.h"
+#include "OvCoordSystem/excel/Sheet.h"
 
 namespace libxl {
 

@@ -1,4 +1,4 @@
-#include "excel/CompoundFile_p.h"
+#include "OvCoordSystem/excel/CompoundFile_p.h"
 
 #include <QtEndian>
 

@@ -1,8 +1,8 @@
-#include "geodesy/EkGDALUtility.h"
+#include "OvCoordSystem/geodesy/EkGDALUtility.h"
 
-#include "geodesy/GeodesyInternals_p.h"
-#include "geodesy/SpatialReference.h"
-#include "geodesy/SpatialReferenceFactorySingleton.h"
+#include "OvCoordSystem/geodesy/GeodesyInternals_p.h"
+#include "OvCoordSystem/geodesy/SpatialReference.h"
+#include "OvCoordSystem/geodesy/SpatialReferenceFactorySingleton.h"
 
 #include <algorithm>
 #include <cmath>

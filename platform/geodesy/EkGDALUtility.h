@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvPlatformGlobal.h"
-#include "geodesy/CoordinateSystemTypes.h"
+#include "OvCoordSystem/OvPlatformGlobal.h"
+#include "OvCoordSystem/geodesy/CoordinateSystemTypes.h"
 
 #include <string>
 

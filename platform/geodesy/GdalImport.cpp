@@ -1,4 +1,4 @@
-#include "geodesy/GdalImport.h"
+#include "OvCoordSystem/geodesy/GdalImport.h"
 
 #include <cpl_error.h>
 #include <ogr_spatialref.h>

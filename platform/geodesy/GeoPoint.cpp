@@ -1,8 +1,8 @@
-#include "geodesy/GeoPoint.h"
+#include "OvCoordSystem/geodesy/GeoPoint.h"
 
-#include "geodesy/GeodesyInternals_p.h"
-#include "geodesy/SpatialReference.h"
-#include "geodesy/SpatialReferenceFactorySingleton.h"
+#include "OvCoordSystem/geodesy/GeodesyInternals_p.h"
+#include "OvCoordSystem/geodesy/SpatialReference.h"
+#include "OvCoordSystem/geodesy/SpatialReferenceFactorySingleton.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvPlatformGlobal.h"
-#include "host/Vector3D.h"
+#include "OvCoordSystem/OvPlatformGlobal.h"
+#include "OvCoordSystem/host/Vector3D.h"
 
 class CSpatialReference;
 

@@ -1,8 +1,8 @@
-#include "geodesy/GeodesyInternals_p.h"
+#include "OvCoordSystem/geodesy/GeodesyInternals_p.h"
 
-#include "geodesy/CoordinateSystemTypes.h"
-#include "geodesy/OffsetFormulas.h"
-#include "geodesy/SpatialReference.h"
+#include "OvCoordSystem/geodesy/CoordinateSystemTypes.h"
+#include "OvCoordSystem/geodesy/OffsetFormulas.h"
+#include "OvCoordSystem/geodesy/SpatialReference.h"
 
 #include <cpl_error.h>
 

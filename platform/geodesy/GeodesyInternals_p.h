@@ -2,8 +2,8 @@
 
 // What the toolkit's reference factory, geo points and utilities share inside the platform.
 
-#include "geodesy/GdalImport.h"
-#include "host/Vector3D.h"
+#include "OvCoordSystem/geodesy/GdalImport.h"
+#include "OvCoordSystem/host/Vector3D.h"
 
 #include <ogr_spatialref.h>
 

@@ -1,6 +1,6 @@
-#include "geodesy/LocalGeoSRS.h"
+#include "OvCoordSystem/geodesy/LocalGeoSRS.h"
 
-#include "host/MapTypes.h"
+#include "OvCoordSystem/host/MapTypes.h"
 
 int ConvertMapToLocalGeoSRS(int mapType)
 {

@@ -1,4 +1,4 @@
-#include "geodesy/SpatialReference.h"
+#include "OvCoordSystem/geodesy/SpatialReference.h"
 
 #include <cpl_conv.h>
 

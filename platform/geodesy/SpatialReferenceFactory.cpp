@@ -1,6 +1,6 @@
-#include "geodesy/SpatialReferenceFactory.h"
+#include "OvCoordSystem/geodesy/SpatialReferenceFactory.h"
 
-#include "geodesy/GeodesyInternals_p.h"
+#include "OvCoordSystem/geodesy/GeodesyInternals_p.h"
 
 #include <string>
 

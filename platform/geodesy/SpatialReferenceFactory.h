@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OvPlatformGlobal.h"
-#include "geodesy/CoordinateSystemTypes.h"
-#include "geodesy/SpatialReference.h"
+#include "OvCoordSystem/OvPlatformGlobal.h"
+#include "OvCoordSystem/geodesy/CoordinateSystemTypes.h"
+#include "OvCoordSystem/geodesy/SpatialReference.h"
 
 #include <map>
 #include <memory>

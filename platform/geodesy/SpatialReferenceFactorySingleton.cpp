@@ -1,4 +1,4 @@
-#include "geodesy/SpatialReferenceFactorySingleton.h"
+#include "OvCoordSystem/geodesy/SpatialReferenceFactorySingleton.h"
 
 CSpatialReferenceFactory* CSpatialReferenceFactorySingleton::Instance()
 {

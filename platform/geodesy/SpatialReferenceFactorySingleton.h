@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvPlatformGlobal.h"
-#include "geodesy/SpatialReferenceFactory.h"
+#include "OvCoordSystem/OvPlatformGlobal.h"
+#include "OvCoordSystem/geodesy/SpatialReferenceFactory.h"
 
 // The process-wide spatial reference factory.
 class OVPLATFORM_EXPORT CSpatialReferenceFactorySingleton

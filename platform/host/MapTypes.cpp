@@ -1,4 +1,4 @@
-#include "host/MapTypes.h"
+#include "OvCoordSystem/host/MapTypes.h"
 
 #include <algorithm>
 

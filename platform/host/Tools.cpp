@@ -1,7 +1,7 @@
-#include "host/Tools.h"
+#include "OvCoordSystem/host/Tools.h"
 
-#include "geodesy/OffsetFormulas.h"
-#include "host/MapTypes.h"
+#include "OvCoordSystem/geodesy/OffsetFormulas.h"
+#include "OvCoordSystem/host/MapTypes.h"
 
 namespace {
 bool hasDatum(int mapType, E_TILE_DATUM datum)

@@ -1,8 +1,8 @@
-#include "coord/BD09CoordSys.h"
+#include "OvCoordSystem/coord/BD09CoordSys.h"
 
-#include "coord/GCJ02CoordSys.h"
-#include "coord/VectorMath_p.h"
-#include "geodesy/OffsetFormulas.h"
+#include "OvCoordSystem/coord/GCJ02CoordSys.h"
+#include "OvCoordSystem/coord/VectorMath_p.h"
+#include "OvCoordSystem/geodesy/OffsetFormulas.h"
 
 #include <algorithm>
 

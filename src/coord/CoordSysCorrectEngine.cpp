@@ -1,7 +1,7 @@
-#include "coord/CoordSysCorrectEngine.h"
+#include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
 
-#include "coord/BD09CoordSys.h"
-#include "coord/GCJ02CoordSys.h"
+#include "OvCoordSystem/coord/BD09CoordSys.h"
+#include "OvCoordSystem/coord/GCJ02CoordSys.h"
 
 namespace coordinate {
 

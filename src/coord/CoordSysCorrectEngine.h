@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "coord/CoordinateSystem.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/coord/CoordinateSystem.h"
 
 namespace coordinate {
 

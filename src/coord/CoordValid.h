@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "geodesy/EkDegree.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/geodesy/EkDegree.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geodesy/CoordinateSystemTypes.h"
+#include "OvCoordSystem/geodesy/CoordinateSystemTypes.h"
 
 // The vector toolkit's name for the same numbering as E_COORDINATE_SYSTEM; a value converts
 // between the two unchanged. Any int is a value (callers pass unknown and negative ones).

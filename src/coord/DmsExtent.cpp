@@ -1,6 +1,6 @@
-#include "coord/DmsExtent.h"
+#include "OvCoordSystem/coord/DmsExtent.h"
 
-#include "coord/CoordValid.h"
+#include "OvCoordSystem/coord/CoordValid.h"
 
 #include <QStringList>
 

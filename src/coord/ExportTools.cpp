@@ -1,7 +1,7 @@
-#include "coord/ExportTools.h"
+#include "OvCoordSystem/coord/ExportTools.h"
 
-#include "host/DownloadTask.h"
-#include "host/Tools.h"
+#include "OvCoordSystem/host/DownloadTask.h"
+#include "OvCoordSystem/host/Tools.h"
 
 #include <QCryptographicHash>
 #include <QTextCodec>

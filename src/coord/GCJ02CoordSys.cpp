@@ -1,7 +1,7 @@
-#include "coord/GCJ02CoordSys.h"
+#include "OvCoordSystem/coord/GCJ02CoordSys.h"
 
-#include "coord/VectorMath_p.h"
-#include "geodesy/OffsetFormulas.h"
+#include "OvCoordSystem/coord/VectorMath_p.h"
+#include "OvCoordSystem/geodesy/OffsetFormulas.h"
 
 #include <ogr_spatialref.h>
 

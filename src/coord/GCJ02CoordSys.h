@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coord/CoordSysCorrectEngine.h"
+#include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
 
 namespace coordinate {
 

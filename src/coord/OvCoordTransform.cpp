@@ -1,8 +1,8 @@
-#include "coord/OvCoordTransform.h"
+#include "OvCoordSystem/coord/OvCoordTransform.h"
 
-#include "geodesy/GeoPoint.h"
-#include "geodesy/LocalGeoSRS.h"
-#include "geodesy/SpatialReferenceFactorySingleton.h"
+#include "OvCoordSystem/geodesy/GeoPoint.h"
+#include "OvCoordSystem/geodesy/LocalGeoSRS.h"
+#include "OvCoordSystem/geodesy/SpatialReferenceFactorySingleton.h"
 
 namespace {
 

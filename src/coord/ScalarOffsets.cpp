@@ -1,6 +1,6 @@
-#include "coord/ScalarOffsets_p.h"
+#include "OvCoordSystem/coord/ScalarOffsets_p.h"
 
-#include "geodesy/OffsetFormulas.h"
+#include "OvCoordSystem/geodesy/OffsetFormulas.h"
 
 namespace coordinate::scalar {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "kml/IcdNetworkLink.h"
-#include "kml/IcdPlacemark.h"
-#include "kml/IcdStyle.h"
-#include "kml/IcdStyleMap.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdNetworkLink.h"
+#include "OvCoordSystem/kml/IcdPlacemark.h"
+#include "OvCoordSystem/kml/IcdStyle.h"
+#include "OvCoordSystem/kml/IcdStyleMap.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 #include <vector>
@@ -35,4 +35,4 @@ public:
 };
 
 // Either header gives both classes complete.
-#include "kml/IcdFolder.h"
+#include "OvCoordSystem/kml/IcdFolder.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "kml/IcdGroundOverlay.h"
-#include "kml/IcdPlacemark.h"
-#include "kml/IcdStyle.h"
-#include "kml/IcdStyleMap.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdGroundOverlay.h"
+#include "OvCoordSystem/kml/IcdPlacemark.h"
+#include "OvCoordSystem/kml/IcdStyle.h"
+#include "OvCoordSystem/kml/IcdStyleMap.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 #include <vector>
@@ -36,4 +36,4 @@ public:
 };
 
 // Either header gives both classes complete.
-#include "kml/IcdDocument.h"
+#include "OvCoordSystem/kml/IcdDocument.h"

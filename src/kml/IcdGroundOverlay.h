@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kml/IcdIcon.h"
-#include "kml/IcdLatLonBox.h"
-#include "kml/IcdRegion.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdIcon.h"
+#include "OvCoordSystem/kml/IcdLatLonBox.h"
+#include "OvCoordSystem/kml/IcdRegion.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

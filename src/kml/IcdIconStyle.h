@@ -1,8 +1,8 @@
 #pragma once
 
-#include "kml/IcdHotSpot.h"
-#include "kml/IcdIcon.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdHotSpot.h"
+#include "OvCoordSystem/kml/IcdIcon.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kml/IcdDocument.h"
-#include "kml/IcdFolder.h"
-#include "kml/IcdPlacemark.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdDocument.h"
+#include "OvCoordSystem/kml/IcdFolder.h"
+#include "OvCoordSystem/kml/IcdPlacemark.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 #include <vector>

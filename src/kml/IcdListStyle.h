@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kml/IcdItemIcon.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdItemIcon.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

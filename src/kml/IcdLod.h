@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

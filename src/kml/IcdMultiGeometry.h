@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kml/IcdLineString.h"
-#include "kml/IcdPoint.h"
-#include "kml/IcdPolygon.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdLineString.h"
+#include "OvCoordSystem/kml/IcdPoint.h"
+#include "OvCoordSystem/kml/IcdPolygon.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kml/IcdLink.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdLink.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

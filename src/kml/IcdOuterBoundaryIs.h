@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kml/IcdLinearRing.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdLinearRing.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "kml/IcdGxTrack.h"
-#include "kml/IcdLineString.h"
-#include "kml/IcdLookAt.h"
-#include "kml/IcdMultiGeometry.h"
-#include "kml/IcdPoint.h"
-#include "kml/IcdPolygon.h"
-#include "kml/IcdStyle.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdGxTrack.h"
+#include "OvCoordSystem/kml/IcdLineString.h"
+#include "OvCoordSystem/kml/IcdLookAt.h"
+#include "OvCoordSystem/kml/IcdMultiGeometry.h"
+#include "OvCoordSystem/kml/IcdPoint.h"
+#include "OvCoordSystem/kml/IcdPolygon.h"
+#include "OvCoordSystem/kml/IcdStyle.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kml/IcdOuterBoundaryIs.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdOuterBoundaryIs.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

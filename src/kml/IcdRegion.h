@@ -1,8 +1,8 @@
 #pragma once
 
-#include "kml/IcdLatLonAltBox.h"
-#include "kml/IcdLod.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdLatLonAltBox.h"
+#include "OvCoordSystem/kml/IcdLod.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

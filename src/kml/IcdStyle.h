@@ -1,11 +1,11 @@
 #pragma once
 
-#include "kml/IcdIconStyle.h"
-#include "kml/IcdLabelStyle.h"
-#include "kml/IcdLineStyle.h"
-#include "kml/IcdListStyle.h"
-#include "kml/IcdPolyStyle.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdIconStyle.h"
+#include "OvCoordSystem/kml/IcdLabelStyle.h"
+#include "OvCoordSystem/kml/IcdLineStyle.h"
+#include "OvCoordSystem/kml/IcdListStyle.h"
+#include "OvCoordSystem/kml/IcdPolyStyle.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 

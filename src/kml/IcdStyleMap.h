@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kml/IcdPair.h"
-#include "kml/KmlElement.h"
+#include "OvCoordSystem/kml/IcdPair.h"
+#include "OvCoordSystem/kml/KmlElement.h"
 
 #include <string>
 #include <vector>

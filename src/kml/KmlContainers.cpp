@@ -1,12 +1,12 @@
 // Documents, folders, placemarks and network links.
-#include "kml/IcdDocument.h"
-#include "kml/IcdFolder.h"
-#include "kml/IcdKml.h"
-#include "kml/IcdLink.h"
-#include "kml/IcdNetworkLink.h"
-#include "kml/IcdPlacemark.h"
+#include "OvCoordSystem/kml/IcdDocument.h"
+#include "OvCoordSystem/kml/IcdFolder.h"
+#include "OvCoordSystem/kml/IcdKml.h"
+#include "OvCoordSystem/kml/IcdLink.h"
+#include "OvCoordSystem/kml/IcdNetworkLink.h"
+#include "OvCoordSystem/kml/IcdPlacemark.h"
 
-#include "kml/KmlFields_p.h"
+#include "OvCoordSystem/kml/KmlFields_p.h"
 
 template <class F> void CICD_KML::fields(F& f)
 {

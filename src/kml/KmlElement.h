@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kml/XmlMessageObject.h"
+#include "OvCoordSystem/kml/XmlMessageObject.h"
 
 // Declares what every KML element class shares, at the top of its body (like Q_OBJECT): its
 // element name kElement, equality, serialize() and the member template fields(F&) that lists

@@ -1,6 +1,6 @@
-#include "kml/KmlFeatureLayout_p.h"
+#include "OvCoordSystem/kml/KmlFeatureLayout_p.h"
 
-#include "kml/IcdPlacemark.h"
+#include "OvCoordSystem/kml/IcdPlacemark.h"
 
 #include <charconv>
 

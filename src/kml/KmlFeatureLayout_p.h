@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/VectorFeatureData.h"
+#include "OvCoordSystem/vectors/VectorFeatureData.h"
 
 #include <QColor>
 #include <QFont>

@@ -14,8 +14,8 @@
 // Writer, Reader and the two equality visitors below interpret that list, so the write order,
 // the read order, the defaults and equality cannot drift apart.
 
-#include "kml/TinyXmlSerializer.h"
-#include "kml/XmlMessageObject.h"
+#include "OvCoordSystem/kml/TinyXmlSerializer.h"
+#include "OvCoordSystem/kml/XmlMessageObject.h"
 
 #include <string>
 #include <type_traits>

@@ -1,13 +1,13 @@
 // Geometries.
-#include "kml/IcdGxTrack.h"
-#include "kml/IcdLineString.h"
-#include "kml/IcdLinearRing.h"
-#include "kml/IcdMultiGeometry.h"
-#include "kml/IcdOuterBoundaryIs.h"
-#include "kml/IcdPoint.h"
-#include "kml/IcdPolygon.h"
+#include "OvCoordSystem/kml/IcdGxTrack.h"
+#include "OvCoordSystem/kml/IcdLineString.h"
+#include "OvCoordSystem/kml/IcdLinearRing.h"
+#include "OvCoordSystem/kml/IcdMultiGeometry.h"
+#include "OvCoordSystem/kml/IcdOuterBoundaryIs.h"
+#include "OvCoordSystem/kml/IcdPoint.h"
+#include "OvCoordSystem/kml/IcdPolygon.h"
 
-#include "kml/KmlFields_p.h"
+#include "OvCoordSystem/kml/KmlFields_p.h"
 
 template <class F> void CICD_POINT::fields(F& f)
 {

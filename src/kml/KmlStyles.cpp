@@ -1,17 +1,17 @@
 // Styles.
-#include "kml/IcdHotSpot.h"
-#include "kml/IcdIcon.h"
-#include "kml/IcdIconStyle.h"
-#include "kml/IcdItemIcon.h"
-#include "kml/IcdLabelStyle.h"
-#include "kml/IcdLineStyle.h"
-#include "kml/IcdListStyle.h"
-#include "kml/IcdPair.h"
-#include "kml/IcdPolyStyle.h"
-#include "kml/IcdStyle.h"
-#include "kml/IcdStyleMap.h"
+#include "OvCoordSystem/kml/IcdHotSpot.h"
+#include "OvCoordSystem/kml/IcdIcon.h"
+#include "OvCoordSystem/kml/IcdIconStyle.h"
+#include "OvCoordSystem/kml/IcdItemIcon.h"
+#include "OvCoordSystem/kml/IcdLabelStyle.h"
+#include "OvCoordSystem/kml/IcdLineStyle.h"
+#include "OvCoordSystem/kml/IcdListStyle.h"
+#include "OvCoordSystem/kml/IcdPair.h"
+#include "OvCoordSystem/kml/IcdPolyStyle.h"
+#include "OvCoordSystem/kml/IcdStyle.h"
+#include "OvCoordSystem/kml/IcdStyleMap.h"
 
-#include "kml/KmlFields_p.h"
+#include "OvCoordSystem/kml/KmlFields_p.h"
 
 namespace {
 // Scales below this count as unset.

@@ -1,12 +1,12 @@
 // Views, overlays and regions.
-#include "kml/IcdGroundOverlay.h"
-#include "kml/IcdLatLonAltBox.h"
-#include "kml/IcdLatLonBox.h"
-#include "kml/IcdLod.h"
-#include "kml/IcdLookAt.h"
-#include "kml/IcdRegion.h"
+#include "OvCoordSystem/kml/IcdGroundOverlay.h"
+#include "OvCoordSystem/kml/IcdLatLonAltBox.h"
+#include "OvCoordSystem/kml/IcdLatLonBox.h"
+#include "OvCoordSystem/kml/IcdLod.h"
+#include "OvCoordSystem/kml/IcdLookAt.h"
+#include "OvCoordSystem/kml/IcdRegion.h"
 
-#include "kml/KmlFields_p.h"
+#include "OvCoordSystem/kml/KmlFields_p.h"
 
 template <class F> void CICD_LOOKAT::fields(F& f)
 {

@@ -1,6 +1,6 @@
-#include "kml/KmlZipVisitor_p.h"
+#include "OvCoordSystem/kml/KmlZipVisitor_p.h"
 
-#include "archive/ScopedStreamLocale.h"
+#include "OvCoordSystem/archive/ScopedStreamLocale.h"
 
 #include <fstream>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ZipCoder.h"
+#include "OvCoordSystem/archive/ZipCoder.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "kml/TinyXmlSerializer.h"
+#include "OvCoordSystem/kml/TinyXmlSerializer.h"
 
-#include "kml/XmlStream.h"
-#include "kml/XmlStreamProgressCallback.h"
+#include "OvCoordSystem/kml/XmlStream.h"
+#include "OvCoordSystem/kml/XmlStreamProgressCallback.h"
 
 #include <charconv>
 #include <climits>

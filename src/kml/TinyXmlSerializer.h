@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "kml/SerTinyXml.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/kml/SerTinyXml.h"
 
 #include <string>
 #include <vector>

@@ -1,13 +1,13 @@
-#include "kml/VecKmlWriteThread.h"
+#include "OvCoordSystem/kml/VecKmlWriteThread.h"
 
-#include "kml/IcdKml.h"
-#include "kml/KmlFeatureLayout_p.h"
-#include "kml/KmlZipVisitor_p.h"
-#include "kml/XmlFileStream.h"
-#include "vectors/I_VectorToolObserver.h"
+#include "OvCoordSystem/kml/IcdKml.h"
+#include "OvCoordSystem/kml/KmlFeatureLayout_p.h"
+#include "OvCoordSystem/kml/KmlZipVisitor_p.h"
+#include "OvCoordSystem/kml/XmlFileStream.h"
+#include "OvCoordSystem/vectors/I_VectorToolObserver.h"
 
-#include "archive/ZipCoder.h"
-#include "host/RevealInFileBrowser.h"
+#include "OvCoordSystem/archive/ZipCoder.h"
+#include "OvCoordSystem/host/RevealInFileBrowser.h"
 
 #include <QDebug>
 #include <QDir>

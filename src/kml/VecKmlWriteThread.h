@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "vectors/VectorLayerData.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
 
 #include <QString>
 #include <QThread>

@@ -1,7 +1,7 @@
-#include "kml/XmlFileStream.h"
+#include "OvCoordSystem/kml/XmlFileStream.h"
 
-#include "kml/TinyXmlSerializer.h"
-#include "kml/XmlParse_p.h"
+#include "OvCoordSystem/kml/TinyXmlSerializer.h"
+#include "OvCoordSystem/kml/XmlParse_p.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kml/XmlStream.h"
+#include "OvCoordSystem/kml/XmlStream.h"
 
 // XML in a file. The path is passed as is to the C library (local 8-bit bytes).
 class OVCOORD_EXPORT CXmlFileStream : public CXmlStream

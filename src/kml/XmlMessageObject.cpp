@@ -1,6 +1,6 @@
-#include "kml/XmlMessageObject.h"
+#include "OvCoordSystem/kml/XmlMessageObject.h"
 
-#include "kml/TinyXmlSerializer.h"
+#include "OvCoordSystem/kml/TinyXmlSerializer.h"
 
 using SerTinyXml::TiXmlElement;
 

@@ -1,6 +1,6 @@
-#include "kml/XmlParse_p.h"
+#include "OvCoordSystem/kml/XmlParse_p.h"
 
-#include "kml/XmlStream.h"
+#include "OvCoordSystem/kml/XmlStream.h"
 
 #include <cstring>
 

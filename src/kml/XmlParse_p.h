@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kml/SerTinyXml.h"
+#include "OvCoordSystem/kml/SerTinyXml.h"
 
 #include <string>
 

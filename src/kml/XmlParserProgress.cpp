@@ -1,4 +1,4 @@
-#include "kml/XmlParserProgress.h"
+#include "OvCoordSystem/kml/XmlParserProgress.h"
 
 namespace {
 constexpr int kDefaultDivisor = 100;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "kml/XmlStreamProgressCallback.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/kml/XmlStreamProgressCallback.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
-#include "kml/XmlStream.h"
+#include "OvCoordSystem/kml/XmlStream.h"
 
-#include "kml/TinyXmlSerializer.h"
-#include "kml/XmlMessageObject.h"
-#include "kml/XmlStreamProgressCallback.h"
+#include "OvCoordSystem/kml/TinyXmlSerializer.h"
+#include "OvCoordSystem/kml/XmlMessageObject.h"
+#include "OvCoordSystem/kml/XmlStreamProgressCallback.h"
 
 CXmlStream::CXmlStream() = default;
 

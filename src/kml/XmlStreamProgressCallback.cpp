@@ -1,4 +1,4 @@
-#include "kml/XmlStreamProgressCallback.h"
+#include "OvCoordSystem/kml/XmlStreamProgressCallback.h"
 
 CXmlStreamProgressCallback::~CXmlStreamProgressCallback() = default;
 

@@ -1,7 +1,7 @@
-#include "kml/XmlStringStream.h"
+#include "OvCoordSystem/kml/XmlStringStream.h"
 
-#include "kml/TinyXmlSerializer.h"
-#include "kml/XmlParse_p.h"
+#include "OvCoordSystem/kml/TinyXmlSerializer.h"
+#include "OvCoordSystem/kml/XmlParse_p.h"
 
 CXmlStringStream::CXmlStringStream(const std::string& text)
     : m_text(text)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kml/XmlStream.h"
+#include "OvCoordSystem/kml/XmlStream.h"
 
 // XML in a string: save() prints the document into text(), load() parses text().
 class OVCOORD_EXPORT CXmlStringStream : public CXmlStream

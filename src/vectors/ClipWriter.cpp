@@ -1,12 +1,12 @@
-#include "vectors/ClipWriter_p.h"
+#include "OvCoordSystem/vectors/ClipWriter_p.h"
 
-#include "vectors/FeatureGeometry.h"
-#include "vectors/I_WriteVector.h"
-#include "vectors/LayerPaths_p.h"
-#include "vectors/RecordGeometry_p.h"
-#include "vectors/VCTGeometry.h"
-#include "vectors/VCTGeometryFactory.h"
-#include "vectors/WriterState_p.h"
+#include "OvCoordSystem/vectors/FeatureGeometry.h"
+#include "OvCoordSystem/vectors/I_WriteVector.h"
+#include "OvCoordSystem/vectors/LayerPaths_p.h"
+#include "OvCoordSystem/vectors/RecordGeometry_p.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/VCTGeometryFactory.h"
+#include "OvCoordSystem/vectors/WriterState_p.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "vectors/VectorLayerData.h"
-#include "vectors/VectorWriteOptions.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VectorWriteOptions.h"
 
 class I_WriteVector;
 

@@ -1,4 +1,4 @@
-#include "vectors/CoordSysCatalog_p.h"
+#include "OvCoordSystem/vectors/CoordSysCatalog_p.h"
 
 #include <QMutex>
 

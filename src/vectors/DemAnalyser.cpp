@@ -1,4 +1,4 @@
-#include "vectors/DemAnalyser_p.h"
+#include "OvCoordSystem/vectors/DemAnalyser_p.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "vectors/ExcelWriter.h"
+#include "OvCoordSystem/vectors/ExcelWriter.h"
 
-#include "excel/Book.h"
+#include "OvCoordSystem/excel/Book.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "coord/ExportTools.h"
+#include "OvCoordSystem/coord/ExportTools.h"
 
-#include "vectors/I_VectorTools.h"
-#include "vectors/VectorToolFactory.h"
+#include "OvCoordSystem/vectors/I_VectorTools.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
 // Lives with the geographic tool it asks: the coordinate part does not depend on the toolkit.
 QString I_ExportTools::getWkt(int epsg)

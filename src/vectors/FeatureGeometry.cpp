@@ -1,6 +1,6 @@
-#include "vectors/FeatureGeometry.h"
+#include "OvCoordSystem/vectors/FeatureGeometry.h"
 
-#include "vectors/VectorFeatureData.h"
+#include "OvCoordSystem/vectors/VectorFeatureData.h"
 
 #include <ogr_geometry.h>
 

@@ -1,11 +1,11 @@
-#include "vectors/GDALWriter.h"
+#include "OvCoordSystem/vectors/GDALWriter.h"
 
-#include "vectors/Reprojection.h"
-#include "vectors/StyleStrings_p.h"
-#include "vectors/VCTFeature.h"
-#include "vectors/VCTGeometry.h"
-#include "vectors/WriterEncoding_p.h"
-#include "vectors/WriterStreamFactory.h"
+#include "OvCoordSystem/vectors/Reprojection.h"
+#include "OvCoordSystem/vectors/StyleStrings_p.h"
+#include "OvCoordSystem/vectors/VCTFeature.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/WriterEncoding_p.h"
+#include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/IGDALWriterStream.h"
+#include "OvCoordSystem/vectors/IGDALWriterStream.h"
 
 #include <QByteArray>
 #include <QVector>

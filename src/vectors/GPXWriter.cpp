@@ -1,7 +1,7 @@
-#include "vectors/GPXWriter.h"
+#include "OvCoordSystem/vectors/GPXWriter.h"
 
-#include "vectors/VCTFeature.h"
-#include "vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/VCTFeature.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/GDALWriter.h"
+#include "OvCoordSystem/vectors/GDALWriter.h"
 
 namespace vectors {
 

@@ -1,4 +1,4 @@
-#include "vectors/GdalEnvironment_p.h"
+#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
 
 #include <QDir>
 #include <QFileInfo>

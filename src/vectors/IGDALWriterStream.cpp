@@ -1,4 +1,4 @@
-#include "vectors/IGDALWriterStream.h"
+#include "OvCoordSystem/vectors/IGDALWriterStream.h"
 
 #include <cpl_string.h>
 #include <gdal_priv.h>

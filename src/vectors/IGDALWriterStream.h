@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/IWriterStream.h"
+#include "OvCoordSystem/vectors/IWriterStream.h"
 
 #include <QMap>
 

@@ -1,8 +1,8 @@
-#include "vectors/ITextWriterStream.h"
+#include "OvCoordSystem/vectors/ITextWriterStream.h"
 
-#include "vectors/VCTFeature.h"
-#include "vectors/VCTGeometry.h"
-#include "vectors/VCTGeometryFactory.h"
+#include "OvCoordSystem/vectors/VCTFeature.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/VCTGeometryFactory.h"
 
 #include <ogr_feature.h>
 #include <ogr_geometry.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "vectors/IWriteTextDecorative.h"
-#include "vectors/IWriterStream.h"
+#include "OvCoordSystem/vectors/IWriteTextDecorative.h"
+#include "OvCoordSystem/vectors/IWriterStream.h"
 
 namespace vectors {
 

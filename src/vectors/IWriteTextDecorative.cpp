@@ -1,4 +1,4 @@
-#include "vectors/IWriteTextDecorative.h"
+#include "OvCoordSystem/vectors/IWriteTextDecorative.h"
 
 namespace vectors {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "vectors/WriterField.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/vectors/WriterField.h"
 
 #include <QList>
 #include <QMap>

@@ -1,6 +1,6 @@
-#include "vectors/IWriterStream.h"
+#include "OvCoordSystem/vectors/IWriterStream.h"
 
-#include "vectors/Reprojection.h"
+#include "OvCoordSystem/vectors/Reprojection.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "vectors/WriterField.h"
-#include "vectors/WriterParameters.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/vectors/WriterField.h"
+#include "OvCoordSystem/vectors/WriterParameters.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "vectors/I_DXFWriter_p.h"
+#include "OvCoordSystem/vectors/I_DXFWriter_p.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/I_WriterVectorAdapter_p.h"
+#include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 
 // DXF: every layer goes into the one output file, each feature on the DXF layer named after the
 // layer it came from (the attribute "Layer").

@@ -1,10 +1,10 @@
-#include "vectors/I_GEOTools.h"
+#include "OvCoordSystem/vectors/I_GEOTools.h"
 
-#include "geodesy/GdalImport.h"
-#include "vectors/CoordSysCatalog_p.h"
-#include "vectors/DemAnalyser_p.h"
-#include "vectors/GdalEnvironment_p.h"
-#include "vectors/ToolReports_p.h"
+#include "OvCoordSystem/geodesy/GdalImport.h"
+#include "OvCoordSystem/vectors/CoordSysCatalog_p.h"
+#include "OvCoordSystem/vectors/DemAnalyser_p.h"
+#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
+#include "OvCoordSystem/vectors/ToolReports_p.h"
 
 #include <QEventLoop>
 

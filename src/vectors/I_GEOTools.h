@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/I_VectorToolsReal.h"
+#include "OvCoordSystem/vectors/I_VectorToolsReal.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
-#include "vectors/I_GPXWriter_p.h"
+#include "OvCoordSystem/vectors/I_GPXWriter_p.h"
 
-#include "vectors/LayerPaths_p.h"
-#include "vectors/RecordGeometry_p.h"
+#include "OvCoordSystem/vectors/LayerPaths_p.h"
+#include "OvCoordSystem/vectors/RecordGeometry_p.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/I_WriterVectorAdapter_p.h"
+#include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 
 // GPX: laid out like I_GenWriter. Each layer's points come before its lines (GPX keeps waypoints
 // before routes), and the field "REMARK" becomes the GPX description "desc". GPX has no polygons.

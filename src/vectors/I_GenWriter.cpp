@@ -1,6 +1,6 @@
-#include "vectors/I_GenWriter_p.h"
+#include "OvCoordSystem/vectors/I_GenWriter_p.h"
 
-#include "vectors/LayerPaths_p.h"
+#include "OvCoordSystem/vectors/LayerPaths_p.h"
 
 void I_GenWriter::writeLayers(
     const QVector<VectorLayerData>& layers, const VectorWriteOptions& options)

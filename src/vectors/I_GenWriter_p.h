@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/I_WriterVectorAdapter_p.h"
+#include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 
 // Shapefile, GMT, MapInfo TAB and GeoJSON: one file per layer; with several layers each goes to
 // dir/base/layerName/base.suffix.

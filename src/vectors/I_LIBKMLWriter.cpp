@@ -1,8 +1,8 @@
-#include "vectors/I_LIBKMLWriter_p.h"
+#include "OvCoordSystem/vectors/I_LIBKMLWriter_p.h"
 
-#include "vectors/IWriterStream.h"
-#include "vectors/LayerPaths_p.h"
-#include "vectors/WriterStreamFactory.h"
+#include "OvCoordSystem/vectors/IWriterStream.h"
+#include "OvCoordSystem/vectors/LayerPaths_p.h"
+#include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/I_WriterVectorAdapter_p.h"
+#include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 
 // KML and KMZ through GDAL's LIBKML driver: one dataset, one folder per layer; the field
 // "REMARK" becomes the KML "description". The writer entry sends KML and KMZ to the KML document

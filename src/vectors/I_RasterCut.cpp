@@ -1,6 +1,6 @@
-#include "vectors/I_RasterCut.h"
+#include "OvCoordSystem/vectors/I_RasterCut.h"
 
-#include "vectors/ToolReports_p.h"
+#include "OvCoordSystem/vectors/ToolReports_p.h"
 
 I_RasterCut::I_RasterCut(QObject* parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
-#include "vectors/I_RasterTransformForFile.h"
+#include "OvCoordSystem/vectors/I_RasterTransformForFile.h"
 
-#include "vectors/ToolReports_p.h"
+#include "OvCoordSystem/vectors/ToolReports_p.h"
 
 I_RasterTransformForFile::I_RasterTransformForFile(QObject* parent)
     : QObject(parent)

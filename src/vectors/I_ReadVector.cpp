@@ -1,6 +1,6 @@
-#include "vectors/I_ReadVector.h"
+#include "OvCoordSystem/vectors/I_ReadVector.h"
 
-#include "vectors/ToolReports_p.h"
+#include "OvCoordSystem/vectors/ToolReports_p.h"
 
 I_ReadVector::I_ReadVector(QObject* parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/I_WriterVectorAdapter_p.h"
+#include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 
 // Text and Excel records (TXT, DAT, CSV, XLS). Each layer gets a folder of its own named after
 // it (name(1), name(2), ... when taken), below dir/base when there are several layers. A mixed

@@ -1,6 +1,6 @@
-#include "vectors/I_VectorCut.h"
+#include "OvCoordSystem/vectors/I_VectorCut.h"
 
-#include "vectors/ToolReports_p.h"
+#include "OvCoordSystem/vectors/ToolReports_p.h"
 
 I_VectorCut::I_VectorCut(QObject* parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OvGlobal.h"
+#include "OvCoordSystem/OvGlobal.h"
 
 // Receives the progress of a toolkit tool (see I_VectorTools::setObserver).
 class OVCOORD_EXPORT I_VectorToolObserver

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "vectors/VectorCoordParameters.h"
-#include "vectors/VectorLayerData.h"
-#include "vectors/VectorPointList.h"
-#include "vectors/VectorReadOptions.h"
-#include "vectors/VectorWriteOptions.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/vectors/VectorCoordParameters.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VectorPointList.h"
+#include "OvCoordSystem/vectors/VectorReadOptions.h"
+#include "OvCoordSystem/vectors/VectorWriteOptions.h"
 
 #include <QMap>
 #include <QPointF>

@@ -1,7 +1,7 @@
-#include "vectors/I_VectorToolsReal.h"
+#include "OvCoordSystem/vectors/I_VectorToolsReal.h"
 
-#include "vectors/GdalEnvironment_p.h"
-#include "vectors/I_VectorToolObserver.h"
+#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
+#include "OvCoordSystem/vectors/I_VectorToolObserver.h"
 
 I_VectorToolObserver::~I_VectorToolObserver() = default;
 

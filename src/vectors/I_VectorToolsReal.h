@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/I_VectorTools.h"
+#include "OvCoordSystem/vectors/I_VectorTools.h"
 
 // The default body of every tool operation: nothing done, empty results. Constructing it prepares
 // GDAL's vector drivers.

@@ -1,6 +1,6 @@
-#include "vectors/I_VectorTransformForData.h"
+#include "OvCoordSystem/vectors/I_VectorTransformForData.h"
 
-#include "vectors/ToolReports_p.h"
+#include "OvCoordSystem/vectors/ToolReports_p.h"
 
 I_VectorTransformForData::I_VectorTransformForData(QObject* parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
-#include "vectors/I_VectorTransformForFile.h"
+#include "OvCoordSystem/vectors/I_VectorTransformForFile.h"
 
-#include "vectors/ToolReports_p.h"
+#include "OvCoordSystem/vectors/ToolReports_p.h"
 
 I_VectorTransformForFile::I_VectorTransformForFile(QObject* parent)
     : QObject(parent)

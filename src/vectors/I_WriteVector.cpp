@@ -1,6 +1,6 @@
-#include "vectors/I_WriteVector.h"
+#include "OvCoordSystem/vectors/I_WriteVector.h"
 
-#include "vectors/WriterState_p.h"
+#include "OvCoordSystem/vectors/WriterState_p.h"
 
 I_WriteVector::I_WriteVector(QObject* parent)
     : QObject(parent)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "vectors/I_VectorToolsReal.h"
-#include "vectors/VectorWriteOptions.h"
+#include "OvCoordSystem/vectors/I_VectorToolsReal.h"
+#include "OvCoordSystem/vectors/VectorWriteOptions.h"
 
 #include <QObject>
 

@@ -1,15 +1,15 @@
-#include "vectors/I_WriterVectorAdapter_p.h"
+#include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 
-#include "vectors/ClipWriter_p.h"
-#include "vectors/I_DXFWriter_p.h"
-#include "vectors/I_GPXWriter_p.h"
-#include "vectors/I_GenWriter_p.h"
-#include "vectors/I_LIBKMLWriter_p.h"
-#include "vectors/I_TXTWriter_p.h"
-#include "vectors/LayerPaths_p.h"
-#include "vectors/WriterState_p.h"
+#include "OvCoordSystem/vectors/ClipWriter_p.h"
+#include "OvCoordSystem/vectors/I_DXFWriter_p.h"
+#include "OvCoordSystem/vectors/I_GPXWriter_p.h"
+#include "OvCoordSystem/vectors/I_GenWriter_p.h"
+#include "OvCoordSystem/vectors/I_LIBKMLWriter_p.h"
+#include "OvCoordSystem/vectors/I_TXTWriter_p.h"
+#include "OvCoordSystem/vectors/LayerPaths_p.h"
+#include "OvCoordSystem/vectors/WriterState_p.h"
 
-#include "host/RevealInFileBrowser.h"
+#include "OvCoordSystem/host/RevealInFileBrowser.h"
 
 #include <QDebug>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/I_WriteVector.h"
+#include "OvCoordSystem/vectors/I_WriteVector.h"
 
 // Chooses the writer of a format by the output path's suffix and runs it: distinct layer names,
 // progress over all layers, and, once a file is written, the file shown in the file browser when

@@ -1,6 +1,6 @@
-#include "vectors/LayerPaths_p.h"
+#include "OvCoordSystem/vectors/LayerPaths_p.h"
 
-#include "vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
-#include "vectors/RecordGeometry_p.h"
+#include "OvCoordSystem/vectors/RecordGeometry_p.h"
 
-#include "vectors/VCTLineString.h"
-#include "vectors/VCTMultiLineString.h"
-#include "vectors/VCTMultiPoint.h"
-#include "vectors/VCTMultiPolygon.h"
-#include "vectors/VCTPoint.h"
-#include "vectors/VCTPolygon.h"
-#include "vectors/VectorFeatureData.h"
-#include "vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VCTLineString.h"
+#include "OvCoordSystem/vectors/VCTMultiLineString.h"
+#include "OvCoordSystem/vectors/VCTMultiPoint.h"
+#include "OvCoordSystem/vectors/VCTMultiPolygon.h"
+#include "OvCoordSystem/vectors/VCTPoint.h"
+#include "OvCoordSystem/vectors/VCTPolygon.h"
+#include "OvCoordSystem/vectors/VectorFeatureData.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
 
 #include <algorithm>
 #include <cmath>

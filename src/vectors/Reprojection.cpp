@@ -1,7 +1,7 @@
-#include "vectors/Reprojection.h"
+#include "OvCoordSystem/vectors/Reprojection.h"
 
-#include "coord/CoordSysCorrectEngine.h"
-#include "geodesy/GdalImport.h"
+#include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
+#include "OvCoordSystem/geodesy/GdalImport.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "vectors/VectorCoordParameters.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/vectors/VectorCoordParameters.h"
 
 #include <ogr_core.h>
 

@@ -1,8 +1,8 @@
-#include "vectors/StyleStrings_p.h"
+#include "OvCoordSystem/vectors/StyleStrings_p.h"
 
-#include "coord/CoordinateSystem.h"
-#include "vectors/FeatureStyleData.h"
-#include "vectors/VCTGeometry.h"
+#include "OvCoordSystem/coord/CoordinateSystem.h"
+#include "OvCoordSystem/vectors/FeatureStyleData.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
 
 #include <QColor>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/FeatureStyleData.h"
+#include "OvCoordSystem/vectors/FeatureStyleData.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "vectors/TextWriter.h"
+#include "OvCoordSystem/vectors/TextWriter.h"
 
-#include "vectors/WriterEncoding_p.h"
+#include "OvCoordSystem/vectors/WriterEncoding_p.h"
 
 #include <QFileInfo>
 

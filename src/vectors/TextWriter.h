@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/ITextWriterStream.h"
+#include "OvCoordSystem/vectors/ITextWriterStream.h"
 
 #include <QFile>
 #include <QTextStream>

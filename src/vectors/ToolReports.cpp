@@ -1,6 +1,6 @@
-#include "vectors/ToolReports_p.h"
+#include "OvCoordSystem/vectors/ToolReports_p.h"
 
-#include "vectors/I_VectorToolObserver.h"
+#include "OvCoordSystem/vectors/I_VectorToolObserver.h"
 
 #include <QDebug>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
-#include "vectors/VCTFeature.h"
+#include "OvCoordSystem/vectors/VCTFeature.h"
 
-#include "vectors/VCTGeometryFactory.h"
+#include "OvCoordSystem/vectors/VCTGeometryFactory.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "vectors/FeatureStyleData.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/vectors/FeatureStyleData.h"
 
 #include <QMap>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
 
 namespace vectors {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OvGlobal.h"
+#include "OvCoordSystem/OvGlobal.h"
 
 class OGRGeometry;
 

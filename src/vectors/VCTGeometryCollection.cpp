@@ -1,6 +1,6 @@
-#include "vectors/VCTGeometryCollection.h"
+#include "OvCoordSystem/vectors/VCTGeometryCollection.h"
 
-#include "vectors/VCTHelpers_p.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
 
 namespace vectors {
 

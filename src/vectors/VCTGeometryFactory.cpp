@@ -1,12 +1,12 @@
-#include "vectors/VCTGeometryFactory.h"
+#include "OvCoordSystem/vectors/VCTGeometryFactory.h"
 
-#include "vectors/VCTGeometryCollection.h"
-#include "vectors/VCTLineString.h"
-#include "vectors/VCTMultiLineString.h"
-#include "vectors/VCTMultiPoint.h"
-#include "vectors/VCTMultiPolygon.h"
-#include "vectors/VCTPoint.h"
-#include "vectors/VCTPolygon.h"
+#include "OvCoordSystem/vectors/VCTGeometryCollection.h"
+#include "OvCoordSystem/vectors/VCTLineString.h"
+#include "OvCoordSystem/vectors/VCTMultiLineString.h"
+#include "OvCoordSystem/vectors/VCTMultiPoint.h"
+#include "OvCoordSystem/vectors/VCTMultiPolygon.h"
+#include "OvCoordSystem/vectors/VCTPoint.h"
+#include "OvCoordSystem/vectors/VCTPolygon.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
-#include "vectors/VCTHelpers_p.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
 
-#include "coord/CoordSysCorrectEngine.h"
-#include "vectors/VCTGeometry.h"
-#include "vectors/VCTGeometryFactory.h"
-#include "vectors/VCTPoint.h"
+#include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/VCTGeometryFactory.h"
+#include "OvCoordSystem/vectors/VCTPoint.h"
 
 #include <ogr_geometry.h>
 

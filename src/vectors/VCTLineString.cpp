@@ -1,6 +1,6 @@
-#include "vectors/VCTLineString.h"
+#include "OvCoordSystem/vectors/VCTLineString.h"
 
-#include "vectors/VCTHelpers_p.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
 
 namespace vectors {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
 
 #include <ogr_geometry.h>
 

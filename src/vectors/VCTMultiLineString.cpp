@@ -1,7 +1,7 @@
-#include "vectors/VCTMultiLineString.h"
+#include "OvCoordSystem/vectors/VCTMultiLineString.h"
 
-#include "vectors/VCTHelpers_p.h"
-#include "vectors/VCTLineString.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
+#include "OvCoordSystem/vectors/VCTLineString.h"
 
 namespace vectors {
 

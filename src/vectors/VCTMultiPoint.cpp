@@ -1,7 +1,7 @@
-#include "vectors/VCTMultiPoint.h"
+#include "OvCoordSystem/vectors/VCTMultiPoint.h"
 
-#include "vectors/VCTHelpers_p.h"
-#include "vectors/VCTPoint.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
+#include "OvCoordSystem/vectors/VCTPoint.h"
 
 namespace vectors {
 

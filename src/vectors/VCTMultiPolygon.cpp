@@ -1,7 +1,7 @@
-#include "vectors/VCTMultiPolygon.h"
+#include "OvCoordSystem/vectors/VCTMultiPolygon.h"
 
-#include "vectors/VCTHelpers_p.h"
-#include "vectors/VCTPolygon.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
+#include "OvCoordSystem/vectors/VCTPolygon.h"
 
 namespace vectors {
 

@@ -1,6 +1,6 @@
-#include "vectors/VCTPoint.h"
+#include "OvCoordSystem/vectors/VCTPoint.h"
 
-#include "vectors/VCTHelpers_p.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
 
 namespace vectors {
 

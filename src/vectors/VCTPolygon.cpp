@@ -1,6 +1,6 @@
-#include "vectors/VCTPolygon.h"
+#include "OvCoordSystem/vectors/VCTPolygon.h"
 
-#include "vectors/VCTHelpers_p.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
 
 namespace vectors {
 

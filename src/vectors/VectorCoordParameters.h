@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coord/CoordinateSystem.h"
+#include "OvCoordSystem/coord/CoordinateSystem.h"
 
 // The source and target coordinate systems of a write (or of a reprojection). A side given by an
 // EPSG code uses it; a side without one (-1) is described by its VECTOR_COORDSYS value and, for

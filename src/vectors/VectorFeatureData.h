@@ -1,7 +1,7 @@
 #pragma once
 
-#include "vectors/FeatureStyleData.h"
-#include "vectors/VectorPointList.h"
+#include "OvCoordSystem/vectors/FeatureStyleData.h"
+#include "OvCoordSystem/vectors/VectorPointList.h"
 
 #include <QList>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
 
 #include <QUuid>
 

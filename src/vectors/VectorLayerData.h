@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "vectors/FeatureStyleData.h"
-#include "vectors/VectorFeatureData.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/vectors/FeatureStyleData.h"
+#include "OvCoordSystem/vectors/VectorFeatureData.h"
 
 #include <QList>
 #include <QMap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/Vector3D.h"
+#include "OvCoordSystem/host/Vector3D.h"
 
 #include <QVector>
 

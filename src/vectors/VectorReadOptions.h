@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/VectorCoordParameters.h"
+#include "OvCoordSystem/vectors/VectorCoordParameters.h"
 
 #include <QString>
 

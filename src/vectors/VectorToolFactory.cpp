@@ -1,13 +1,13 @@
-#include "vectors/VectorToolFactory.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
-#include "vectors/I_GEOTools.h"
-#include "vectors/I_RasterCut.h"
-#include "vectors/I_RasterTransformForFile.h"
-#include "vectors/I_ReadVector.h"
-#include "vectors/I_VectorCut.h"
-#include "vectors/I_VectorTransformForData.h"
-#include "vectors/I_VectorTransformForFile.h"
-#include "vectors/I_WriteVector.h"
+#include "OvCoordSystem/vectors/I_GEOTools.h"
+#include "OvCoordSystem/vectors/I_RasterCut.h"
+#include "OvCoordSystem/vectors/I_RasterTransformForFile.h"
+#include "OvCoordSystem/vectors/I_ReadVector.h"
+#include "OvCoordSystem/vectors/I_VectorCut.h"
+#include "OvCoordSystem/vectors/I_VectorTransformForData.h"
+#include "OvCoordSystem/vectors/I_VectorTransformForFile.h"
+#include "OvCoordSystem/vectors/I_WriteVector.h"
 
 I_VectorTools* createVectorTool(int kind)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "vectors/VectorCoordParameters.h"
-#include "vectors/VectorPointList.h"
+#include "OvCoordSystem/vectors/VectorCoordParameters.h"
+#include "OvCoordSystem/vectors/VectorPointList.h"
 
 #include <QString>
 #include <QVector>

@@ -1,15 +1,15 @@
-#include "vectors/I_WriteVector.h"
+#include "OvCoordSystem/vectors/I_WriteVector.h"
 
-#include "kml/VecKmlWriteThread.h"
-#include "vectors/IWriterStream.h"
-#include "vectors/I_WriterVectorAdapter_p.h"
-#include "vectors/LayerPaths_p.h"
-#include "vectors/RecordGeometry_p.h"
-#include "vectors/ToolReports_p.h"
-#include "vectors/VCTFeature.h"
-#include "vectors/VCTGeometry.h"
-#include "vectors/WriterState_p.h"
-#include "vectors/WriterStreamFactory.h"
+#include "OvCoordSystem/kml/VecKmlWriteThread.h"
+#include "OvCoordSystem/vectors/IWriterStream.h"
+#include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
+#include "OvCoordSystem/vectors/LayerPaths_p.h"
+#include "OvCoordSystem/vectors/RecordGeometry_p.h"
+#include "OvCoordSystem/vectors/ToolReports_p.h"
+#include "OvCoordSystem/vectors/VCTFeature.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/WriterState_p.h"
+#include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
 #include <QDebug>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "vectors/WriterEncoding_p.h"
+#include "OvCoordSystem/vectors/WriterEncoding_p.h"
 
 #include <QTextCodec>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OvGlobal.h"
-#include "vectors/VectorCoordParameters.h"
-#include "vectors/VectorWriteOptions.h"
+#include "OvCoordSystem/OvGlobal.h"
+#include "OvCoordSystem/vectors/VectorCoordParameters.h"
+#include "OvCoordSystem/vectors/VectorWriteOptions.h"
 
 #include <QString>
 

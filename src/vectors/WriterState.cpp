@@ -1,4 +1,4 @@
-#include "vectors/WriterState_p.h"
+#include "OvCoordSystem/vectors/WriterState_p.h"
 
 namespace vectors {
 

@@ -1,8 +1,8 @@
-#include "vectors/WriterStreamFactory.h"
+#include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
-#include "vectors/ExcelWriter.h"
-#include "vectors/GPXWriter.h"
-#include "vectors/TextWriter.h"
+#include "OvCoordSystem/vectors/ExcelWriter.h"
+#include "OvCoordSystem/vectors/GPXWriter.h"
+#include "OvCoordSystem/vectors/TextWriter.h"
 
 #include <QFileInfo>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "coord/BD09CoordSys.h"
+#include "OvCoordSystem/coord/BD09CoordSys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "coord/CoordValid.h"
+#include "OvCoordSystem/coord/CoordValid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "coord/BD09CoordSys.h"
-#include "coord/GCJ02CoordSys.h"
+#include "OvCoordSystem/coord/BD09CoordSys.h"
+#include "OvCoordSystem/coord/GCJ02CoordSys.h"
 
 #include "GcoordCases.h"
 

@@ -1,4 +1,4 @@
-#include "coord/DmsExtent.h"
+#include "OvCoordSystem/coord/DmsExtent.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "coord/ExportTools.h"
+#include "OvCoordSystem/coord/ExportTools.h"
 
-#include "host/DownloadTask.h"
-#include "host/MapTypes.h"
+#include "OvCoordSystem/host/DownloadTask.h"
+#include "OvCoordSystem/host/MapTypes.h"
 
 #include <gtest/gtest.h>
 

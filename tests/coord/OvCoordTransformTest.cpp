@@ -1,6 +1,6 @@
-#include "coord/OvCoordTransform.h"
-#include "coord/GCJ02CoordSys.h"
-#include "host/MapTypes.h"
+#include "OvCoordSystem/coord/OvCoordTransform.h"
+#include "OvCoordSystem/coord/GCJ02CoordSys.h"
+#include "OvCoordSystem/host/MapTypes.h"
 
 #include "GcoordCases.h"
 

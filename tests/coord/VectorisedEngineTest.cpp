@@ -1,6 +1,6 @@
-#include "coord/BD09CoordSys.h"
-#include "coord/GCJ02CoordSys.h"
-#include "coord/ScalarOffsets_p.h"
+#include "OvCoordSystem/coord/BD09CoordSys.h"
+#include "OvCoordSystem/coord/GCJ02CoordSys.h"
+#include "OvCoordSystem/coord/ScalarOffsets_p.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Whole documents: every class written and read back equal, and the files checked by xmllint.
 #include "KmlTestSupport.h"
 
-#include "kml/XmlFileStream.h"
+#include "OvCoordSystem/kml/XmlFileStream.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kml/IcdKml.h"
-#include "kml/XmlStringStream.h"
+#include "OvCoordSystem/kml/IcdKml.h"
+#include "OvCoordSystem/kml/XmlStringStream.h"
 
 #include <QProcess>
 #include <QStandardPaths>

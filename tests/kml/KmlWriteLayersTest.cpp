@@ -1,9 +1,9 @@
 // The vector writer hands KML and KMZ paths to the KML writer, with its options.
 #include "KmlWriteTestSupport.h"
 
-#include "vectors/I_WriteVector.h"
+#include "OvCoordSystem/vectors/I_WriteVector.h"
 
-#include "host/RevealInFileBrowser.h"
+#include "OvCoordSystem/host/RevealInFileBrowser.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // The KML writer's document: layout, names, styles, geometry and coordinate text, progress.
 #include "KmlWriteTestSupport.h"
 
-#include "kml/VecKmlWriteThread.h"
+#include "OvCoordSystem/kml/VecKmlWriteThread.h"
 
-#include "host/RevealInFileBrowser.h"
+#include "OvCoordSystem/host/RevealInFileBrowser.h"
 
 #include <QTemporaryDir>
 

@@ -2,10 +2,10 @@
 
 #include "KmlTestSupport.h"
 
-#include "kml/IcdKml.h"
-#include "kml/XmlFileStream.h"
-#include "vectors/I_VectorToolObserver.h"
-#include "vectors/VectorLayerData.h"
+#include "OvCoordSystem/kml/IcdKml.h"
+#include "OvCoordSystem/kml/XmlFileStream.h"
+#include "OvCoordSystem/vectors/I_VectorToolObserver.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
 
 #include <QFile>
 #include <QProcess>

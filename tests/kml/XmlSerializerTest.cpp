@@ -1,9 +1,9 @@
 // The serialiser's element operations and number formats, and the message object's counters.
 #include "KmlTestSupport.h"
 
-#include "kml/IcdPoint.h"
-#include "kml/TinyXmlSerializer.h"
-#include "kml/XmlStringStream.h"
+#include "OvCoordSystem/kml/IcdPoint.h"
+#include "OvCoordSystem/kml/TinyXmlSerializer.h"
+#include "OvCoordSystem/kml/XmlStringStream.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Streams: files, strings, byte-order marks, progress and input that must be refused.
 #include "KmlTestSupport.h"
 
-#include "kml/XmlFileStream.h"
-#include "kml/XmlParserProgress.h"
+#include "OvCoordSystem/kml/XmlFileStream.h"
+#include "OvCoordSystem/kml/XmlParserProgress.h"
 
 #include <QFile>
 #include <QSignalSpy>

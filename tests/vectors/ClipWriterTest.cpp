@@ -1,8 +1,8 @@
 #include "WriterTestSupport.h"
 
-#include "vectors/ClipWriter_p.h"
-#include "vectors/I_VectorTools.h"
-#include "vectors/VectorToolFactory.h"
+#include "OvCoordSystem/vectors/ClipWriter_p.h"
+#include "OvCoordSystem/vectors/I_VectorTools.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
 #include <QFileInfo>
 

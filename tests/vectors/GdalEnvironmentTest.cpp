@@ -1,5 +1,5 @@
-#include "vectors/I_VectorTools.h"
-#include "vectors/VectorToolFactory.h"
+#include "OvCoordSystem/vectors/I_VectorTools.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
 #include <QDir>
 #include <QFile>

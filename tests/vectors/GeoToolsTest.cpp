@@ -1,8 +1,8 @@
-#include "coord/ExportTools.h"
-#include "vectors/CoordSysCatalog_p.h"
-#include "vectors/I_VectorToolObserver.h"
-#include "vectors/I_VectorTools.h"
-#include "vectors/VectorToolFactory.h"
+#include "OvCoordSystem/coord/ExportTools.h"
+#include "OvCoordSystem/vectors/CoordSysCatalog_p.h"
+#include "OvCoordSystem/vectors/I_VectorToolObserver.h"
+#include "OvCoordSystem/vectors/I_VectorTools.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #include "StreamTestSupport.h"
 
-#include "coord/BD09CoordSys.h"
-#include "coord/GCJ02CoordSys.h"
-#include "vectors/Reprojection.h"
+#include "OvCoordSystem/coord/BD09CoordSys.h"
+#include "OvCoordSystem/coord/GCJ02CoordSys.h"
+#include "OvCoordSystem/vectors/Reprojection.h"
 
 #include <ogr_spatialref.h>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "vectors/GdalEnvironment_p.h"
-#include "vectors/IWriterStream.h"
-#include "vectors/VCTFeature.h"
-#include "vectors/VCTGeometry.h"
-#include "vectors/VCTGeometryFactory.h"
-#include "vectors/WriterStreamFactory.h"
+#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
+#include "OvCoordSystem/vectors/IWriterStream.h"
+#include "OvCoordSystem/vectors/VCTFeature.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/VCTGeometryFactory.h"
+#include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
 #include <QFile>
 #include <QMap>

@@ -1,6 +1,6 @@
-#include "vectors/FeatureStyleData.h"
-#include "vectors/StyleStrings_p.h"
-#include "vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/FeatureStyleData.h"
+#include "OvCoordSystem/vectors/StyleStrings_p.h"
+#include "OvCoordSystem/vectors/VCTGeometry.h"
 
 #include <gtest/gtest.h>
 

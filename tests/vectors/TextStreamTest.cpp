@@ -1,8 +1,8 @@
 #include "StreamTestSupport.h"
 
-#include "coord/CoordSysCorrectEngine.h"
-#include "vectors/ExcelWriter.h"
-#include "vectors/TextWriter.h"
+#include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
+#include "OvCoordSystem/vectors/ExcelWriter.h"
+#include "OvCoordSystem/vectors/TextWriter.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
-#include "vectors/I_ReadVector.h"
-#include "vectors/I_VectorToolObserver.h"
-#include "vectors/I_VectorToolsReal.h"
-#include "vectors/VectorToolFactory.h"
-#include "vectors/WriterState_p.h"
+#include "OvCoordSystem/vectors/I_ReadVector.h"
+#include "OvCoordSystem/vectors/I_VectorToolObserver.h"
+#include "OvCoordSystem/vectors/I_VectorToolsReal.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
+#include "OvCoordSystem/vectors/WriterState_p.h"
 
 #include <QMetaMethod>
 #include <QObject>

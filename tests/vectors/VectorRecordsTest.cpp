@@ -1,5 +1,5 @@
-#include "vectors/VectorLayerData.h"
-#include "vectors/VectorWriteOptions.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VectorWriteOptions.h"
 
 #include <QUuid>
 

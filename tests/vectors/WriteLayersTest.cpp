@@ -1,9 +1,9 @@
 #include "WriterTestSupport.h"
 
-#include "vectors/I_VectorTools.h"
-#include "vectors/VectorToolFactory.h"
+#include "OvCoordSystem/vectors/I_VectorTools.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
-#include "host/RevealInFileBrowser.h"
+#include "OvCoordSystem/host/RevealInFileBrowser.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #include "WriterTestSupport.h"
 
-#include "vectors/FeatureGeometry.h"
-#include "vectors/I_DXFWriter_p.h"
-#include "vectors/I_WriterVectorAdapter_p.h"
+#include "OvCoordSystem/vectors/FeatureGeometry.h"
+#include "OvCoordSystem/vectors/I_DXFWriter_p.h"
+#include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 
 #include <gtest/gtest.h>
 #include <ogr_geometry.h>

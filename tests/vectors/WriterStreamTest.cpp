@@ -1,11 +1,11 @@
 #include "StreamTestSupport.h"
 
-#include "vectors/ExcelWriter.h"
-#include "vectors/GDALWriter.h"
-#include "vectors/GPXWriter.h"
-#include "vectors/TextWriter.h"
+#include "OvCoordSystem/vectors/ExcelWriter.h"
+#include "OvCoordSystem/vectors/GDALWriter.h"
+#include "OvCoordSystem/vectors/GPXWriter.h"
+#include "OvCoordSystem/vectors/TextWriter.h"
 
-#include "vectors/VCTPoint.h"
+#include "OvCoordSystem/vectors/VCTPoint.h"
 
 #include <QDir>
 #include <QFileInfo>

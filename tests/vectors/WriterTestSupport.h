@@ -1,8 +1,8 @@
 #pragma once
 
-#include "vectors/I_VectorToolObserver.h"
-#include "vectors/VectorLayerData.h"
-#include "vectors/VectorWriteOptions.h"
+#include "OvCoordSystem/vectors/I_VectorToolObserver.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VectorWriteOptions.h"
 
 #include <QDir>
 #include <QDirIterator>

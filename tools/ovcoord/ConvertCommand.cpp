@@ -1,7 +1,7 @@
 #include "Command.h"
 #include "DegreeFormatOption.h"
 
-#include "coord/DmsExtent.h"
+#include "OvCoordSystem/coord/DmsExtent.h"
 
 // ovcoord convert --from FMT --to FMT TEXT
 namespace {

@@ -1,6 +1,6 @@
 #include "CoordSysOption.h"
 
-#include "coord/CoordinateSystem.h"
+#include "OvCoordSystem/coord/CoordinateSystem.h"
 
 #include <cpl_error.h>
 #include <ogr_spatialref.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geodesy/EkDegree.h"
+#include "OvCoordSystem/geodesy/EkDegree.h"
 
 #include <QString>
 

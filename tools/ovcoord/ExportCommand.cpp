@@ -3,9 +3,9 @@
 #include "DegreeFormatOption.h"
 #include "VectorFileReader.h"
 
-#include "vectors/I_VectorToolObserver.h"
-#include "vectors/I_VectorTools.h"
-#include "vectors/VectorToolFactory.h"
+#include "OvCoordSystem/vectors/I_VectorToolObserver.h"
+#include "OvCoordSystem/vectors/I_VectorTools.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "Command.h"
 
-#include "kml/IcdKml.h"
-#include "kml/XmlFileStream.h"
+#include "OvCoordSystem/kml/IcdKml.h"
+#include "OvCoordSystem/kml/XmlFileStream.h"
 
 #include <QFile>
 #include <QFileInfo>

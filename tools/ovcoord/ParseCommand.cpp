@@ -1,7 +1,7 @@
 #include "Command.h"
 #include "DegreeFormatOption.h"
 
-#include "coord/CoordValid.h"
+#include "OvCoordSystem/coord/CoordValid.h"
 
 // ovcoord parse [--format FMT] [--value lng|lat] TEXT
 namespace {

@@ -2,8 +2,8 @@
 
 #include "Command.h"
 
-#include "coord/CoordSysCorrectEngine.h"
-#include "geodesy/OffsetFormulas.h"
+#include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
+#include "OvCoordSystem/geodesy/OffsetFormulas.h"
 
 #include <charconv>
 #include <cmath>

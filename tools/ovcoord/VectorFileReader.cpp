@@ -1,6 +1,6 @@
 #include "VectorFileReader.h"
 
-#include "vectors/FeatureGeometry.h"
+#include "OvCoordSystem/vectors/FeatureGeometry.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
 
 #include <QString>
 #include <QVector>

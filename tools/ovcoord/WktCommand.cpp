@@ -1,6 +1,6 @@
 #include "Command.h"
 
-#include "coord/ExportTools.h"
+#include "OvCoordSystem/coord/ExportTools.h"
 
 namespace {
 

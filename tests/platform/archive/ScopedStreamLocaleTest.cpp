@@ -1,4 +1,4 @@
-#include "archive/ScopedStreamLocale.h"
+#include "OvCoordSystem/archive/ScopedStreamLocale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "XlsReaders.h"
 
-#include "excel/Book.h"
+#include "OvCoordSystem/excel/Book.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "geodesy/EkDegree.h"
+#include "OvCoordSystem/geodesy/EkDegree.h"
 
 #include <gtest/gtest.h>
 

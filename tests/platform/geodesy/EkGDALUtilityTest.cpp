@@ -1,5 +1,5 @@
-#include "geodesy/EkGDALUtility.h"
-#include "geodesy/SpatialReferenceFactorySingleton.h"
+#include "OvCoordSystem/geodesy/EkGDALUtility.h"
+#include "OvCoordSystem/geodesy/SpatialReferenceFactorySingleton.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "geodesy/GeoPoint.h"
-#include "geodesy/SpatialReferenceFactorySingleton.h"
+#include "OvCoordSystem/geodesy/GeoPoint.h"
+#include "OvCoordSystem/geodesy/SpatialReferenceFactorySingleton.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "geodesy/EkGDALUtility.h"
-#include "geodesy/LocalGeoSRS.h"
-#include "geodesy/SpatialReferenceFactorySingleton.h"
-#include "host/MapTypes.h"
+#include "OvCoordSystem/geodesy/EkGDALUtility.h"
+#include "OvCoordSystem/geodesy/LocalGeoSRS.h"
+#include "OvCoordSystem/geodesy/SpatialReferenceFactorySingleton.h"
+#include "OvCoordSystem/host/MapTypes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "host/RevealInFileBrowser.h"
+#include "OvCoordSystem/host/RevealInFileBrowser.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "host/Tools.h"
-#include "host/MapTypes.h"
+#include "OvCoordSystem/host/Tools.h"
+#include "OvCoordSystem/host/MapTypes.h"
 
 #include <gtest/gtest.h>
 
