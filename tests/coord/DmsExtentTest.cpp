@@ -18,17 +18,6 @@ CDmsExtent box()
 }
 } // namespace
 
-TEST(DmsExtent, NewAndClearedExtentsAreZeroAndValid)
-{
-    CDmsExtent extent;
-    EXPECT_TRUE(extent.IsValid());
-    EXPECT_EQ(extent.GetMinPointF(), QPointF(0.0, 0.0));
-    extent = box();
-    extent.Clear();
-    EXPECT_TRUE(extent.IsValid());
-    EXPECT_EQ(extent.GetMaxPointF(), QPointF(0.0, 0.0));
-}
-
 TEST(DmsExtent, ValidityNeedsOrderedCornersWithinBounds)
 {
     EXPECT_TRUE(box().IsValid());

@@ -37,6 +37,11 @@ TEST(ExportTools, OriginalTypeFollowsTheDatumOfTheMapTiles)
     // A map type the host does not have is drawn in Web Mercator.
     EXPECT_EQ(I_ExportTools::getOriginalType(-1), VECTOR_WGS84_WEB_MERCATOR);
     EXPECT_EQ(I_ExportTools::getOriginalType(99999), VECTOR_WGS84_WEB_MERCATOR);
+    for (int coordSys = -1; coordSys <= 18; ++coordSys) {
+        const bool expected = coordSys == 3 || coordSys == 4 || coordSys == 14 || coordSys == 16;
+        EXPECT_EQ(
+            I_ExportTools::getIsWgS84OrWebMC(static_cast<VECTOR_COORDSYS>(coordSys)), expected);
+    }
 }
 
 TEST(ExportTools, ExportNamesAreExact)
@@ -53,16 +58,6 @@ TEST(ExportTools, ExportNamesAreExact)
         const QString name
             = I_ExportTools::getExportCoordName(static_cast<VECTOR_COORDSYS>(n.coordSys));
         EXPECT_EQ(name, QString::fromUtf8(n.name)) << n.coordSys;
-    }
-}
-
-TEST(ExportTools, WgsOrWebMercatorExactlyForFourSystems)
-{
-    for (int coordSys = -3; coordSys <= 20; ++coordSys) {
-        const bool expected = coordSys == 3 || coordSys == 4 || coordSys == 14 || coordSys == 16;
-        EXPECT_EQ(
-            I_ExportTools::getIsWgS84OrWebMC(static_cast<VECTOR_COORDSYS>(coordSys)), expected)
-            << coordSys;
     }
 }
 
