@@ -14,6 +14,7 @@
 // Writer, Reader and the two equality visitors below interpret that list, so the write order,
 // the read order, the defaults and equality cannot drift apart.
 
+#include "OvCoordSystem/kml/SerTinyXml_p.h"
 #include "OvCoordSystem/kml/TinyXmlSerializer.h"
 #include "OvCoordSystem/kml/XmlMessageObject.h"
 

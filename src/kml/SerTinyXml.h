@@ -1,21 +1,15 @@
 #pragma once
 
-// The one door to TinyXML. The library uses the system's TinyXML (2.6, built with std::string
-// support); every other file reaches it through the names below, so that swapping in a private
-// copy (in its own namespace, to keep clear of another copy in the host process) touches only
-// this header.
-#include <tinyxml.h>
+// The TinyXML names the public headers use, declared only: programs using this library neither
+// see TinyXML's header nor depend on how it was configured. The sources include SerTinyXml_p.h.
+class TiXmlDocument;
+class TiXmlElement;
+class TiXmlPrinter;
+class TiXmlText;
 
 namespace SerTinyXml {
-using ::TiXmlAttribute;
-using ::TiXmlDeclaration;
 using ::TiXmlDocument;
 using ::TiXmlElement;
-using ::TiXmlEncoding;
-using ::TiXmlNode;
 using ::TiXmlPrinter;
 using ::TiXmlText;
-
-constexpr TiXmlEncoding kEncodingLegacy = TIXML_ENCODING_LEGACY;
-constexpr TiXmlEncoding kEncodingUtf8 = TIXML_ENCODING_UTF8;
 } // namespace SerTinyXml

@@ -1,5 +1,6 @@
 #include "OvCoordSystem/kml/TinyXmlSerializer.h"
 
+#include "OvCoordSystem/kml/SerTinyXml_p.h"
 #include "OvCoordSystem/kml/XmlStream.h"
 #include "OvCoordSystem/kml/XmlStreamProgressCallback.h"
 
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <locale.h>
+#include <vector>
 
 using SerTinyXml::TiXmlDeclaration;
 using SerTinyXml::TiXmlDocument;
@@ -145,12 +147,29 @@ bool isUtf8(const std::string& text)
 
 } // namespace
 
+struct CTinyXmlSerializer::Private
+{
+    // Where the last findElement under a parent stopped, one per depth, so that reading the
+    // items of a long list walks the siblings once instead of from the first each time.
+    struct Cursor
+    {
+        const TiXmlElement* parent = nullptr;
+        std::string name;
+        int index = 0;
+        TiXmlElement* element = nullptr;
+    };
+
+    SerTinyXml::TiXmlPrinter printer;
+    std::vector<Cursor> cursors;
+};
+
 CTinyXmlSerializer::CTinyXmlSerializer(int encoding, CXmlStreamProgressCallback* progress)
-    : m_progress(progress)
+    : d(new Private)
+    , m_progress(progress)
     , m_encoding(encoding)
 {
-    m_printer.SetIndent("    ");
-    m_printer.SetLineBreak("\n");
+    d->printer.SetIndent("    ");
+    d->printer.SetLineBreak("\n");
 }
 
 CTinyXmlSerializer::~CTinyXmlSerializer()
@@ -206,7 +225,7 @@ void CTinyXmlSerializer::releaseDocument()
     delete m_document;
     m_document = nullptr;
     m_root = nullptr;
-    m_cursors.clear();
+    d->cursors.clear();
 }
 
 bool CTinyXmlSerializer::isWriting() const
@@ -261,7 +280,7 @@ void CTinyXmlSerializer::setRoot(TiXmlElement* root)
 
 SerTinyXml::TiXmlPrinter& CTinyXmlSerializer::printer()
 {
-    return m_printer;
+    return d->printer;
 }
 
 int CTinyXmlSerializer::total() const
@@ -305,8 +324,8 @@ TiXmlElement* CTinyXmlSerializer::findElement(TiXmlElement* parent, const char* 
     size_t depth = 0;
     for (const TiXmlNode* node = parent->Parent(); node; node = node->Parent())
         ++depth;
-    if (m_cursors.size() <= depth) m_cursors.resize(depth + 1);
-    Cursor& cursor = m_cursors[depth];
+    if (d->cursors.size() <= depth) d->cursors.resize(depth + 1);
+    Private::Cursor& cursor = d->cursors[depth];
 
     TiXmlElement* element;
     int at;

@@ -3,8 +3,8 @@
 #include "OvCoordSystem/OvGlobal.h"
 #include "OvCoordSystem/kml/SerTinyXml.h"
 
+#include <memory>
 #include <string>
-#include <vector>
 
 class CXmlStream;
 class CXmlStreamProgressCallback;
@@ -95,22 +95,15 @@ public:
         const SerTinyXml::TiXmlElement* element, const char* name, double& value);
 
 private:
-    // Where the last findElement under a parent stopped, one per depth, so that reading the
-    // items of a long list walks the siblings once instead of from the first each time.
-    struct Cursor
-    {
-        const SerTinyXml::TiXmlElement* parent = nullptr;
-        std::string name;
-        int index = 0;
-        SerTinyXml::TiXmlElement* element = nullptr;
-    };
+    struct Private;
 
     void advance();
     void releaseDocument();
 
     SerTinyXml::TiXmlDocument* m_document = nullptr;
     SerTinyXml::TiXmlElement* m_root = nullptr;
-    SerTinyXml::TiXmlPrinter m_printer;
+    // The printer and where reading stands.
+    std::unique_ptr<Private> d;
     CXmlStream* m_stream = nullptr;
     int m_mode = ModeIdle;
     CXmlStreamProgressCallback* m_progress = nullptr;
@@ -118,5 +111,4 @@ private:
     int m_done = 0;
     int m_encoding = 0;
     std::string m_error;
-    std::vector<Cursor> m_cursors;
 };

@@ -1,5 +1,6 @@
 #include "OvCoordSystem/kml/XmlFileStream.h"
 
+#include "OvCoordSystem/kml/SerTinyXml_p.h"
 #include "OvCoordSystem/kml/TinyXmlSerializer.h"
 #include "OvCoordSystem/kml/XmlParse_p.h"
 
@@ -91,6 +92,9 @@ bool CXmlFileStream::writeDocument(CTinyXmlSerializer* serializer)
     if (m_byteOrderMark && encoding() == EncodingUtf8)
         ok = std::fwrite(kByteOrderMark, 1, kByteOrderMarkSize, file) == kByteOrderMarkSize;
     ok = ok && serializer->document()->SaveFile(file);
+    // A failed write in the middle (a full disk) shows in the error flag; the close only
+    // reports what it still had to flush.
+    ok = std::fflush(file) == 0 && !std::ferror(file) && ok;
     ok = std::fclose(file) == 0 && ok;
     if (!ok) setErrorString("write error");
     return ok;

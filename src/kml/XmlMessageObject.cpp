@@ -1,5 +1,6 @@
 #include "OvCoordSystem/kml/XmlMessageObject.h"
 
+#include "OvCoordSystem/kml/SerTinyXml_p.h"
 #include "OvCoordSystem/kml/TinyXmlSerializer.h"
 
 using SerTinyXml::TiXmlElement;

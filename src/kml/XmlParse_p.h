@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OvCoordSystem/kml/SerTinyXml.h"
+#include "OvCoordSystem/kml/SerTinyXml_p.h"
 
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "OvCoordSystem/kml/XmlStringStream.h"
 
+#include "OvCoordSystem/kml/SerTinyXml_p.h"
 #include "OvCoordSystem/kml/TinyXmlSerializer.h"
 #include "OvCoordSystem/kml/XmlParse_p.h"
 

@@ -1,6 +1,6 @@
 #include "OvCoordSystem/vectors/I_WriteVector.h"
 
-#include "OvCoordSystem/kml/VecKmlWriteThread.h"
+#include "OvCoordSystem/vectors/VecKmlWriteThread.h"
 #include "OvCoordSystem/vectors/IWriterStream.h"
 #include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 #include "OvCoordSystem/vectors/LayerPaths_p.h"

@@ -1,7 +1,7 @@
 // The KML writer's document: layout, names, styles, geometry and coordinate text, progress.
 #include "KmlWriteTestSupport.h"
 
-#include "OvCoordSystem/kml/VecKmlWriteThread.h"
+#include "OvCoordSystem/vectors/VecKmlWriteThread.h"
 
 #include "OvCoordSystem/host/RevealInFileBrowser.h"
 
@@ -308,6 +308,8 @@ TEST(KmlWrite, NoObserverAndNoLayers)
     EXPECT_FALSE(writer.write({}, nothing, &observer, false));
     EXPECT_FALSE(QFile::exists(nothing));
     EXPECT_EQ(observer.reports, QVector<int>({ 0 }));
+    EXPECT_FALSE(writer.write({ layerOf(QStringLiteral("a"), { pointFeature(1, 2) }) },
+        QStringLiteral("/dev/full"), nullptr, false));
 }
 
 TEST(KmlWrite, TheWriterCanBeUsedAgainAndKeepsItsEncoding)

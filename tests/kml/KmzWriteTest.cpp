@@ -1,8 +1,8 @@
 // KMZ archives, bad paths and inputs, and what other readers make of the written files.
 #include "KmlWriteTestSupport.h"
 
-#include "OvCoordSystem/kml/KmlZipVisitor_p.h"
-#include "OvCoordSystem/kml/VecKmlWriteThread.h"
+#include "OvCoordSystem/vectors/KmlZipVisitor_p.h"
+#include "OvCoordSystem/vectors/VecKmlWriteThread.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,8 @@
 // The serialiser's element operations and number formats, and the message object's counters.
 #include "KmlTestSupport.h"
 
+#include "OvCoordSystem/kml/SerTinyXml_p.h"
+
 #include "OvCoordSystem/kml/IcdPoint.h"
 #include "OvCoordSystem/kml/TinyXmlSerializer.h"
 #include "OvCoordSystem/kml/XmlStringStream.h"

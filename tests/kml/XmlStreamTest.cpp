@@ -111,6 +111,18 @@ TEST(XmlFileStream, UnusablePathsAnswerFalse)
     EXPECT_EQ(kml.xmlns, "keep");
 }
 
+// A short document fails only when the file is closed, a long one while it is printed.
+TEST(XmlFileStream, AFullDiskIsAWriteError)
+{
+    for (const size_t placemarks : { 1, 20000 }) {
+        CICD_KML kml;
+        kml.placemarks.resize(placemarks);
+        CXmlFileStream full("/dev/full");
+        EXPECT_FALSE(full.save(&kml)) << placemarks;
+        EXPECT_FALSE(full.errorString().empty());
+    }
+}
+
 TEST(XmlStream, RefusedInputLeavesTheObjectAlone)
 {
     const std::string texts[] = {

@@ -1,4 +1,4 @@
-#include "OvCoordSystem/kml/KmlZipVisitor_p.h"
+#include "OvCoordSystem/vectors/KmlZipVisitor_p.h"
 
 #include "OvCoordSystem/archive/ScopedStreamLocale.h"
 

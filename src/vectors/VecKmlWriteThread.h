@@ -7,14 +7,7 @@
 #include <QThread>
 #include <QVector>
 
-#include <memory>
-#include <string>
-
-class CICD_FOLDER;
-class CICD_KML;
-class CICD_PLACEMARK;
 class I_VectorToolObserver;
-class QTextEncoder;
 
 // Writes vector layers as a KML document, or as a KMZ archive holding that document, through the
 // KML element model. A QThread by inheritance only: write() runs on the caller's thread and the
@@ -55,14 +48,7 @@ protected:
     void run() override;
 
 private:
-    int countFeatures(const VectorLayerData& layer, QVector<const VectorLayerData*>& path) const;
-    void addFolder(
-        CICD_FOLDER& folder, const VectorLayerData& layer, QVector<const VectorLayerData*>& path);
-    void addPlacemark(CICD_PLACEMARK& placemark, const VectorFeatureData& feature);
-    void featureDone();
-    std::string documentText(const QString& text) const;
-    bool saveKml(CICD_KML& kml, const std::string& path) const;
-    bool saveKmz(CICD_KML& kml) const;
+    class Builder;
 
     QVector<VectorLayerData> m_layers; // a copy of the layers to write
     int m_written = 0; // features converted so far
@@ -72,7 +58,4 @@ private:
     I_VectorToolObserver* m_observer = nullptr;
     bool m_openFolderAfterWrite = false;
     int m_encoding = 0;
-    // Text to GB18030 bytes for the legacy encoding; null for UTF-8. One encoder serves the whole
-    // write: converting through the codec directly costs several times more per text.
-    std::unique_ptr<QTextEncoder> m_encoder;
 };

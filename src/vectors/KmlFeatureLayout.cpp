@@ -1,4 +1,4 @@
-#include "OvCoordSystem/kml/KmlFeatureLayout_p.h"
+#include "OvCoordSystem/vectors/KmlFeatureLayout_p.h"
 
 #include "OvCoordSystem/kml/IcdPlacemark.h"
 
