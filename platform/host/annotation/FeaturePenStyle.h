@@ -1,0 +1,22 @@
+#pragma once
+
+#include "OvCoordSystem/host/annotation/FeatureStyle.h"
+
+#include <QColor>
+
+// The outline of areas and lines: width in pixels and colour.
+class OVPLATFORM_EXPORT CFeaturePenStyle : public CFeatureStyle
+{
+public:
+    E_FEATURE_STYLE_TYPE GetStyleType() const override;
+    CFeatureStyle* Clone() const override;
+
+    void SetWidth(double width);
+    double GetWidth() const { return m_width; }
+    void SetColor(const QColor& color);
+    QColor GetColor() const { return m_color; }
+
+private:
+    double m_width = 1.0;
+    QColor m_color = QColor(0, 0, 0, 255);
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "OvCoordSystem/OvPlatformGlobal.h"
+
+#include <string>
+
+class CFeatureStyle;
+class IAnnotationFeature;
+
+// Makes the annotation data objects: features and styles.
+class OVPLATFORM_EXPORT IAnnotationModule
+{
+public:
+    virtual ~IAnnotationModule();
+
+    // A new feature of kind (E_ANNOTATION_FEATURE_KIND) named name (GB18030), without parts,
+    // carrying one pen, one brush, one label and one icon style with default values. The caller
+    // owns it (or hands it to an object with SetFeature(feature, true)).
+    virtual IAnnotationFeature* CreateFeature(int kind, const std::string& name) = 0;
+    // Deletes a feature owned by the caller; null is ignored.
+    virtual void DestroyFeature(IAnnotationFeature* feature) = 0;
+    // A new style of that kind (E_FEATURE_STYLE_TYPE) with default values, owned by the caller;
+    // null for an unknown kind.
+    virtual CFeatureStyle* CreateStyle(int styleType) = 0;
+};
+
+// The process-wide annotation module, created on first call.
+OVPLATFORM_EXPORT IAnnotationModule* GetOrCreateAnnotationModule();
