@@ -1,0 +1,3 @@
+#include "OvCoordSystem/host/app/SoftwareType.h"
+
+E_QUARRY_SOFTWARE_TYPE G_N_QUARRY_SOFTWARE_TYPE = QUARRY_SOFTWARE_STANDARD;
