@@ -3,6 +3,7 @@
 #include "ui_DlgVectorGauss.h"
 
 #include <QLocale>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <array>
@@ -45,6 +46,16 @@ bool isWhole(double value)
     return std::floor(value) == value;
 }
 
+// Gauss-Krüger false easting (metres): 500 km, with the zone number in front when asked for.
+double zoneFalseEasting(double meridian, int zone, bool addZoneNO)
+{
+    constexpr double kFalseEasting_m = 500000.0;
+    constexpr double kZonePrefix_m = 1000000.0;
+    if (!addZoneNO) return kFalseEasting_m;
+    const double number = zone == ELLIPOSE_ZONE_6 ? (meridian + 3.0) / 6.0 : meridian / 3.0;
+    return kFalseEasting_m + std::round(number) * kZonePrefix_m;
+}
+
 } // namespace
 
 struct DlgVectorGauss::Values
@@ -68,6 +79,7 @@ DlgVectorGauss::DlgVectorGauss(QWidget* parent)
     for (QLineEdit* edit : findChildren<QLineEdit*>())
         connect(edit, SIGNAL(textChanged(QString)), this, SLOT(updateState()));
     connect(ui->cbZone, SIGNAL(currentIndexChanged(int)), this, SLOT(updateState()));
+    connect(ui->chkAddZoneNO, SIGNAL(toggled(bool)), this, SLOT(updateState()));
     showValues();
 }
 
@@ -236,10 +248,16 @@ QString DlgVectorGauss::validate(Values* parsed) const
         if (v.zone == ELLIPOSE_ZONE_6 && !isWhole((v.meridian + 3.0) / 6.0))
             return tr("6度带的中央经线须为6的倍数减3");
     }
-    if (!parse(ui->leLatitudeOfOrigin, v.latitudeOfOrigin) || std::fabs(v.latitudeOfOrigin) > 90.0)
-        return tr("起始纬度须为-90到90之间的数值");
-    if (!parse(ui->leFalseEasting, v.falseEasting)) return tr("东偏移须为数值");
-    if (!parse(ui->leFalseNorthing, v.falseNorthing)) return tr("北偏移须为数值");
+    if (v.zone != ELLIPOSE_ZONE_FREE) {
+        // A zone has its own origin, shown in the disabled fields.
+        v.falseEasting = zoneFalseEasting(v.meridian, v.zone, v.addZoneNO);
+    } else {
+        if (!parse(ui->leLatitudeOfOrigin, v.latitudeOfOrigin)
+            || std::fabs(v.latitudeOfOrigin) > 90.0)
+            return tr("起始纬度须为-90到90之间的数值");
+        if (!parse(ui->leFalseEasting, v.falseEasting)) return tr("东偏移须为数值");
+        if (!parse(ui->leFalseNorthing, v.falseNorthing)) return tr("北偏移须为数值");
+    }
     const std::array<QLineEdit*, 7> seven = sevenEdits(*ui);
     for (int i = 0; i < 7; ++i) {
         if (!parse(seven[i], v.seven[i])) return tr("七参数须为数值");
@@ -255,7 +273,16 @@ void DlgVectorGauss::updateState()
     ui->leFalseEasting->setEnabled(free);
     ui->leFalseNorthing->setEnabled(free);
     ui->chkAddZoneNO->setEnabled(!free);
-    const QString problem = validate(nullptr);
+    Values parsed;
+    const QString problem = validate(&parsed);
+    if (problem.isEmpty() && !free) {
+        const QSignalBlocker blockLatitude(ui->leLatitudeOfOrigin);
+        const QSignalBlocker blockEasting(ui->leFalseEasting);
+        const QSignalBlocker blockNorthing(ui->leFalseNorthing);
+        ui->leLatitudeOfOrigin->setText(text(parsed.latitudeOfOrigin));
+        ui->leFalseEasting->setText(text(parsed.falseEasting));
+        ui->leFalseNorthing->setText(text(parsed.falseNorthing));
+    }
     ui->lbError->setText(problem);
     ui->btnOk->setEnabled(problem.isEmpty());
 }

@@ -15,7 +15,9 @@ class DlgVectorGauss;
 // projection with its own latitude of origin and false easting and northing), the zone-number
 // prefix, the seven datum-shift parameters and whether they become the datum's defaults. The
 // caller sets the values, runs exec() and, when getIsValid() is true, reads them back. OK stays
-// disabled while a field does not hold a usable number; a line under the fields says why.
+// disabled while a field does not hold a usable number; a line under the fields says why. With 3-
+// or 6-degree zones the origin is the zone's own (latitude 0, false easting 500 km with the zone
+// number in front when asked for, false northing 0), which the getters then report.
 class OVPLATFORM_EXPORT DlgVectorGauss : public QDialog
 {
     Q_OBJECT

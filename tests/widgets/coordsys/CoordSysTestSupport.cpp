@@ -56,7 +56,9 @@ void pollModal(std::shared_ptr<std::function<void(QWidget*)>> action, int tries)
 
 QString configDir()
 {
-    return tempDir().path() + QStringLiteral("/config");
+    const QString dir = tempDir().path() + QStringLiteral("/config");
+    QDir().mkpath(dir);
+    return dir;
 }
 
 LogCapture::LogCapture()
