@@ -3,6 +3,8 @@
 #include "OvCoordSystem/OvGlobal.h"
 #include "OvCoordSystem/coord/CoordinateSystem.h"
 
+#include <QList>
+#include <QPolygonF>
 #include <QString>
 
 struct DownloadTask;
@@ -29,4 +31,12 @@ public:
     // The identity of TASK: 32 lowercase hexadecimal digits of an MD5 digest. The fourth extent
     // value and any "_标签" in the name do not change it.
     static QString getTaskId(const DownloadTask& task);
+
+    // Writes POLYGONS (WGS84 longitude/latitude, degrees; one feature per polygon, its "NAME"
+    // the file's base name) to PATH, whose suffix selects the format. Points are shifted to BD09
+    // first when map type MAPTYPE draws Baidu tiles. Returns false, writing nothing, for an
+    // empty list or when PATH or any file the write would create already exists (a Shapefile
+    // goes to NAME_polygon.shp and its side files). Defined with the range export in the
+    // locate part.
+    static bool toExportDownRange(const QString& path, const QList<QPolygonF>& polygons, int mapType);
 };

@@ -119,7 +119,7 @@ class Service:
                 'share_url': 'https://pan.baidu.com/s/1' + adcode + 'Range',
                 'share_pwd': secrets.choice(['a1b2', 'c3d4', 'e5f6'])}]}
         plain = json.dumps(reply, ensure_ascii=False).encode()
-        if self.fault == 'non-json':
+        if self.fault == 'non-json' and self.step == 2:
             plain = b'<html>not json</html>'
         cipher = aes_ecb(request_key, plain, encrypt=True).hex()
         return 'zz' + cipher[2:] if self.fault == 'bad-hex' else cipher

@@ -1,0 +1,217 @@
+#include "OvCoordSystem/locate/LocateThread.h"
+#include "OvCoordSystem/locate/LocateThread_p.h"
+#include "OvCoordSystem/locate/NetworkDownDlg.h"
+#include "OvCoordSystem/locate/ShareCrypto_p.h"
+
+#include "ShareService.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using shareexchange::ShareAnswer;
+
+// A range request as the locator writes it: 129 bytes, so the last AES block is zero-filled.
+const QByteArray kRangeBody = "{\"extent_minx\": 116.198,\"extent_miny\": 39.8152,\"extent_maxx\": "
+                              "116.541,\"extent_maxy\": 40.0315,\"tile_model\": 2,\"Level\": 10,"
+                              "\"period\": 1,\"adcode\": \"110105\"}";
+
+class ShareExchange : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { service = std::make_unique<ShareService>(); }
+    static void TearDownTestSuite() { service.reset(); }
+
+    void SetUp() override
+    {
+        ASSERT_FALSE(service->address().isEmpty()) << "reference service did not start";
+        qputenv("OV_DATA_DIR", dataDir.path().toUtf8());
+        qputenv("OV_SHARE_SERVICE", service->address().toUtf8());
+        service->setFault(QStringLiteral("none"));
+        CLocateThread::SetExchangeTimeout(10000);
+    }
+    void TearDown() override
+    {
+        qunsetenv("OV_DATA_DIR");
+        qunsetenv("OV_SHARE_SERVICE");
+    }
+
+    // Runs one request to its end; the arguments of SigFinished, or code -1 when none came.
+    ShareAnswer share(const QByteArray& body = kRangeBody)
+    {
+        CLocateThread thread;
+        QSignalSpy finished(&thread, &CLocateThread::SigFinished);
+        EXPECT_TRUE(thread.SetRequestBody(body));
+        thread.start();
+        EXPECT_FALSE(thread.SetRequestBody(body)); // refused while running
+        thread.wait();
+        ShareAnswer answer;
+        answer.code = -1;
+        if (finished.count() == 1) {
+            answer.code = finished.at(0).at(0).toInt();
+            answer.url = finished.at(0).at(1).toString();
+            answer.password = finished.at(0).at(2).toString();
+        }
+        return answer;
+    }
+
+    QString pemPath() const { return dataDir.path() + QStringLiteral("/public.pem"); }
+
+    static std::unique_ptr<ShareService> service;
+    QTemporaryDir dataDir;
+};
+
+std::unique_ptr<ShareService> ShareExchange::service;
+
+TEST_F(ShareExchange, ServiceDecodesTheRequestAndAnswersALink)
+{
+    const ShareAnswer answer = share();
+    EXPECT_EQ(answer.code, 0);
+    EXPECT_EQ(answer.url, QStringLiteral("https://pan.baidu.com/s/1110105Range"));
+    EXPECT_EQ(answer.password.size(), 4);
+    // The service checked every byte of the layout; it saw the values we sent.
+    const QJsonObject seen = service->lastRequest();
+    EXPECT_EQ(seen.value("adcode").toString(), QStringLiteral("110105"));
+    EXPECT_EQ(seen.value("extent_maxy").toString(), QStringLiteral("40.0315"));
+    QFile pem(pemPath());
+    ASSERT_TRUE(pem.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pem.readAll().startsWith("-----BEGIN PUBLIC KEY-----"));
+}
+
+TEST_F(ShareExchange, EveryFaultEndsWithItsCode)
+{
+    CLocateThread::SetExchangeTimeout(300); // the delay fault waits 3 s
+    const struct
+    {
+        const char* fault;
+        int step;
+        int code;
+    } cases[] = {
+        { "error-code", 2, 2 },
+        { "http-500", 1, 1 },
+        { "http-500", 2, 1 },
+        { "delay", 1, 1 },
+        { "delay", 2, 1 },
+        { "bad-hex", 2, 1 },
+        { "non-json", 2, 1 },
+    };
+    for (const auto& c : cases) {
+        service->setFault(QString::fromLatin1(c.fault), c.step);
+        const ShareAnswer answer = share();
+        EXPECT_EQ(answer.code, c.code) << c.fault << " in step " << c.step;
+        if (c.code != 0) {
+            EXPECT_EQ(answer.url, QStringLiteral("NULL"));
+            EXPECT_EQ(answer.password, QStringLiteral("NULL"));
+        }
+    }
+    service->setFault(QStringLiteral("empty-list"));
+    const ShareAnswer empty = share();
+    EXPECT_EQ(empty.code, 0);
+    EXPECT_TRUE(empty.url.isEmpty() && empty.password.isEmpty());
+}
+
+TEST_F(ShareExchange, KeyFileIsKeptWhenTheKeyAnswerIsNotJson)
+{
+    ASSERT_EQ(share().code, 0);
+    QFile pem(pemPath());
+    ASSERT_TRUE(pem.open(QIODevice::ReadOnly));
+    const QByteArray stored = pem.readAll();
+    pem.close();
+
+    service->setFault(QStringLiteral("non-json"), 1);
+    EXPECT_EQ(share().code, 0); // the stored key of the same service still works
+    ASSERT_TRUE(pem.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pem.readAll(), stored);
+    pem.close();
+
+    // A key file that holds no key gives an empty encrypted key, which the service refuses.
+    ASSERT_TRUE(pem.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    pem.write("not a key");
+    pem.close();
+    EXPECT_EQ(share().code, 1);
+}
+
+TEST_F(ShareExchange, RefusedConnectionAndCancelEndCleanly)
+{
+    qputenv("OV_SHARE_SERVICE", "http://127.0.0.1:1");
+    EXPECT_EQ(share().code, 1);
+
+    qputenv("OV_SHARE_SERVICE", service->address().toUtf8());
+    service->setFault(QStringLiteral("delay"), 1, 5);
+    auto thread = std::make_unique<CLocateThread>();
+    QSignalSpy finished(thread.get(), &CLocateThread::SigFinished);
+    thread->SetRequestBody(kRangeBody);
+    thread->start();
+    QThread::msleep(100);
+    thread.reset(); // quits and waits, well before the service answers
+    EXPECT_EQ(finished.count(), 0);
+}
+
+TEST(ShareCrypto, AesBlocksAreZeroFilledNeverPadded)
+{
+    // FIPS-197 appendix C.1: AES-128 of 00112233...ff under 000102...0f.
+    const QByteArray key = QByteArray::fromHex("000102030405060708090a0b0c0d0e0f");
+    const QByteArray plain = QByteArray::fromHex("00112233445566778899aabbccddeeff");
+    EXPECT_EQ(sharecrypto::aes128Ecb(key, plain, true).toHex(), "69c4e0d86a7b0430d8cdb78070b4c55a");
+
+    const QByteArray requestKey = sharecrypto::makeRequestKey();
+    EXPECT_TRUE(QRegExp("[0-9A-F]{16}").exactMatch(QString::fromLatin1(requestKey)));
+    EXPECT_NE(requestKey, sharecrypto::makeRequestKey());
+    EXPECT_EQ(sharecrypto::aes128Ecb(requestKey, QByteArray(37, 'a'), true).toHex().size(), 96);
+    EXPECT_EQ(sharecrypto::aes128Ecb(requestKey, QByteArray(32, 'a'), true).size(), 32);
+    const QByteArray back = sharecrypto::aes128Ecb(
+        requestKey, sharecrypto::aes128Ecb(requestKey, "short", true), false);
+    EXPECT_EQ(back, QByteArray("short").append(11, '\0'));
+    EXPECT_TRUE(sharecrypto::aes128Ecb("too short", plain, true).isEmpty());
+    EXPECT_TRUE(sharecrypto::rsaPkcs1Encrypt(
+        "-----BEGIN PUBLIC KEY-----\nAAAA\n-----END PUBLIC KEY-----\n", requestKey)
+                    .isEmpty());
+}
+
+TEST(ShareCrypto, AnswersThatCannotBeReadAreTransportFailures)
+{
+    const QByteArray key = "0123456789ABCDEF";
+    const auto encrypted
+        = [&](const QByteArray& json) { return sharecrypto::aes128Ecb(key, json, true).toHex(); };
+    EXPECT_EQ(shareexchange::decodeShareAnswer(encrypted("{\"error_code\": 0}"), key).code, 1);
+    EXPECT_EQ(shareexchange::decodeShareAnswer(encrypted("[1,2]"), key).code, 1);
+    EXPECT_EQ(shareexchange::decodeShareAnswer("abc", key).code, 1); // odd length
+    EXPECT_EQ(shareexchange::decodeShareAnswer(encrypted("{\"error_code\": 7}"), key).code, 2);
+    const ShareAnswer ok = shareexchange::decodeShareAnswer(
+        encrypted("{\"share_list\": [{\"share_url\": \"u\", \"share_pwd\": \"p\"}]}"), key);
+    EXPECT_EQ(ok.code, 0);
+    EXPECT_EQ(ok.url + ok.password, QStringLiteral("up"));
+}
+
+TEST(NetworkDownDlg, ShowsTheLinkAndCopiesTheCode)
+{
+    CNetworkDownDlg dialog;
+    dialog.SetShareInfo(QStringLiteral("https://pan.baidu.com/s/1abc"), QStringLiteral("x7k2"));
+    EXPECT_EQ(dialog.title(), QStringLiteral("百度网盘下载链接"));
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("OKPushButton")->isHidden());
+    dialog.findChild<QPushButton*>("copyPushButton")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("x7k2"));
+
+    const QImage image = dialog.grab().toImage();
+    image.save(QStringLiteral("CNetworkDownDlg.png"));
+    EXPECT_GE(image.width(), 388);
+    EXPECT_NE(image.pixel(5, 5), image.pixel(image.width() / 2, image.height() / 2));
+
+    QTimer::singleShot(0, [&] { dialog.findChild<QPushButton*>("closePushButton")->click(); });
+    dialog.exec();
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+} // namespace
