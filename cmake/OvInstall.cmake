@@ -25,3 +25,7 @@ write_basic_package_version_file("${PROJECT_BINARY_DIR}/OvCoordSystemConfigVersi
     COMPATIBILITY SameMinorVersion)
 install(FILES "${PROJECT_BINARY_DIR}/OvCoordSystemConfig.cmake"
     "${PROJECT_BINARY_DIR}/OvCoordSystemConfigVersion.cmake" DESTINATION ${OV_CMAKE_DIR})
+
+# The bundled division data, where the division search looks for it (share/OvCoordSystem/).
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/divisions/"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/OvCoordSystem/divisions")

@@ -1,0 +1,244 @@
+#include "OvCoordSystem/host/Vector3D.h"
+#include "OvCoordSystem/host/annotation/GeometryData.h"
+#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
+#include "OvCoordSystem/host/app/ConfigIni.h"
+#include "OvCoordSystem/host/app/OvLog.h"
+#include "OvCoordSystem/host/app/TextConvert.h"
+#include "OvCoordSystem/host/search/AdCode.h"
+#include "OvCoordSystem/host/search/ILocationDataSearchModule.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gdal_priv.h>
+#include <gtest/gtest.h>
+#include <ogrsf_frmts.h>
+
+#include <memory>
+#include <thread>
+
+namespace {
+
+const std::string kBundled = OV_TEST_DATA_DIR "/divisions/divisions.gpkg";
+
+std::string Gb(const char* utf8)
+{
+    return ConvertQStringToStdString(QString::fromUtf8(utf8), "GB18030");
+}
+
+std::vector<std::string> Codes(const std::vector<tagDivisionInfo>& infos)
+{
+    std::vector<std::string> codes;
+    for (const tagDivisionInfo& info : infos)
+        codes.push_back(info.code);
+    return codes;
+}
+
+// Each test reads the bundled data unless it says otherwise, with its own configuration folder
+// and the log caught.
+class DivisionSearch : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        qputenv("OV_CONFIG_DIR", dir.path().toUtf8());
+        qunsetenv("OV_DIVISIONS");
+        module->SetDataFile(std::string());
+        OvSetLogSink([this](OvLogLevel level, const std::string& text) {
+            if (level == OvLogLevel::Error) errors.push_back(text);
+        });
+    }
+    void TearDown() override
+    {
+        OvSetLogSink(nullptr);
+        module->SetDataFile(std::string());
+        module->SetQueryDelay(0);
+        qunsetenv("OV_CONFIG_DIR");
+    }
+    QTemporaryDir dir;
+    ILocationDataSearchModule* module = GetOrCreateLocationDataSearchModule();
+    std::vector<std::string> errors;
+};
+
+TEST(AdCode, LevelsAndEnclosingCodes)
+{
+    const struct
+    {
+        const char* text;
+        int level;
+        const char* province;
+        const char* city;
+    } cases[] = {
+        { "110000", 1, "110000", "" },
+        { "460300", 2, "460000", "460300" },
+        { "110105", 3, "110000", "110100" },
+        { "469001", 3, "460000", "469000" },
+        { "000000", 0, "", "" },
+        { "001234", 0, "", "" },
+        { "", 0, "", "" },
+        { "11010", 0, "", "" },
+        { "1101050", 0, "", "" },
+        { "11o105", 0, "", "" },
+        { " 110105", 0, "", "" },
+        { "-11010", 0, "", "" },
+    };
+    for (const auto& c : cases) {
+        const tagAdCode code { std::string(c.text) };
+        EXPECT_EQ(code.level, c.level) << c.text;
+        EXPECT_EQ(code.code, c.level ? c.text : "") << c.text;
+        EXPECT_EQ(code.GetProvinceCode(), c.province) << c.text;
+        EXPECT_EQ(code.GetCityCode(), c.city) << c.text;
+    }
+}
+
+// Parts against the data read straight with OGR: one part per polygon, its outer ring.
+TEST_F(DivisionSearch, OnePartPerPolygonWithCodesAndLevels)
+{
+    GDALAllRegister();
+    GDALDatasetUniquePtr data(GDALDataset::Open(kBundled.c_str(), GDAL_OF_VECTOR));
+    ASSERT_TRUE(data);
+    OGRLayer* layer = data->GetLayerByName("divisions");
+    const struct
+    {
+        const char* code;
+        int level;
+        const char* parent;
+        int polygons; // counted in the source package (Sansha: 220 islands and reefs)
+    } cases[] = { { "460300", 2, "460000", 220 }, { "110105", 3, "110100", 3 },
+        { "469005", 3, "469000", 8 }, { "460000", 1, "", 230 }, { "110101", 3, "110100", 1 } };
+    for (const auto& c : cases) {
+        std::unique_ptr<IAnnotationFeature> feature(module->QueryDivision(c.code, 1));
+        ASSERT_TRUE(feature) << c.code;
+        tagDivisionInfo info;
+        ASSERT_TRUE(module->FindDivision(c.code, info));
+        EXPECT_EQ(info.level, c.level);
+        EXPECT_EQ(info.parent, c.parent);
+        EXPECT_EQ(feature->GetName(), info.name);
+        EXPECT_EQ(feature->GetKind(), ANNOTATION_FEATURE_RANGE);
+        ASSERT_EQ(feature->GetGeometryCount(), c.polygons) << c.code;
+
+        layer->SetAttributeFilter((std::string("code = '") + c.code + "'").c_str());
+        layer->ResetReading();
+        OGRFeatureUniquePtr source(layer->GetNextFeature());
+        ASSERT_TRUE(source);
+        const OGRMultiPolygon* multi = source->GetGeometryRef()->toMultiPolygon();
+        for (int i = 0; i < c.polygons; ++i) {
+            CGeometryData part;
+            ASSERT_TRUE(feature->GetGeometry(part, i));
+            EXPECT_EQ(part.GetGeometryDataType(), GEOMETRY_DATA_TYPE_POLYGON);
+            const OGRLinearRing* ring = multi->getGeometryRef(i)->getExteriorRing();
+            ASSERT_EQ(part.GetSize(), ring->getNumPoints()) << c.code << " part " << i;
+            const int last = part.GetSize() - 1;
+            EXPECT_EQ(part.At(last), CVector3D(ring->getX(last), ring->getY(last), 0.0));
+        }
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(DivisionSearch, NamesExactFirstThenPrefixAndChildren)
+{
+    const std::vector<tagDivisionInfo> beijing = module->FindDivisionsByName(Gb("北京市"), 10);
+    EXPECT_EQ(Codes(beijing), (std::vector<std::string> { "110000", "110100" }));
+    ASSERT_FALSE(beijing.empty());
+    EXPECT_EQ(beijing[0].name, Gb("北京市"));
+    // Prefix matches by level, then code (Haidian 110108 before Haitang 460202); the limit holds.
+    EXPECT_EQ(Codes(module->FindDivisionsByName(Gb("海"), 3)),
+        (std::vector<std::string> { "460000", "460100", "110108" }));
+    EXPECT_EQ(Codes(module->FindDivisionsByName(Gb("三沙市"), 5)),
+        (std::vector<std::string> { "460300" }));
+    // No wildcard characters, no quoting trouble, nothing for nothing.
+    for (const char* name : { "%", "_", "北京'", "", "nowhere" })
+        EXPECT_TRUE(module->FindDivisionsByName(Gb(name), 5).empty()) << name;
+    EXPECT_TRUE(module->FindDivisionsByName(Gb("北京"), 0).empty());
+
+    EXPECT_EQ(Codes(module->ListDivisions("")), (std::vector<std::string> { "110000", "460000" }));
+    EXPECT_EQ(Codes(module->ListDivisions("460000")),
+        (std::vector<std::string> { "460100", "460200", "460300", "460400", "469000" }));
+    EXPECT_EQ(module->ListDivisions("110100").size(), 16u);
+    EXPECT_TRUE(module->ListDivisions("x' OR '1'='1").empty());
+}
+
+TEST_F(DivisionSearch, BadCodesGiveNothing)
+{
+    for (const char* code : { "", "abcdef", "11010", "1101050", "999999", "110100 ", "000000" }) {
+        EXPECT_EQ(module->QueryDivision(code, 1), nullptr) << code;
+        tagDivisionInfo info;
+        EXPECT_FALSE(module->FindDivision(code, info)) << code;
+    }
+    EXPECT_EQ(module->QueryDivision(std::string("110105\0", 7), 1), nullptr);
+    EXPECT_EQ(module->QueryDivision("110105", 0), nullptr);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(DivisionSearch, MissingOrCorruptDataIsLoggedAndEmpty)
+{
+    const std::string missing = (dir.path() + "/missing.gpkg").toStdString();
+    const std::string corrupt = (dir.path() + "/corrupt.gpkg").toStdString();
+    QFile file(QString::fromStdString(corrupt));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x7f'));
+    file.close();
+    for (const std::string& path : { missing, corrupt }) {
+        errors.clear();
+        module->SetDataFile(path);
+        EXPECT_EQ(module->QueryDivision("110105", 1), nullptr) << path;
+        EXPECT_TRUE(module->FindDivisionsByName(Gb("北京"), 5).empty());
+        EXPECT_TRUE(module->ListDivisions("").empty());
+        EXPECT_EQ(module->GetDataFile(), "");
+        ASSERT_EQ(errors.size(), 1u) << path; // once, not per query
+        EXPECT_NE(errors[0].find(path), std::string::npos) << errors[0];
+    }
+    // Back to the bundled data, found without any setting.
+    module->SetDataFile(std::string());
+    EXPECT_EQ(module->GetSearchedFiles().back(), kBundled);
+    EXPECT_EQ(module->GetDataFile(), kBundled);
+    qputenv("OV_DIVISIONS", missing.c_str());
+    module->SetDataFile(std::string());
+    EXPECT_EQ(module->GetSearchedFiles(), std::vector<std::string> { missing });
+    EXPECT_EQ(module->QueryDivision("110105", 1), nullptr);
+}
+
+TEST_F(DivisionSearch, LocalPositionFromConfigurationOrBeijing)
+{
+    CVector3D position;
+    module->GetLocalPosition(position);
+    EXPECT_EQ(position, CVector3D(116.407526, 39.904030, 0.0));
+    ConfigIni::setConfig("LocationSearch", "LocalPosition", "110.35, 20.02");
+    module->GetLocalPosition(position);
+    EXPECT_EQ(position, CVector3D(110.35, 20.02, 0.0));
+    for (const char* bad : { "200,20", "110", "x,y", "nan,20" }) {
+        ConfigIni::setConfig("LocationSearch", "LocalPosition", bad);
+        module->GetLocalPosition(position);
+        EXPECT_EQ(position, CVector3D(116.407526, 39.904030, 0.0)) << bad;
+    }
+}
+
+// The delay seam slows each query; queries from several threads are served one at a time.
+TEST_F(DivisionSearch, DelaySeamAndThreads)
+{
+    module->SetQueryDelay(60);
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<IAnnotationFeature> slow(module->QueryDivision("110101", 1));
+    EXPECT_GE(timer.elapsed(), 60);
+    EXPECT_TRUE(slow);
+    module->SetQueryDelay(0);
+
+    int found[4] = {};
+    std::vector<std::thread> threads;
+    for (int& count : found) {
+        threads.emplace_back([this, &count] {
+            for (const char* code : { "460300", "110105", "469005", "110000" })
+                count
+                    += std::unique_ptr<IAnnotationFeature>(module->QueryDivision(code, 1)) ? 1 : 0;
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    for (int count : found)
+        EXPECT_EQ(count, 4);
+}
+
+} // namespace
