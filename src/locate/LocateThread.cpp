@@ -85,6 +85,21 @@ bool CLocateThread::SetRequestBody(const QByteArray& body)
     return true;
 }
 
+QByteArray CLocateThread::RangeRequestBody(
+    double minX, double minY, double maxX, double maxY, const QString& adcode)
+{
+    const auto number = [](double value) { return QString::number(value, 'g', 6); };
+    QString code = adcode;
+    code.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    const QString body = QStringLiteral("{\"extent_minx\": ") + number(minX)
+        + QStringLiteral(",\"extent_miny\": ") + number(minY) + QStringLiteral(",\"extent_maxx\": ")
+        + number(maxX) + QStringLiteral(",\"extent_maxy\": ") + number(maxY)
+        + QStringLiteral(",\"tile_model\": 2,\"Level\": 10,\"period\": 1,\"adcode\": \"") + code
+        + QStringLiteral("\"}");
+    return ConvertQStringToQByteArray(body, "GB18030");
+}
+
 void CLocateThread::SetExchangeTimeout(int msec)
 {
     g_exchangeTimeout_ms = qMax(1, msec);

@@ -22,6 +22,11 @@ public:
     // thread runs.
     bool SetRequestBody(const QByteArray& body);
 
+    // The range request for the extent (minimum and maximum corner, map coordinates) of the
+    // division with code adcode: one JSON line, numbers with six significant digits, GB18030.
+    static QByteArray RangeRequestBody(
+        double minX, double minY, double maxX, double maxY, const QString& adcode);
+
     // Time limit of each exchange (milliseconds), process-wide; 10000 unless a test or a host
     // sets another. Values below 1 are taken as 1.
     static void SetExchangeTimeout(int msec);

@@ -23,10 +23,9 @@ namespace {
 
 using shareexchange::ShareAnswer;
 
-// A range request as the locator writes it: 129 bytes, so the last AES block is zero-filled.
-const QByteArray kRangeBody = "{\"extent_minx\": 116.198,\"extent_miny\": 39.8152,\"extent_maxx\": "
-                              "116.541,\"extent_maxy\": 40.0315,\"tile_model\": 2,\"Level\": 10,"
-                              "\"period\": 1,\"adcode\": \"110105\"}";
+// A range request as the locator writes it; its last AES block is zero-filled.
+const QByteArray kRangeBody
+    = CLocateThread::RangeRequestBody(116.1981234, 39.81519, 116.54099, 40.0315, "110105");
 
 class ShareExchange : public ::testing::Test
 {
@@ -77,6 +76,7 @@ std::unique_ptr<ShareService> ShareExchange::service;
 
 TEST_F(ShareExchange, ServiceDecodesTheRequestAndAnswersALink)
 {
+    ASSERT_EQ(kRangeBody.size(), 152); // nine blocks and a half
     const ShareAnswer answer = share();
     EXPECT_EQ(answer.code, 0);
     EXPECT_EQ(answer.url, QStringLiteral("https://pan.baidu.com/s/1110105Range"));
@@ -84,7 +84,8 @@ TEST_F(ShareExchange, ServiceDecodesTheRequestAndAnswersALink)
     // The service checked every byte of the layout; it saw the values we sent.
     const QJsonObject seen = service->lastRequest();
     EXPECT_EQ(seen.value("adcode").toString(), QStringLiteral("110105"));
-    EXPECT_EQ(seen.value("extent_maxy").toString(), QStringLiteral("40.0315"));
+    EXPECT_EQ(seen.value("extent_minx").toString(), QStringLiteral("116.198"));
+    EXPECT_EQ(seen.value("extent_maxx").toString(), QStringLiteral("116.541"));
     QFile pem(pemPath());
     ASSERT_TRUE(pem.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pem.readAll().startsWith("-----BEGIN PUBLIC KEY-----"));
