@@ -4,7 +4,8 @@
 
 #include <QColor>
 
-// The outline of areas and lines: width in pixels and colour.
+// The outline of areas and lines (width in pixels, colour); also the colour of the default
+// point marker.
 class OVPLATFORM_EXPORT CFeaturePenStyle : public CFeatureStyle
 {
 public:
@@ -18,5 +19,5 @@ public:
 
 private:
     double m_width = 1.0;
-    QColor m_color = QColor(0, 0, 0, 255);
+    QColor m_color = QColor(0, 102, 204, 255);
 };

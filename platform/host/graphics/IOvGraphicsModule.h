@@ -21,8 +21,9 @@ public:
     virtual IOvSceneItem* CreateSceneItem(const std::string& name, IAnnotation2DMapLayer* layer)
         = 0;
     // The item follows the annotation objects with those graphics item ids: when their geometry
-    // changes it moves with their anchor, keeping its offset, and it is hidden while none of them
-    // is visible or they are all gone. An empty list unbinds it.
+    // changes it moves with the anchor of the first of them (IAnnotationFeature::GetAnchor),
+    // keeping its pixel offset from it; it is shown when one of them is shown and hidden when
+    // all are hidden or destroyed. An empty list unbinds it.
     virtual void BindSceneItem(IOvSceneItem* item, const std::vector<int>& ids) = 0;
 
     // The ids the item is bound to.

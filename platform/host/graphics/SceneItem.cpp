@@ -74,6 +74,12 @@ void CSceneItem::SetSize(int width, int height)
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
     if (m_widget) m_widget->setFixedSize(m_width, m_height);
+    // The proxy would take the widget's new size only when its layout request is processed.
+    if (m_proxy && m_proxy->widget()) {
+        m_proxy->setMinimumSize(m_width, m_height);
+        m_proxy->setMaximumSize(m_width, m_height);
+        m_proxy->resize(m_width, m_height);
+    }
     Relayout();
 }
 
@@ -155,7 +161,7 @@ void CSceneItem::Relayout()
     m_proxy->setVisible(shown);
     if (!shown) return;
     const QPointF at = screenPosition();
-    m_proxy->setPos(std::round(at.x()), std::round(at.y()));
+    m_proxy->setPos(std::floor(at.x()), std::floor(at.y())); // the pixel holding the point
     m_proxy->setScale(
         m_screenFixed ? 1.0 : std::ldexp(1.0, m_map->GetZoomLevel() - m_referenceLevel));
 }

@@ -8,9 +8,17 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include <cmath>
+
 namespace {
 constexpr int kKeyPanPixels = 64;
+
+// Zooming keeps the map point under the middle of the cursor's pixel where it is.
+QPointF pixelCentre(const QPointF& cursor)
+{
+    return QPointF(std::floor(cursor.x()) + 0.5, std::floor(cursor.y()) + 0.5);
 }
+} // namespace
 
 COvMapView::COvMapView(COvMapModule* module, QGraphicsScene* scene)
     : QGraphicsView(scene)
@@ -91,14 +99,15 @@ void COvMapView::mouseDoubleClickEvent(QMouseEvent* event)
     }
     // Zoom in one level about the clicked point.
     if (event->button() == Qt::LeftButton)
-        m_module->ZoomAt(m_module->GetZoomLevel() + 1, QPointF(event->pos()));
+        m_module->ZoomAt(m_module->GetZoomLevel() + 1, pixelCentre(event->pos()));
 }
 
 void COvMapView::wheelEvent(QWheelEvent* event)
 {
     if (m_module->DispatchToHandlers(&IOvMapEventHandler::OnWheelEvent, event)) return;
     const int steps = event->angleDelta().y() / 120;
-    if (steps != 0) m_module->ZoomAt(m_module->GetZoomLevel() + steps, event->position());
+    if (steps != 0)
+        m_module->ZoomAt(m_module->GetZoomLevel() + steps, pixelCentre(event->position()));
     event->accept();
 }
 

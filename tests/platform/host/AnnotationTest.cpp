@@ -1,0 +1,316 @@
+#include "MapTestSupport.h"
+
+#include "OvCoordSystem/host/annotation/FeatureBrushStyle.h"
+#include "OvCoordSystem/host/annotation/FeatureIconStyle.h"
+#include "OvCoordSystem/host/annotation/FeatureLabelStyle.h"
+#include "OvCoordSystem/host/annotation/FeaturePenStyle.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DMapLayer.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DModule.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DObject.h"
+#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
+#include "OvCoordSystem/host/annotation/IAnnotationModule.h"
+#include "OvCoordSystem/host/graphics/IOvGraphicsItem.h"
+
+#include <QTextCodec>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <set>
+
+namespace {
+const QColor kRed(220, 0, 0), kGreen(0, 160, 0), kBlue(0, 0, 255);
+
+class AnnotationTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        map = ResetMap();
+        module = GetOrCreateAnnotation2DModule();
+        layer = module->CreateMapLayer("test layer");
+        layer->SetZOrder(600);
+        layer->Commit();
+        base = RenderMap();
+    }
+    void TearDown() override
+    {
+        for (IAnnotation2DObject* object : objects)
+            module->DestroyObject(object);
+        module->DestroyMapLayer(layer);
+        EXPECT_EQ(module->GetObjectCount(), 0);
+    }
+    IAnnotation2DObject* box(const QRectF& r, QColor fill, QColor pen = QColor(0, 0, 0, 0))
+    {
+        objects.push_back(MakeBox(layer, r, fill, pen));
+        return objects.back();
+    }
+    QRgb pixelAt(const QImage& image, double x, double y) const
+    {
+        return image.pixel(ScreenOf(x, y));
+    }
+
+    IOvMapModule* map = nullptr;
+    IAnnotation2DModule* module = nullptr;
+    IAnnotation2DMapLayer* layer = nullptr;
+    std::vector<IAnnotation2DObject*> objects;
+    QImage base;
+};
+
+// A feature that reports its deletion, around a real one.
+class TrackedFeature : public IAnnotationFeature
+{
+public:
+    explicit TrackedFeature(bool* deleted)
+        : m_inner(GetOrCreateAnnotationModule()->CreateFeature(ANNOTATION_FEATURE_RANGE, "t"))
+        , m_deleted(deleted)
+    { }
+    ~TrackedFeature() override { *m_deleted = true; }
+    void AddGeometry(const CGeometryData& g) override { m_inner->AddGeometry(g); }
+    void ClearGeometry() override { m_inner->ClearGeometry(); }
+    int GetGeometryCount() const override { return m_inner->GetGeometryCount(); }
+    bool GetGeometry(CGeometryData& g, int i) const override { return m_inner->GetGeometry(g, i); }
+    bool GetAnchor(CVector3D& a) const override { return m_inner->GetAnchor(a); }
+    std::vector<CFeatureStyle*> GetStyles() const override { return m_inner->GetStyles(); }
+    int GetKind() const override { return m_inner->GetKind(); }
+    std::string GetName() const override { return m_inner->GetName(); }
+    void AddStyle(CFeatureStyle* s) override { m_inner->AddStyle(s); }
+    CFeatureStyle* FindStyle(int t) const override { return m_inner->FindStyle(t); }
+
+private:
+    std::unique_ptr<IAnnotationFeature> m_inner;
+    bool* m_deleted;
+};
+} // namespace
+
+TEST_F(AnnotationTest, ObjectCreatedStyledFocusedHiddenAndDestroyedChangesTheView)
+{
+    const QRectF r(QPointF(116.0, 39.8), QPointF(116.6, 40.1));
+    IAnnotation2DObject* object = box(r, kBlue, kRed);
+    // Focus first moves the view: the object's centre comes to the view's centre.
+    map->SetView(100, 30, 5);
+    module->FocusObject(object, 10);
+    EXPECT_EQ(map->GetZoomLevel(), 10);
+    EXPECT_EQ(ScreenOf(r.center().x(), r.center().y()), QPoint(400, 300));
+    QImage shown = RenderMap();
+    SaveScreenshot(shown, "annotation_box");
+    EXPECT_LE(ColorDistance(shown.pixel(400, 300), kBlue), 10);
+    // The red outline runs along the box's western edge.
+    const QPoint west = ScreenOf(r.left(), r.center().y());
+    EXPECT_GT(CountNear(shown, QRect(west - QPoint(2, 2), QSize(5, 5)), kRed), 3);
+
+    // A new style shows after Update and Refresh.
+    auto* brush
+        = static_cast<CFeatureBrushStyle*>(object->GetFeature()->FindStyle(FEATURE_STYLE_BRUSH));
+    brush->SetBackgroundColor(kGreen);
+    object->Update();
+    object->Refresh();
+    EXPECT_LE(ColorDistance(RenderMap().pixel(400, 300), kGreen), 10);
+
+    object->SetVisible(false);
+    const QImage hidden = RenderMap();
+    EXPECT_GT(ColorDistance(hidden.pixel(400, 300), kGreen), 100);
+    object->SetVisible(true);
+    module->DestroyObject(object);
+    objects.clear();
+    const QImage gone = RenderMap();
+    EXPECT_EQ(gone.pixel(400, 300), hidden.pixel(400, 300));
+    EXPECT_EQ(gone.pixel(west), hidden.pixel(west));
+}
+
+TEST_F(AnnotationTest, LayersStackByZOrderAndShowOnlyInTheirLevels)
+{
+    IAnnotation2DMapLayer* upper = module->CreateMapLayer("upper");
+    upper->SetZOrder(700);
+    upper->Commit();
+    box(QRectF(116.2, 39.8, 0.4, 0.2), kRed);
+    objects.push_back(MakeBox(upper, QRectF(116.3, 39.85, 0.4, 0.2), kGreen));
+    const QPoint overlap = ScreenOf(116.5, 39.95);
+    EXPECT_LE(ColorDistance(RenderMap().pixel(overlap), kGreen), 10);
+    upper->SetZOrder(500);
+    EXPECT_EQ(upper->GetZOrder(), 500);
+    EXPECT_LE(ColorDistance(RenderMap().pixel(overlap), kRed), 10);
+
+    // Levels 11 to 14 only: at level 10 the red box is not drawn; the settings wait for Commit.
+    layer->SetMinDisplayLevel(11);
+    layer->SetMaxDisplayLevel(14);
+    EXPECT_LE(ColorDistance(RenderMap().pixel(overlap), kRed), 10);
+    layer->Commit();
+    EXPECT_LE(ColorDistance(RenderMap().pixel(overlap), kGreen), 10);
+    map->SetZoomLevel(12);
+    EXPECT_LE(ColorDistance(RenderMap().pixel(ScreenOf(116.5, 39.95)), kRed), 10);
+
+    // A destroyed layer takes its objects off the map.
+    module->DestroyMapLayer(upper);
+    EXPECT_EQ(objects.back()->GetMapLayer(), nullptr);
+    map->SetZoomLevel(10);
+    const QPoint onlyGreen = ScreenOf(116.68, 40.02);
+    EXPECT_EQ(RenderMap().pixel(onlyGreen), base.pixel(onlyGreen));
+}
+
+TEST_F(AnnotationTest, ExtentIsTheBoxOfItsCornersInTheLocatorsOrder)
+{
+    const double x1 = 116.2, y1 = 39.8, x2 = 116.6, y2 = 40.0;
+    IAnnotation2DObject* object = module->CreateObject();
+    objects.push_back(object);
+    object->SetMapLayer(layer);
+    ASSERT_TRUE(object->CreateFeature(ANNOTATION_FEATURE_EXTENT, "extent"));
+    CGeometryData corners(GEOMETRY_DATA_TYPE_POLYGON);
+    for (const CVector3D& p :
+        { CVector3D(x1, y2), CVector3D(x2, y2), CVector3D(x1, y1), CVector3D(x2, y1) })
+        corners.PushBack(p);
+    object->GetFeature()->AddGeometry(corners);
+    auto* brush
+        = static_cast<CFeatureBrushStyle*>(object->GetFeature()->FindStyle(FEATURE_STYLE_BRUSH));
+    brush->SetBackgroundColor(kRed);
+    object->Prepare();
+    object->SetVisible(true);
+    // Drawn in the given order the corners would make a bow tie, empty at the middle of the
+    // western side.
+    const QImage image = RenderMap();
+    EXPECT_LE(ColorDistance(image.pixel(ScreenOf(x1 + 0.02, (y1 + y2) / 2)), kRed), 10);
+    EXPECT_LE(ColorDistance(image.pixel(ScreenOf((x1 + x2) / 2, y2 - 0.02)), kRed), 10);
+
+    CVector3D min, max;
+    ASSERT_TRUE(object->GetBoundingBox(min, max));
+    EXPECT_EQ(min, CVector3D(x1, y1));
+    EXPECT_EQ(max, CVector3D(x2, y2));
+}
+
+TEST_F(AnnotationTest, PointShowsMarkerAndLabelAboveRanges)
+{
+    box(QRectF(116.2, 39.8, 0.4, 0.2), kBlue);
+    IAnnotation2DObject* point = module->CreateObject();
+    objects.push_back(point);
+    point->SetMapLayer(layer);
+    point->CreateFeature(ANNOTATION_FEATURE_POINT, "116.400000,39.900000");
+    CGeometryData at(GEOMETRY_DATA_TYPE_POINT);
+    at.PushBack(CVector3D(116.4, 39.9));
+    point->GetFeature()->AddGeometry(at);
+    auto* pen = static_cast<CFeaturePenStyle*>(point->GetFeature()->FindStyle(FEATURE_STYLE_PEN));
+    pen->SetColor(kRed);
+    auto* label
+        = static_cast<CFeatureLabelStyle*>(point->GetFeature()->FindStyle(FEATURE_STYLE_LABEL));
+    label->SetForegroundColor(kRed);
+    label->SetOutLineColor(Qt::white);
+    // An icon that does not exist falls back to the marker.
+    static_cast<CFeatureIconStyle*>(point->GetFeature()->FindStyle(FEATURE_STYLE_ICON))
+        ->SetIconUrl(":/no/such/icon.png");
+    point->Prepare();
+    point->SetPointFlag(true);
+    point->SetVisible(true);
+    const QImage image = RenderMap();
+    SaveScreenshot(image, "annotation_point");
+    const QPoint p = ScreenOf(116.4, 39.9);
+    // The marker stands on the point (above it), the label to its right.
+    EXPECT_GT(CountNear(image, QRect(p.x() - 10, p.y() - 30, 20, 28), kRed), 100);
+    EXPECT_GT(CountNear(image, QRect(p.x() + 12, p.y() - 30, 150, 30), kRed, 60), 30);
+    EXPECT_GT(CountNear(image, QRect(p.x() + 12, p.y() - 30, 150, 30), Qt::white, 10), 30);
+    EXPECT_EQ(CountNear(image, QRect(p.x() - 10, p.y() + 2, 20, 20), kRed), 0);
+}
+
+TEST_F(AnnotationTest, NewFeatureCarriesOneStyleOfEachKind)
+{
+    IAnnotation2DObject* object = module->CreateObject();
+    objects.push_back(object);
+    for (int kind :
+        { ANNOTATION_FEATURE_POINT, ANNOTATION_FEATURE_RANGE, ANNOTATION_FEATURE_EXTENT }) {
+        ASSERT_TRUE(object->CreateFeature(kind, "name"));
+        std::multiset<int> kinds;
+        for (CFeatureStyle* style : object->GetFeature()->GetStyles())
+            kinds.insert(style->GetStyleType());
+        EXPECT_EQ(kinds,
+            std::multiset<int>({ FEATURE_STYLE_PEN, FEATURE_STYLE_BRUSH, FEATURE_STYLE_LABEL,
+                FEATURE_STYLE_ICON }));
+        EXPECT_EQ(object->GetFeature()->GetKind(), kind);
+        EXPECT_EQ(object->GetFeature()->GetGeometryCount(), 0);
+    }
+    IAnnotationFeature* kept = object->GetFeature();
+    EXPECT_FALSE(object->CreateFeature(2, "no such kind"));
+    EXPECT_EQ(object->GetFeature(), kept);
+}
+
+TEST_F(AnnotationTest, OwnershipOfFeatures)
+{
+    bool firstDeleted = false, secondDeleted = false, lentDeleted = false;
+    IAnnotation2DObject* object = module->CreateObject();
+    object->SetFeature(new TrackedFeature(&firstDeleted), true);
+    // Handing over another frees the first.
+    object->SetFeature(new TrackedFeature(&secondDeleted), true);
+    EXPECT_TRUE(firstDeleted);
+    EXPECT_FALSE(secondDeleted);
+    module->DestroyObject(object);
+    EXPECT_TRUE(secondDeleted);
+
+    // A lent feature stays with its owner.
+    auto* lent = new TrackedFeature(&lentDeleted);
+    object = module->CreateObject();
+    object->SetFeature(lent, false);
+    object->CreateFeature(ANNOTATION_FEATURE_RANGE, "own");
+    module->DestroyObject(object);
+    EXPECT_FALSE(lentDeleted);
+    delete lent;
+}
+
+TEST_F(AnnotationTest, GraphicsItemIdsAreStableAndUnique)
+{
+    IAnnotation2DObject* a = box(QRectF(116.2, 39.8, 0.1, 0.1), kRed);
+    IAnnotation2DObject* b = box(QRectF(116.4, 39.8, 0.1, 0.1), kRed);
+    const int idA = a->GetGraphicsItem()->GetId();
+    EXPECT_NE(idA, 0);
+    EXPECT_NE(idA, b->GetGraphicsItem()->GetId());
+    a->GetFeature()->ClearGeometry();
+    a->Update();
+    a->SetVisible(false);
+    EXPECT_EQ(a->GetGraphicsItem()->GetId(), idA);
+    EXPECT_EQ(module->FindObject(idA), a);
+    module->DestroyObject(a);
+    objects.erase(objects.begin());
+    EXPECT_EQ(module->FindObject(idA), nullptr);
+}
+
+TEST_F(AnnotationTest, NamesAndBoundsAndNullArguments)
+{
+    IAnnotation2DObject* object = module->CreateObject();
+    objects.push_back(object);
+    CVector3D min(1, 2, 3), max(4, 5, 6);
+    EXPECT_FALSE(object->GetBoundingBox(min, max));
+    EXPECT_EQ(min, CVector3D(1, 2, 3));
+
+    // Names arrive in GB18030 and leave as local 8-bit text (UTF-8 here).
+    const QString name = QString::fromUtf8("北京市");
+    const QByteArray gb = QTextCodec::codecForName("GB18030")->fromUnicode(name);
+    object->SetName(gb.toStdString());
+    EXPECT_EQ(object->GetName(), name.toLocal8Bit().toStdString());
+
+    object->CreateFeature(ANNOTATION_FEATURE_RANGE, "");
+    object->GetFeature()->AddGeometry(BoxRing(QRectF(QPointF(116, 39), QPointF(117, 40))));
+    CGeometryData nanPart(GEOMETRY_DATA_TYPE_POLYGON);
+    nanPart.PushBack(CVector3D(NAN, 50));
+    nanPart.PushBack(CVector3D(118, 41));
+    object->GetFeature()->AddGeometry(nanPart);
+    object->Update();
+    ASSERT_TRUE(object->GetBoundingBox(min, max));
+    EXPECT_EQ(min, CVector3D(116, 39));
+    EXPECT_EQ(max, CVector3D(118, 41));
+    CVector3D anchor;
+    ASSERT_TRUE(object->GetFeature()->GetAnchor(anchor));
+    EXPECT_EQ(anchor, CVector3D(117, 39));
+
+    // Null and foreign arguments change nothing.
+    double x = 0, y = 0;
+    map->GetCenter(x, y);
+    module->FocusObject(nullptr, 14);
+    module->DestroyObject(nullptr);
+    module->DestroyMapLayer(nullptr);
+    object->SetMapLayer(nullptr);
+    object->SetFeature(nullptr, true);
+    object->Update();
+    EXPECT_EQ(object->GetFeature(), nullptr);
+    module->FocusObject(object, 14);
+    double x2 = 0, y2 = 0;
+    map->GetCenter(x2, y2);
+    EXPECT_EQ(QPointF(x, y), QPointF(x2, y2));
+    EXPECT_EQ(map->GetZoomLevel(), 10);
+}

@@ -1,0 +1,178 @@
+#include "MapTestSupport.h"
+
+#include "OvCoordSystem/host/annotation/IAnnotation2DMapLayer.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DModule.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DObject.h"
+#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
+#include "OvCoordSystem/host/graphics/IOvGraphicsModule.h"
+#include "OvCoordSystem/host/graphics/IOvSceneItem.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QColor kWidgetColor(255, 140, 0), kRangeColor(0, 0, 255);
+
+QLabel* colouredLabel()
+{
+    auto* label = new QLabel;
+    label->setAutoFillBackground(true);
+    label->setStyleSheet("background: rgb(255, 140, 0);");
+    return label;
+}
+
+QRect screenRect(IOvSceneItem* item)
+{
+    int x = 0, y = 0, w = 0, h = 0;
+    item->GetScreenRect(x, y, w, h);
+    return QRect(x, y, w, h);
+}
+
+class GraphicsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        map = ResetMap();
+        layer = GetOrCreateAnnotation2DModule()->CreateMapLayer("ranges");
+        layer->SetZOrder(600);
+        layer->Commit();
+        graphics = GetGlobalOvGraphicsModule();
+        item = graphics->CreateSceneItem("当前范围", layer);
+        item->SetWidget(colouredLabel());
+        item->SetSize(84, 24);
+        item->SetPosition(CVector3D(116.4, 39.9));
+        item->SetScreenFixed(true);
+    }
+    void TearDown() override
+    {
+        graphics->RemoveSceneItem(item);
+        if (range) GetOrCreateAnnotation2DModule()->DestroyObject(range);
+        GetOrCreateAnnotation2DModule()->DestroyMapLayer(layer);
+        EXPECT_EQ(graphics->GetSceneItemCount(), 0);
+    }
+
+    IOvMapModule* map = nullptr;
+    IAnnotation2DMapLayer* layer = nullptr;
+    IOvGraphicsModule* graphics = nullptr;
+    IOvSceneItem* item = nullptr;
+    IAnnotation2DObject* range = nullptr;
+};
+} // namespace
+
+TEST_F(GraphicsTest, ItemShowsItsWidgetAtItsMapPositionWithAFixedPixelSize)
+{
+    EXPECT_TRUE(screenRect(item).isEmpty()); // items start hidden
+    EXPECT_EQ(CountNear(RenderMap(), QRect(0, 0, 800, 600), kWidgetColor, 0), 0);
+    item->SetVisible(true);
+    for (int level : { 10, 13, 4 }) {
+        SCOPED_TRACE(level);
+        map->SetView(116.38, 39.91, level);
+        const QRect expected(ScreenOf(116.4, 39.9), QSize(84, 24));
+        EXPECT_EQ(screenRect(item), expected);
+        const QImage image = RenderMap();
+        EXPECT_EQ(CountNear(image, expected.adjusted(1, 1, -1, -1), kWidgetColor, 0), 82 * 22);
+        EXPECT_EQ(CountNear(image, QRect(0, 0, 800, 600), kWidgetColor, 0), 84 * 24);
+    }
+    item->SetVisible(false);
+    EXPECT_EQ(CountNear(RenderMap(), QRect(0, 0, 800, 600), kWidgetColor, 0), 0);
+}
+
+TEST_F(GraphicsTest, ItemNotScreenFixedScalesWithTheZoom)
+{
+    item->SetVisible(true);
+    item->SetScreenFixed(false);
+    map->SetZoomLevel(11);
+    EXPECT_EQ(screenRect(item).size(), QSize(168, 48));
+    map->SetZoomLevel(9);
+    EXPECT_EQ(screenRect(item).size(), QSize(42, 12));
+}
+
+TEST_F(GraphicsTest, ZValueStacksTheWidgetOverOrUnderAnnotations)
+{
+    range = MakeBox(layer, QRectF(116.3, 39.8, 0.3, 0.2), kRangeColor);
+    item->SetVisible(true);
+    const QPoint inside = ScreenOf(116.4, 39.9) + QPoint(10, 10);
+    EXPECT_LE(ColorDistance(RenderMap().pixel(inside), kWidgetColor), 5); // layer z-order + 1
+    item->SetZValue(layer->GetZOrder() - 1);
+    EXPECT_LE(ColorDistance(RenderMap().pixel(inside), kRangeColor), 5);
+}
+
+TEST_F(GraphicsTest, BoundItemFollowsItsObject)
+{
+    range = MakeBox(layer, QRectF(116.3, 39.8, 0.3, 0.2), kRangeColor);
+    CVector3D anchor;
+    ASSERT_TRUE(range->GetFeature()->GetAnchor(anchor));
+    item->SetPosition(anchor);
+    item->SetVisible(true);
+    graphics->BindSceneItem(item, { range->GetGraphicsItem()->GetId() });
+    EXPECT_EQ(graphics->GetBoundIds(item), std::vector<int>({ range->GetGraphicsItem()->GetId() }));
+    const QPoint before = screenRect(item).topLeft();
+
+    // The range moves a tenth of a degree east: so does the item, keeping its offset.
+    range->GetFeature()->ClearGeometry();
+    range->GetFeature()->AddGeometry(BoxRing(QRectF(116.4, 39.8, 0.3, 0.2)));
+    range->Update();
+    range->Refresh();
+    const int tenthOfADegree = ScreenOf(116.5, 39.9).x() - ScreenOf(116.4, 39.9).x();
+    EXPECT_NEAR(screenRect(item).left() - before.x(), tenthOfADegree, 1);
+    EXPECT_EQ(screenRect(item).top(), before.y());
+
+    // Hidden and shown with the object; hidden when it is gone.
+    range->SetVisible(false);
+    EXPECT_FALSE(item->IsVisible());
+    range->SetVisible(true);
+    EXPECT_TRUE(item->IsVisible());
+    GetOrCreateAnnotation2DModule()->DestroyObject(range);
+    range = nullptr;
+    EXPECT_FALSE(item->IsVisible());
+    EXPECT_TRUE(screenRect(item).isEmpty());
+}
+
+TEST_F(GraphicsTest, RemovingAnItemFreesItsWidgetAndNullsAreIgnored)
+{
+    QPointer<QWidget> widget = item->GetWidget();
+    ASSERT_TRUE(widget);
+    QPointer<QWidget> replacement = colouredLabel();
+    item->SetWidget(replacement);
+    EXPECT_TRUE(widget.isNull()); // the replaced widget is freed
+    IOvSceneItem* other = graphics->CreateSceneItem("other", nullptr);
+    EXPECT_EQ(graphics->GetSceneItemCount(), 2);
+    graphics->RemoveSceneItem(other);
+    graphics->RemoveSceneItem(nullptr);
+    graphics->BindSceneItem(nullptr, { 1 });
+    EXPECT_EQ(graphics->GetSceneItemCount(), 1);
+    graphics->RemoveSceneItem(item);
+    item = nullptr;
+    EXPECT_TRUE(replacement.isNull());
+}
+
+TEST_F(GraphicsTest, ClicksOnTheWidgetReachItInsteadOfPanningTheMap)
+{
+    auto* button = new QToolButton;
+    item->SetWidget(button);
+    item->SetSize(24, 24);
+    item->SetVisible(true);
+    int clicks = 0;
+    QObject::connect(button, &QToolButton::clicked, [&] { ++clicks; });
+
+    QWidget* viewport = static_cast<QAbstractScrollArea*>(map->GetMapWidget())->viewport();
+    const QPoint at = screenRect(item).center();
+    double x = 0, y = 0;
+    map->GetCenter(x, y);
+    for (QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
+        QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+    EXPECT_EQ(clicks, 1);
+    double x2 = 0, y2 = 0;
+    map->GetCenter(x2, y2);
+    EXPECT_EQ(QPointF(x, y), QPointF(x2, y2));
+}

@@ -1,0 +1,86 @@
+#include "MapTestSupport.h"
+
+#include "OvCoordSystem/host/annotation/FeatureBrushStyle.h"
+#include "OvCoordSystem/host/annotation/FeaturePenStyle.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DModule.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DObject.h"
+#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
+
+#include <QDir>
+#include <QWidget>
+
+#include <cstdlib>
+
+IOvMapModule* ResetMap()
+{
+    IOvMapModule* map = GetGlobalOvMapModule();
+    map->ResizeView(800, 600);
+    map->SetMapType(0);
+    map->SetBaseMapProvider({});
+    map->SetView(116.4, 39.9, 10);
+    return map;
+}
+
+QImage RenderMap()
+{
+    return GetGlobalOvMapModule()->GetMapWidget()->grab().toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+void SaveScreenshot(const QImage& image, const char* name)
+{
+    QDir().mkpath("screenshots");
+    image.save(QStringLiteral("screenshots/%1.png").arg(QLatin1String(name)));
+}
+
+QPoint ScreenOf(double x, double y)
+{
+    int sx = 0, sy = 0;
+    GetGlobalOvMapModule()->WorldToScreen(sx, sy, x, y);
+    return QPoint(sx, sy);
+}
+
+CGeometryData BoxRing(const QRectF& box)
+{
+    CGeometryData ring(GEOMETRY_DATA_TYPE_POLYGON);
+    for (const QPointF& p : { box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft() })
+        ring.PushBack(CVector3D(p.x(), p.y()));
+    return ring;
+}
+
+IAnnotation2DObject* MakeBox(
+    IAnnotation2DMapLayer* layer, const QRectF& box, QColor fill, QColor pen)
+{
+    IAnnotation2DObject* object = GetOrCreateAnnotation2DModule()->CreateObject();
+    object->SetMapLayer(layer);
+    object->CreateFeature(ANNOTATION_FEATURE_RANGE, "");
+    IAnnotationFeature* feature = object->GetFeature();
+    feature->AddGeometry(BoxRing(box));
+    auto* brush = static_cast<CFeatureBrushStyle*>(feature->FindStyle(FEATURE_STYLE_BRUSH));
+    brush->SetBackgroundColor(fill);
+    brush->SetPattern(Qt::NoBrush);
+    auto* penStyle = static_cast<CFeaturePenStyle*>(feature->FindStyle(FEATURE_STYLE_PEN));
+    penStyle->SetColor(pen);
+    penStyle->SetWidth(pen.alpha() ? 3.0 : 0.0);
+    object->Prepare();
+    object->Update();
+    object->Refresh();
+    object->SetVisible(true);
+    return object;
+}
+
+int ColorDistance(QRgb a, QColor b)
+{
+    return std::abs(qRed(a) - b.red()) + std::abs(qGreen(a) - b.green())
+        + std::abs(qBlue(a) - b.blue());
+}
+
+int CountNear(const QImage& image, const QRect& rect, QColor color, int tolerance)
+{
+    int count = 0;
+    const QRect clipped = rect & image.rect();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            count += ColorDistance(image.pixel(x, y), color) <= tolerance;
+    return count;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "OvCoordSystem/host/annotation/GeometryData.h"
+#include "OvCoordSystem/host/map/IOvMapModule.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRectF>
+
+class IAnnotation2DMapLayer;
+class IAnnotation2DObject;
+
+// The shared map view in a known state: 800 × 600, OpenStreetMap type, no base map, centred
+// on Beijing at level 10.
+IOvMapModule* ResetMap();
+// The view as a person sees it.
+QImage RenderMap();
+// Writes the image under the build folder's screenshots/ for people to look at.
+void SaveScreenshot(const QImage& image, const char* name);
+QPoint ScreenOf(double x, double y);
+// A closed ring through the box's corners (x longitude, y latitude).
+CGeometryData BoxRing(const QRectF& box);
+// A range object on layer with one box part, pen and opaque fill, shown.
+IAnnotation2DObject* MakeBox(
+    IAnnotation2DMapLayer* layer, const QRectF& box, QColor fill, QColor pen = QColor(0, 0, 0, 0));
+// Colour distance (sum of channel differences) of two pixels.
+int ColorDistance(QRgb a, QColor b);
+// Pixels of rect (clipped to the image) close to color.
+int CountNear(const QImage& image, const QRect& rect, QColor color, int tolerance = 30);
