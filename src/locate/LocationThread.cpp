@@ -48,7 +48,12 @@ bool CLocationThread::Query(const QString& code, int seconds)
     if (!m_timer.isActive()) OvLogInfo(-1) << "Thread Set Terminate = true";
     m_timer.stop();
     QMutexLocker lock(&m_mutex);
-    return !m_bTerminated;
+    const bool answered = !m_bTerminated;
+    lock.unlock();
+    // The worker quits the loop just before it ends; let it end, so that the next query is not
+    // refused as if it still ran.
+    if (answered) wait();
+    return answered;
 }
 
 IAnnotationFeature* CLocationThread::GetResult()
