@@ -3,20 +3,11 @@
 #include "OvCoordSystem/host/annotation/Annotation2DMapLayer_p.h"
 #include "OvCoordSystem/host/annotation/Annotation2DObject_p.h"
 #include "OvCoordSystem/host/map/OvMapModule_p.h"
-
-#include <QCoreApplication>
+#include "OvCoordSystem/host/map/ProcessWideModule_p.h"
 
 #include <algorithm>
 
 namespace {
-CAnnotation2DModule* g_annotation2DModule = nullptr;
-
-void destroyAnnotation2DModule()
-{
-    delete g_annotation2DModule;
-    g_annotation2DModule = nullptr;
-}
-
 template <typename T, typename I> auto findOwned(std::vector<std::unique_ptr<T>>& list, I* p)
 {
     return std::find_if(list.begin(), list.end(),
@@ -26,14 +17,9 @@ template <typename T, typename I> auto findOwned(std::vector<std::unique_ptr<T>>
 
 IAnnotation2DModule* GetOrCreateAnnotation2DModule()
 {
-    if (!g_annotation2DModule) {
-        // The map module is made first, so that it is freed after this one (post routines run
-        // last in, first out): the objects' items live in its scene.
-        auto* map = static_cast<COvMapModule*>(GetGlobalOvMapModule());
-        g_annotation2DModule = new CAnnotation2DModule(map);
-        qAddPostRoutine(destroyAnnotation2DModule);
-    }
-    return g_annotation2DModule;
+    // The objects' items live in the map's scene: the map module is made first.
+    return ProcessWideModule<CAnnotation2DModule>::Get(
+        [] { return new CAnnotation2DModule(static_cast<COvMapModule*>(GetGlobalOvMapModule())); });
 }
 
 IAnnotation2DModule::~IAnnotation2DModule() = default;

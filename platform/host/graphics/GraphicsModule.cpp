@@ -5,8 +5,7 @@
 #include "OvCoordSystem/host/graphics/IOvGraphicsModule.h"
 #include "OvCoordSystem/host/graphics/SceneItem_p.h"
 #include "OvCoordSystem/host/map/OvMapModule_p.h"
-
-#include <QCoreApplication>
+#include "OvCoordSystem/host/map/ProcessWideModule_p.h"
 
 #include <algorithm>
 #include <memory>
@@ -116,14 +115,6 @@ private:
     COvMapModule* m_map;
     std::vector<Entry> m_items;
 };
-
-CGraphicsModule* g_graphicsModule = nullptr;
-
-void destroyGraphicsModule()
-{
-    delete g_graphicsModule;
-    g_graphicsModule = nullptr;
-}
 } // namespace
 
 IOvGraphicsModule::~IOvGraphicsModule() = default;
@@ -132,11 +123,9 @@ IOvSceneItem::~IOvSceneItem() = default;
 
 IOvGraphicsModule* GetGlobalOvGraphicsModule()
 {
-    if (!g_graphicsModule) {
-        // Made after (and so freed before) the annotation and map modules it listens to.
-        auto* annotations = static_cast<CAnnotation2DModule*>(GetOrCreateAnnotation2DModule());
-        g_graphicsModule = new CGraphicsModule(annotations);
-        qAddPostRoutine(destroyGraphicsModule);
-    }
-    return g_graphicsModule;
+    // Made after (and so freed before) the annotation and map modules it listens to.
+    return ProcessWideModule<CGraphicsModule>::Get([] {
+        return new CGraphicsModule(
+            static_cast<CAnnotation2DModule*>(GetOrCreateAnnotation2DModule()));
+    });
 }

@@ -5,6 +5,7 @@
 #include "OvCoordSystem/host/events/StateEventObject.h"
 #include "OvCoordSystem/host/map/MapGeodesy_p.h"
 #include "OvCoordSystem/host/map/OvMapView_p.h"
+#include "OvCoordSystem/host/map/ProcessWideModule_p.h"
 #include "OvCoordSystem/host/map/TileMapLayer_p.h"
 
 #include <QApplication>
@@ -18,14 +19,6 @@ namespace {
 constexpr int kBaseLayerZ = -20; // annotation layers use z-orders from 0 up
 constexpr int kLabelLayerZ = -10;
 
-COvMapModule* g_mapModule = nullptr;
-
-void destroyMapModule()
-{
-    delete g_mapModule;
-    g_mapModule = nullptr;
-}
-
 int clampToInt(double v)
 {
     return static_cast<int>(std::clamp(std::floor(v), double(INT_MIN), double(INT_MAX)));
@@ -34,12 +27,7 @@ int clampToInt(double v)
 
 IOvMapModule* GetGlobalOvMapModule()
 {
-    if (!g_mapModule) {
-        g_mapModule = new COvMapModule;
-        // Freed while QApplication still runs, before it tears widgets down.
-        qAddPostRoutine(destroyMapModule);
-    }
-    return g_mapModule;
+    return ProcessWideModule<COvMapModule>::Get([] { return new COvMapModule; });
 }
 
 COvMapModule::COvMapModule()

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 const QColor kWidgetColor(255, 140, 0), kRangeColor(0, 0, 255);
 
@@ -175,4 +177,40 @@ TEST_F(GraphicsTest, ClicksOnTheWidgetReachItInsteadOfPanningTheMap)
     double x2 = 0, y2 = 0;
     map->GetCenter(x2, y2);
     EXPECT_EQ(QPointF(x, y), QPointF(x2, y2));
+}
+
+TEST_F(GraphicsTest, ScreenshotOfAMapWithBaseMapRangePointAndToolBar)
+{
+    // Two districts as base map, a download range over one, a located point and a tool bar
+    // bound to the range: what a person sees after locating a division.
+    map->SetBaseMapProvider([](const QRectF&, int) {
+        tagMapBaseFeature west, east;
+        west.name = QString::fromUtf8("西城区");
+        west.rings << QPolygonF(
+            { { 116.0, 39.7 }, { 116.4, 39.75 }, { 116.4, 40.1 }, { 116.05, 40.05 } });
+        east.name = QString::fromUtf8("东城区");
+        east.rings << QPolygonF(
+            { { 116.4, 39.75 }, { 116.8, 39.7 }, { 116.75, 40.1 }, { 116.4, 40.1 } });
+        return std::vector<tagMapBaseFeature> { west, east };
+    });
+    range = MakeBox(layer, QRectF(116.45, 39.8, 0.25, 0.2), QColor(0, 0, 255, 32), Qt::red);
+    range->SetName("range");
+    CVector3D anchor;
+    range->GetFeature()->GetAnchor(anchor);
+    item->SetPosition(anchor);
+    item->SetVisible(true);
+    graphics->BindSceneItem(item, { range->GetGraphicsItem()->GetId() });
+    GetOrCreateAnnotation2DModule()->FocusObject(range, 10);
+
+    const QImage image = RenderMap();
+    SaveScreenshot(image, "map_view");
+    EXPECT_EQ(image.size(), QSize(800, 600));
+    // Not blank: sea, two districts, the range, its outline and the tool bar all show.
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4)
+            colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 5u);
+    EXPECT_GT(CountNear(image, image.rect(), kWidgetColor, 0), 84 * 24 / 2);
+    EXPECT_GT(CountNear(image, image.rect(), Qt::red, 60), 300);
 }
