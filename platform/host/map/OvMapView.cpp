@@ -12,6 +12,7 @@
 
 namespace {
 constexpr int kKeyPanPixels = 64;
+constexpr int kWheelNotch = 120; // angle delta of one wheel step (1/8 degree units)
 
 // Zooming keeps the map point under the middle of the cursor's pixel where it is.
 QPointF pixelCentre(const QPointF& cursor)
@@ -105,7 +106,10 @@ void COvMapView::mouseDoubleClickEvent(QMouseEvent* event)
 void COvMapView::wheelEvent(QWheelEvent* event)
 {
     if (m_module->DispatchToHandlers(&IOvMapEventHandler::OnWheelEvent, event)) return;
-    const int steps = event->angleDelta().y() / 120;
+    // Touchpads send fractions of a notch: they add up to whole levels.
+    m_wheelDelta += event->angleDelta().y();
+    const int steps = m_wheelDelta / kWheelNotch;
+    m_wheelDelta -= steps * kWheelNotch;
     if (steps != 0)
         m_module->ZoomAt(m_module->GetZoomLevel() + steps, pixelCentre(event->position()));
     event->accept();

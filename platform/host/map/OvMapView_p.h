@@ -28,4 +28,5 @@ private:
     COvMapModule* m_module;
     bool m_panning = false;
     QPoint m_lastPos;
+    int m_wheelDelta = 0; // not yet turned into a level
 };

@@ -150,10 +150,15 @@ TEST(MapView, DragPansAndEveryViewChangeTellsTheObservers)
     EXPECT_EQ(map->GetZoomLevel(), 11);
     // The point under the cursor stays there.
     EXPECT_EQ(ScreenOf(under.x(), under.y()), QPoint(200, 150));
+    // Half notches add up.
+    wheel({ 200, 150 }, -60);
+    EXPECT_EQ(map->GetZoomLevel(), 11);
+    wheel({ 200, 150 }, -60);
+    EXPECT_EQ(map->GetZoomLevel(), 10);
     map->ResizeView(640, 480);
     map->SetCenter(120, 30);
     map->SetZoomLevel(5);
-    EXPECT_EQ(observer.events.size(), 4u);
+    EXPECT_EQ(observer.events.size(), 5u);
 }
 
 TEST(MapView, EventHandlersSeeInputFirstAndCanKeepItFromTheView)
