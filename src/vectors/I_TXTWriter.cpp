@@ -67,7 +67,8 @@ void I_TXTWriter::writeLayers(
 
     const QFileInfo info(options.path);
     QString folder = info.absolutePath();
-    if (written.size() > 1) {
+    // Counted after the split: a mixed layer gets its base folder even when one family is left.
+    if (textLayers.size() > 1) {
         folder += QLatin1Char('/') + info.completeBaseName();
         QDir().mkpath(folder);
     }

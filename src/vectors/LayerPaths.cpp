@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 namespace vectors {
 
@@ -29,30 +30,47 @@ QString unnamedLayerName()
     return QStringLiteral("未命名图层");
 }
 
-QString perLayerPath(const QString& path, const QString& layerName, int number)
+namespace {
+
+// SAFE, or the first of SAFE(1), SAFE(2), ... that is not TAKEN: the one rule that keeps two
+// layers whose names clean to the same folder name apart.
+template <class Taken> QString freeName(const QString& safe, Taken taken)
 {
+    QString candidate = safe;
+    for (int n = 1; taken(candidate); ++n)
+        candidate = safe + QStringLiteral("(%1)").arg(n);
+    return candidate;
+}
+
+} // namespace
+
+QString layerFilePath(const QString& path, const QVector<VectorLayerData>& layers, int i)
+{
+    if (layers.size() <= 1) return path;
+    // The folders of the layers before I are taken, so that no layer's file replaces another's.
+    QSet<QString> taken;
+    QString name;
+    for (int k = 0; k <= i; ++k) {
+        const QString& layerName = layers[k].name;
+        name = freeName(layerName.isEmpty() ? unnamedLayerName() + QString::number(k + 1)
+                                            : safeFolderName(layerName),
+            [&taken](const QString& candidate) { return taken.contains(candidate); });
+        taken.insert(name);
+    }
     const QFileInfo info(path);
     const QString base = info.completeBaseName();
-    const QString baseFolder = info.absolutePath() + QLatin1Char('/') + base;
-    const QString name = layerName.isEmpty() ? unnamedLayerName() + QString::number(number)
-                                             : safeFolderName(layerName);
-    const QString layerFolder = baseFolder + QLatin1Char('/') + name;
+    const QString layerFolder
+        = info.absolutePath() + QLatin1Char('/') + base + QLatin1Char('/') + name;
     QDir().mkpath(layerFolder);
     return layerFolder + QLatin1Char('/') + base + QLatin1Char('.') + info.suffix().toLower();
 }
 
-QString layerFilePath(const QString& path, const QVector<VectorLayerData>& layers, int i)
-{
-    return layers.size() > 1 ? perLayerPath(path, layers[i].name, i + 1) : path;
-}
-
 QString createFreeFolder(const QString& parent, const QString& name)
 {
-    const QString safe = safeFolderName(name);
-    QString candidate = parent + QLatin1Char('/') + safe;
-    for (int n = 1; QFileInfo::exists(candidate); ++n)
-        candidate = parent + QLatin1Char('/') + safe + QStringLiteral("(%1)").arg(n);
-    return QDir().mkpath(candidate) ? candidate : QString();
+    const QString prefix = parent + QLatin1Char('/');
+    const QString free = freeName(safeFolderName(name),
+        [&prefix](const QString& candidate) { return QFileInfo::exists(prefix + candidate); });
+    return QDir().mkpath(prefix + free) ? prefix + free : QString();
 }
 
 void renameField(VectorLayerData& layer, const QString& from, const QString& to)

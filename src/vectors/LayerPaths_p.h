@@ -17,17 +17,14 @@ QString safeFolderName(const QString& name);
 // The name of a layer without one: "未命名图层".
 QString unnamedLayerName();
 
-// The file of layer NUMBER (from 1) named LAYERNAME when several layers go to PATH:
-// dir/base/name/base.suffix with the suffix in lower case, an unnamed layer's folder being
-// "未命名图层" plus the number. The two folders are created when missing.
-QString perLayerPath(const QString& path, const QString& layerName, int number);
-
-// The file of layer I of LAYERS, all going to PATH: PATH itself for a single layer, the
-// per-layer path otherwise.
+// The file of layer I of LAYERS, all going to PATH: PATH itself for a single layer, otherwise
+// dir/base/name/base.suffix with the suffix in lower case, both folders created when missing.
+// The name is the layer's made safe (an unnamed layer's is "未命名图层" plus its number from 1);
+// when an earlier layer's folder has that name, the first free one of name(1), name(2), ...
 QString layerFilePath(const QString& path, const QVector<VectorLayerData>& layers, int i);
 
 // Creates and returns the first free folder among PARENT/NAME, PARENT/NAME(1), PARENT/NAME(2),
-// ...; empty when none can be created.
+// ... (NAME made safe first); empty when none can be created.
 QString createFreeFolder(const QString& parent, const QString& name);
 
 // Gives the attribute field FROM the name TO in LAYER: its type, width and every feature's value.

@@ -1,6 +1,5 @@
 #include "OvCoordSystem/vectors/I_WriteVector.h"
 
-#include "OvCoordSystem/vectors/VecKmlWriteThread.h"
 #include "OvCoordSystem/vectors/IWriterStream.h"
 #include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 #include "OvCoordSystem/vectors/LayerPaths_p.h"
@@ -8,12 +7,15 @@
 #include "OvCoordSystem/vectors/ToolReports_p.h"
 #include "OvCoordSystem/vectors/VCTFeature.h"
 #include "OvCoordSystem/vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/VecKmlWriteThread.h"
 #include "OvCoordSystem/vectors/WriterState_p.h"
 #include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
 #include <QDebug>
 #include <QFileInfo>
 #include <QSet>
+
+#include <algorithm>
 
 using namespace vectors;
 
@@ -128,8 +130,14 @@ public:
             feature.name = record->name;
             feature.remark = record->remark;
             if (carriesStyle(*record)) feature.setStyle(record->style);
-            layer ? stream.writeFeatureToLayer(feature, layer) : stream.writeFeature(feature);
-            reportWritten();
+            const bool written
+                = layer ? stream.writeFeatureToLayer(feature, layer) : stream.writeFeature(feature);
+            // A feature the driver refused is lost: say so, and do not count it.
+            if (written)
+                reportWritten();
+            else
+                qWarning().noquote()
+                    << QStringLiteral("VuzUdur:") + stream.errorText() + m_options.path;
         }
     }
 
@@ -158,6 +166,27 @@ private:
     I_VectorToolObserver* const m_observer;
     const bool m_polygons; // GPX has no polygons
 };
+
+// A Shapefile takes the shape type of its first feature and a multipoint file refuses single
+// points, so with any multipoint among POINTS every point goes in as a multipoint of one point.
+// STORE keeps the converted records.
+void promotePoints(FeatureList& points, QVector<VectorFeatureData>& store)
+{
+    const bool mixed = std::any_of(points.cbegin(), points.cend(), [](const VectorFeatureData* f) {
+        return f->geometryType == VectorFeatureData::MultiPoint;
+    });
+    if (!mixed) return;
+    store.reserve(points.size());
+    for (const VectorFeatureData*& record : points) {
+        if (record->geometryType != VectorFeatureData::Point) continue;
+        store.append(*record);
+        VectorFeatureData& promoted = store.last();
+        promoted.geometryType = VectorFeatureData::MultiPoint;
+        while (promoted.parts.size() > 1)
+            promoted.parts.removeLast();
+        record = &promoted;
+    }
+}
 
 void noteWritten(const QString& path)
 {
@@ -225,6 +254,8 @@ void I_WriteVector::writeLayer(const VectorLayerData& layer, const VectorWriteOp
             const int family = geometryFamily(feature.geometryType);
             if (family >= 0) byKind[family].append(&feature);
         }
+        QVector<VectorFeatureData> promoted;
+        promotePoints(byKind[VectorLayerData::Points], promoted);
         static const char* const kKindWords[3] = { "point", "polyline", "polygon" };
         const QFileInfo info(options.path);
         for (int kind = 0; kind < 3; ++kind) {

@@ -51,19 +51,23 @@ private:
     RevealHandler m_previous;
 };
 
+// A multipoint after a point must not be refused by the points file.
 TEST_F(WriteLayers, ShapefileSplitsPointsLinesAndPolygonsBesideTheGivenName)
 {
+    VectorFeatureData multi = pointFeature(116.3, 39.7);
+    multi.geometryType = VectorFeatureData::MultiPoint;
+    multi.parts.append({ CVector3D(116.4, 39.6) });
     write({ layerOf(QStringLiteral("mixed"),
-              { pointFeature(116.1, 39.9, QStringLiteral("a")), squareFeature(116, 39, 0.5),
+              { pointFeature(116.1, 39.9, QStringLiteral("a")), squareFeature(116, 39, 0.5), multi,
                   pointFeature(116.2, 39.8, QStringLiteral("b")) }) },
         QStringLiteral("out.shp"));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("out.shp"))));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("out_polyline.shp"))));
-    EXPECT_EQ(featureCount(path(QStringLiteral("out_point.shp"))), 2);
+    EXPECT_EQ(featureCount(path(QStringLiteral("out_point.shp"))), 3);
     EXPECT_EQ(featureCount(path(QStringLiteral("out_polygon.shp"))), 1);
     // The first file written is the one shown.
     EXPECT_EQ(revealed, QStringList { path(QStringLiteral("out_point.shp")) });
-    EXPECT_EQ(observer.reports, (std::vector<int> { 33, 66, 100 }));
+    EXPECT_EQ(observer.reports, (std::vector<int> { 25, 50, 75, 100 }));
 }
 
 TEST_F(WriteLayers, GpxLeavesPolygonsOutAndReportsNoProgressForThem)
@@ -104,10 +108,12 @@ TEST_F(WriteLayers, LayerNamesNeverLeaveTheOutputFolder)
 {
     write({ layerOf(QStringLiteral("../../escape"), { pointFeature(116, 39) }),
               layerOf(QStringLiteral("a/b\\c"), { pointFeature(117, 40) }),
-              layerOf(QStringLiteral(".."), { pointFeature(118, 41) }) },
+              layerOf(QStringLiteral(".."), { pointFeature(118, 41) }),
+              layerOf(QStringLiteral("a_b_c"), { pointFeature(119, 42) }) },
         QStringLiteral("safe.geojson"));
+    // "a/b\\c" and "a_b_c" clean to one name, yet each keeps its own file.
     const QStringList written = files();
-    ASSERT_EQ(written.size(), 3);
+    ASSERT_EQ(written.size(), 4);
     for (const QString& file : written) {
         EXPECT_TRUE(file.startsWith(QLatin1String("safe/"))) << file.toStdString();
         EXPECT_EQ(file.count(QLatin1Char('/')), 2) << file.toStdString();
@@ -141,6 +147,10 @@ TEST_F(WriteLayers, MixedTextLayerIsSplitIntoItsGeometryFamilies)
     const QString header = QString::fromLocal8Bit(points.readLine());
     EXPECT_TRUE(header.contains(QLatin1String("remarks"))) << header.toStdString();
     EXPECT_FALSE(header.contains(QLatin1String("REMARK"))) << header.toStdString();
+
+    // Three layers after the split, though only one holds features: still the base folder.
+    write({ layerOf(QStringLiteral("p"), { pointFeature(116, 39) }) }, QStringLiteral("one.txt"));
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("one/点数据/one_点.txt"))));
 }
 
 TEST_F(WriteLayers, LayersWithoutFeaturesWriteNothingButTheirChildrenAreWritten)
