@@ -7,6 +7,8 @@
 namespace vectors {
 namespace {
 
+const wchar_t kFirstSheet[] = L"Sheet1";
+
 bool isNumber(const QVariant& value)
 {
     switch (value.type()) {
@@ -30,6 +32,11 @@ ExcelWriter::~ExcelWriter()
     close();
 }
 
+void ExcelWriter::setRowsPerSheet(int rows)
+{
+    m_rowsPerSheet = qBound(2, rows, kXlsRowsPerSheet);
+}
+
 bool ExcelWriter::separatorOnEveryRecord() const
 {
     return true;
@@ -47,11 +54,25 @@ bool ExcelWriter::open()
         m_errorText = QStringLiteral("创建工作簿失败。");
         return false;
     }
-    m_sheet = m_book->addSheet(L"Sheet1");
-    if (!m_sheet) {
-        m_errorText = QStringLiteral("创建表失败。");
+    m_sheets = 0;
+    if (!addSheet()) {
         m_book->release();
         m_book = nullptr;
+        return false;
+    }
+    return true;
+}
+
+// The next sheet, "Sheet1", then "Sheet1 (2)", "Sheet1 (3)", ..., each starting with the header.
+bool ExcelWriter::addSheet()
+{
+    ++m_sheets;
+    const std::wstring name = m_sheets == 1
+        ? std::wstring(kFirstSheet)
+        : std::wstring(kFirstSheet) + L" (" + std::to_wstring(m_sheets) + L")";
+    m_sheet = m_book->addSheet(name.c_str());
+    if (!m_sheet) {
+        m_errorText = QStringLiteral("创建表失败。");
         return false;
     }
     m_row = 0;
@@ -77,6 +98,7 @@ bool ExcelWriter::writeRecord(const TextRecord& record)
         m_errorText = QStringLiteral("创建表失败。");
         return false;
     }
+    if (m_row == m_rowsPerSheet && !addSheet()) return false;
     return writeRow(recordValues(record, m_fields));
 }
 

@@ -229,6 +229,32 @@ TEST_F(TextStreamTest, ExcelSheetReadsBackWithXlrd)
     EXPECT_EQ(rows[3].toArray(), QJsonArray({ "北京市", "首都", 7.0, 116.5, 39.5, 2.25 }));
 }
 
+// Sheets of three rows: five records fill two sheets (header and two records each) and go on
+// with a header and one record on a third.
+TEST_F(TextStreamTest, ExcelRowsBeyondOneSheetGoOnToTheNext)
+{
+    const QString file = path(QStringLiteral("long.xls"));
+    ExcelWriter excel;
+    WriterParameters parameters;
+    parameters.path = file;
+    excel.setParameters(parameters);
+    excel.setRowsPerSheet(3);
+    ASSERT_TRUE(excel.open());
+    VCTFeature line = featureFromWkt("LINESTRING (1 0, 2 0, 3 0, 4 0, 5 0)");
+    EXPECT_TRUE(excel.writeFeature(line));
+    excel.close();
+    EXPECT_TRUE(excel.errorText().isEmpty()) << excel.errorText().toStdString();
+    const QString script = QStringLiteral(
+        "import sys, json, xlrd\n"
+        "book = xlrd.open_workbook(sys.argv[1])\n"
+        "print(json.dumps([[s.name] + s.col_values(0) for s in book.sheets()]))\n");
+    EXPECT_EQ(QJsonDocument::fromJson(runProgram(QStringLiteral("/usr/bin/python3"),
+                                          { QStringLiteral("-c"), script, file }))
+                  .array(),
+        QJsonArray({ QJsonArray({ "Sheet1", "经度", 1, 2 }),
+            QJsonArray({ "Sheet1 (2)", "经度", 3, 4 }), QJsonArray({ "Sheet1 (3)", "经度", 5 }) }));
+}
+
 TEST_F(TextStreamTest, ExcelFailuresLeaveTheirReason)
 {
     ExcelWriter unnamed;
