@@ -1,6 +1,7 @@
 #include "OvCoordSystem/vectors/ClipWriter_p.h"
 
 #include "OvCoordSystem/vectors/FeatureGeometry.h"
+#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
 #include "OvCoordSystem/vectors/I_WriteVector.h"
 #include "OvCoordSystem/vectors/LayerPaths_p.h"
 #include "OvCoordSystem/vectors/RecordGeometry_p.h"
@@ -129,6 +130,7 @@ VectorLayerData clipLayer(
 void writeClippedLayer(
     I_WriteVector& writer, const VectorLayerData& layer, const VectorWriteOptions& options)
 {
+    initGdalEnvironment(GdalVectorMode);
     const VectorLayerData clipped = clipLayer(layer, options.clipPolygons);
     if (clipped.features.isEmpty()) {
         qDebug().noquote() << QStringLiteral("VuzUdur:nothing inside the clip area for ")

@@ -2,6 +2,7 @@
 
 #include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
 #include "OvCoordSystem/geodesy/GdalImport.h"
+#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
 
 #include <QString>
 
@@ -296,6 +297,7 @@ GeometryReprojector::GeometryReprojector(
     const VectorCoordParameters& parameters, double falseEasting)
     : m_steps(new Steps)
 {
+    initGdalEnvironment(GdalVectorMode);
     Steps& s = *m_steps;
     const ReferencePtr source(createSideReference(parameters, falseEasting, false));
     const ReferencePtr target(createSideReference(parameters, falseEasting, true));

@@ -1,6 +1,7 @@
 #include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
 #include "OvCoordSystem/vectors/ExcelWriter.h"
+#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
 #include "OvCoordSystem/vectors/GPXWriter.h"
 #include "OvCoordSystem/vectors/TextWriter.h"
 
@@ -81,6 +82,8 @@ int textEncodingCode(const QString& path)
 
 IWriterStream* createWriterStream(const QString& path)
 {
+    // A stream may be the first user of GDAL in the process: no tool has prepared it yet.
+    initGdalEnvironment(GdalVectorMode);
     IWriterStream* stream = nullptr;
     switch (writerFormatCode(path)) {
     case TextFormat:

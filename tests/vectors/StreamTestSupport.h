@@ -1,6 +1,5 @@
 #pragma once
 
-#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
 #include "OvCoordSystem/vectors/IWriterStream.h"
 #include "OvCoordSystem/vectors/VCTFeature.h"
 #include "OvCoordSystem/vectors/VCTGeometry.h"
@@ -195,13 +194,11 @@ inline QByteArray runProgram(
     return process.readAllStandardOutput();
 }
 
-// Every stream test writes into its own temporary folder with GDAL prepared as the writer tool
-// prepares it.
+// Every stream test writes into its own temporary folder. GDAL is left alone: the stream
+// factories prepare it themselves, and each test runs in a fresh process under CTest.
 class StreamTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { vectors::initGdalEnvironment(vectors::GdalVectorMode); }
-
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
