@@ -10,6 +10,7 @@
 #include <ogr_geometry.h>
 #include <ogr_spatialref.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -211,15 +212,22 @@ bool coordSysSpatialReference(int coordSys, double centralMeridian, double false
     }
 }
 
-OGRSpatialReference* createSideReference(
-    const VectorCoordParameters& parameters, double falseEasting, bool target)
+namespace {
+
+// The side reference; with DECLARING, a code given no shift parameters keeps its EPSG identity
+// (what the written file names), while a transformation always takes the given shift.
+OGRSpatialReference* sideReference(
+    const VectorCoordParameters& parameters, double falseEasting, bool target, bool declaring)
 {
     const int epsg = target ? parameters.targetEpsg : parameters.sourceEpsg;
     const int coordSys = target ? parameters.targetCoordSys : parameters.sourceCoordSys;
     ReferencePtr reference(new OGRSpatialReference());
     if (epsg != -1) {
         if (!EkGDALUtilityNS::ImportEPSG(*reference, epsg)) return nullptr;
-        if (!isOnWgs84(*reference) && !attachDatumShift(parameters.sevenParameters, *reference))
+        const double* seven = parameters.sevenParameters;
+        const bool noShift = std::all_of(seven, seven + 7, [](double p) { return p == 0.0; });
+        if (!isOnWgs84(*reference) && !(declaring && noShift)
+            && !attachDatumShift(seven, *reference))
             return nullptr;
         return reference.release();
     }
@@ -230,6 +238,14 @@ OGRSpatialReference* createSideReference(
     const bool built = coordSysSpatialReference(coordSys, meridian,
         offGrid ? kOffGridFalseEasting_m : falseEasting, parameters.streamFlag, *reference);
     return built ? reference.release() : nullptr;
+}
+
+} // namespace
+
+OGRSpatialReference* createSideReference(
+    const VectorCoordParameters& parameters, double falseEasting, bool target)
+{
+    return sideReference(parameters, falseEasting, target, true);
 }
 
 // The transformation as a list of in-place steps on a whole geometry.
@@ -299,8 +315,8 @@ GeometryReprojector::GeometryReprojector(
 {
     initGdalEnvironment(GdalVectorMode);
     Steps& s = *m_steps;
-    const ReferencePtr source(createSideReference(parameters, falseEasting, false));
-    const ReferencePtr target(createSideReference(parameters, falseEasting, true));
+    const ReferencePtr source(sideReference(parameters, falseEasting, false, false));
+    const ReferencePtr target(sideReference(parameters, falseEasting, true, false));
     const int from = parameters.sourceCoordSys;
     const int to = parameters.targetCoordSys;
     if (!isOffsetSystem(from) && !isOffsetSystem(to)) {

@@ -23,9 +23,10 @@ namespace vectors {
 OVCOORD_EXPORT bool coordSysSpatialReference(int coordSys, double centralMeridian,
     double falseEasting, bool south, OGRSpatialReference& reference);
 
-// The spatial reference of the source or TARGET side of PARAMETERS: the side's EPSG code with
-// the datum shift of sevenParameters when it is not on WGS 84 (translations and scale negated;
-// the shift then replaces the transformations PROJ registers for the code); or,
+// The spatial reference of the source or TARGET side of PARAMETERS, as a written file declares
+// it: the side's EPSG code with the datum shift of sevenParameters when it is not on WGS 84 and
+// the parameters are not all zero (translations and scale negated; the shift then replaces the
+// transformations PROJ registers for the code, and the code's identity is gone); or,
 // without a code, a Gauss-Krueger system on a central meridian off the 3-degree grid with false
 // easting 500000, or else coordSysSpatialReference (streamFlag set = southern UTM). A new
 // reference (release it with OGRSpatialReference::Release), or null when none can be built.

@@ -267,6 +267,12 @@ TEST_F(Reprojection, SideReferences)
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(shift[i], negated[i]) << i;
     beijing->Release();
+    // No shift parameters: the code keeps its identity, so the written file can name it.
+    std::fill(parameters.sevenParameters, parameters.sevenParameters + 7, 0.0);
+    beijing = createSideReference(parameters, 500000.0, false);
+    ASSERT_TRUE(beijing);
+    EXPECT_STREQ(beijing->GetAuthorityCode(nullptr), "4214");
+    beijing->Release();
 
     parameters.targetEpsg = 54004; // an ESRI code
     OGRSpatialReference* mercator = createSideReference(parameters, 500000.0, true);
