@@ -1,5 +1,7 @@
 #include "OvCoordSystem/vectors/ClipWriter_p.h"
 
+#include "OvCoordSystem/geodesy/GdalImport.h"
+
 #include "OvCoordSystem/vectors/FeatureGeometry.h"
 #include "OvCoordSystem/vectors/GdalEnvironment_p.h"
 #include "OvCoordSystem/vectors/I_WriteVector.h"
@@ -32,7 +34,7 @@ const QString kStagedBase = QStringLiteral("tmp_clip");
 // crosses itself); null when there is none. Clip polygons are few, so they are merged one by one.
 GeometryPtr clipArea(const QVector<VectorPointList>& clipPolygons)
 {
-    CPLErrorHandlerPusher quiet(CPLQuietErrorHandler);
+    const EkGDALUtilityNS::CQuietGdalErrors quiet;
     GeometryPtr area;
     for (const VectorPointList& points : clipPolygons) {
         if (points.size() < 3) continue;
@@ -56,7 +58,7 @@ GeometryPtr clipArea(const QVector<VectorPointList>& clipPolygons)
 // GEOMETRY's intersection with AREA, retried on a repaired copy when GEOS refuses the original.
 GeometryPtr intersect(const OGRGeometry& geometry, const OGRGeometry& area)
 {
-    CPLErrorHandlerPusher quiet(CPLQuietErrorHandler);
+    const EkGDALUtilityNS::CQuietGdalErrors quiet;
     GeometryPtr cut(geometry.Intersection(&area));
     if (cut) return cut;
     GeometryPtr repaired(geometry.MakeValid());

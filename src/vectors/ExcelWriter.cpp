@@ -1,6 +1,7 @@
 #include "OvCoordSystem/vectors/ExcelWriter.h"
 
 #include "OvCoordSystem/excel/Book.h"
+#include "OvCoordSystem/vectors/WriterErrors_p.h"
 
 #include <string>
 
@@ -46,12 +47,12 @@ bool ExcelWriter::open()
 {
     close();
     if (m_parameters.path.isEmpty()) {
-        m_errorText = QStringLiteral("创建工作簿失败。");
+        m_errorText = writererrors::kCreateBookFailed;
         return false;
     }
     m_book = xlCreateBookW();
     if (!m_book) {
-        m_errorText = QStringLiteral("创建工作簿失败。");
+        m_errorText = writererrors::kCreateBookFailed;
         return false;
     }
     m_sheets = 0;
@@ -72,7 +73,7 @@ bool ExcelWriter::addSheet()
         : std::wstring(kFirstSheet) + L" (" + std::to_wstring(m_sheets) + L")";
     m_sheet = m_book->addSheet(name.c_str());
     if (!m_sheet) {
-        m_errorText = QStringLiteral("创建表失败。");
+        m_errorText = writererrors::kCreateSheetFailed;
         return false;
     }
     m_row = 0;
@@ -86,7 +87,7 @@ void ExcelWriter::close()
 {
     if (!m_book) return;
     if (!m_book->save(m_parameters.path.toStdWString().c_str()))
-        m_errorText = QStringLiteral("保存工作簿失败。");
+        m_errorText = writererrors::kSaveBookFailed;
     m_book->release();
     m_book = nullptr;
     m_sheet = nullptr;
@@ -95,7 +96,7 @@ void ExcelWriter::close()
 bool ExcelWriter::writeRecord(const TextRecord& record)
 {
     if (!m_sheet) {
-        m_errorText = QStringLiteral("创建表失败。");
+        m_errorText = writererrors::kCreateSheetFailed;
         return false;
     }
     if (m_row == m_rowsPerSheet && !addSheet()) return false;
@@ -113,7 +114,7 @@ bool ExcelWriter::writeRow(const QVariantList& values)
             written = false;
     }
     ++m_row;
-    if (!written) m_errorText = QStringLiteral("写入工作表失败。");
+    if (!written) m_errorText = writererrors::kWriteSheetFailed;
     return written;
 }
 

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+#include <tuple>
+
 // The drawing style of a layer or a feature. The writer streams turn it into OGR style strings
 // and KML styles; the fields marked "passed along" are handed to them unchanged.
 struct FeatureStyleData
@@ -23,4 +25,14 @@ struct FeatureStyleData
     bool flag2 = false; // passed along
     float scale = 1.0f; // passed along
     float penWidth = 1.0f; // line width
+
+    // Every field, in order: equality is defined on this list, so a field added above must be
+    // added here as well.
+    auto fields() const
+    {
+        return std::tie(penColor, fillColor, fillColor2, text, labelFont, labelSwitch, labelColor,
+            outlineSwitch, labelOutlineColor, text2, iconColor, flag1, flag2, scale, penWidth);
+    }
+    bool operator==(const FeatureStyleData& other) const { return fields() == other.fields(); }
+    bool operator!=(const FeatureStyleData& other) const { return !(*this == other); }
 };

@@ -1,5 +1,8 @@
 #include "OvCoordSystem/vectors/GDALWriter.h"
 
+#include "OvCoordSystem/geodesy/GdalImport.h"
+#include "OvCoordSystem/vectors/WriterErrors_p.h"
+
 #include "OvCoordSystem/vectors/Reprojection.h"
 #include "OvCoordSystem/vectors/StyleStrings_p.h"
 #include "OvCoordSystem/vectors/VCTFeature.h"
@@ -27,14 +30,6 @@ struct FeatureDeleter
     void operator()(OGRFeature* feature) const { OGRFeature::DestroyFeature(feature); }
 };
 using FeaturePtr = std::unique_ptr<OGRFeature, FeatureDeleter>;
-
-const QString kUnsupportedFormat = QStringLiteral("不支持的文件格式。");
-const QString kCreateFileFailed = QStringLiteral("创建文件失败。");
-const QString kCreateLayerFailed = QStringLiteral("无法创建图层。");
-const QString kFeatureFailed = QStringLiteral("无法构建几何图形。");
-const QString kInvalidGeometry = QStringLiteral("无效的几何图形。");
-const QString kReprojectFailed = QStringLiteral("坐标转换失败。");
-const QString kWriteFailed = QStringLiteral("写入文件失败。");
 
 // Decimals of a real field; a double holds no more significant digits.
 constexpr int kMaxRealPrecision = 15;
@@ -101,7 +96,7 @@ bool GDALWriter::createDataset(const QString& path)
     if (!driverName.isEmpty())
         driver = GetGDALDriverManager()->GetDriverByName(driverName.toLatin1().constData());
     if (!driver) {
-        m_errorText = kUnsupportedFormat;
+        m_errorText = writererrors::kUnsupportedFormat;
         return false;
     }
     close();
@@ -109,14 +104,15 @@ bool GDALWriter::createDataset(const QString& path)
     if (QFileInfo::exists(path)) {
         // The driver knows a format's side files (.shx, .dbf, .prj, .cpg; .dat, .map, .id);
         // a file it does not recognise is removed by name.
-        CPLPushErrorHandler(CPLQuietErrorHandler);
-        driver->Delete(file.constData());
-        CPLPopErrorHandler();
+        {
+            const EkGDALUtilityNS::CQuietGdalErrors quiet;
+            driver->Delete(file.constData());
+        }
         QFile::remove(path);
     }
     m_dataset = driver->Create(file.constData(), 0, 0, 0, GDT_Unknown, nullptr);
     if (!m_dataset) {
-        m_errorText = kCreateFileFailed;
+        m_errorText = writererrors::kCreateFileFailed;
         return false;
     }
     return true;
@@ -127,7 +123,7 @@ bool GDALWriter::open()
     const QString& path = m_parameters.path;
     qDebug().noquote() << QStringLiteral("VuzUdur:") + path;
     if (path.isEmpty()) {
-        m_errorText = kCreateFileFailed;
+        m_errorText = writererrors::kCreateFileFailed;
         return false;
     }
     if (!createDataset(path) || !createLayer(QString())) return false;
@@ -138,7 +134,7 @@ bool GDALWriter::open()
 OGRLayer* GDALWriter::makeLayer(const QString& name, int geometryType, char** options)
 {
     if (!m_dataset) {
-        m_errorText = kCreateLayerFailed;
+        m_errorText = writererrors::kCreateLayerFailed;
         return nullptr;
     }
     if (m_spatialReference) m_spatialReference->Release();
@@ -152,7 +148,7 @@ OGRLayer* GDALWriter::makeLayer(const QString& name, int geometryType, char** op
         = name.isEmpty() ? QFileInfo(m_parameters.path).completeBaseName() : name;
     OGRLayer* layer = m_dataset->CreateLayer(layerNameBytes(layerName, m_encoding).constData(),
         m_spatialReference, OGRwkbGeometryType(geometryType), options);
-    if (!layer) m_errorText = kCreateLayerFailed;
+    if (!layer) m_errorText = writererrors::kCreateLayerFailed;
     return layer;
 }
 
@@ -202,9 +198,8 @@ void GDALWriter::createFields(OGRLayer* layer)
         // Without a precision a fixed-width real keeps no decimals: half the width goes to them.
         if (definition.GetType() == OFTReal)
             definition.SetPrecision(qBound(0, field.width / 2, kMaxRealPrecision));
-        CPLPushErrorHandler(CPLQuietErrorHandler);
+        const EkGDALUtilityNS::CQuietGdalErrors quiet;
         const OGRErr error = layer->CreateField(&definition);
-        CPLPopErrorHandler();
         if (error != OGRERR_NONE) qDebug() << "Create field failed!";
     }
 }
@@ -214,9 +209,8 @@ void GDALWriter::copyFields(OGRLayer* layer)
     if (!layer || !m_layer) return;
     OGRFeatureDefn* definition = layer->GetLayerDefn();
     for (int i = 0; i < definition->GetFieldCount(); ++i) {
-        CPLPushErrorHandler(CPLQuietErrorHandler);
+        const EkGDALUtilityNS::CQuietGdalErrors quiet;
         const OGRErr error = m_layer->CreateField(definition->GetFieldDefn(i));
-        CPLPopErrorHandler();
         if (error != OGRERR_NONE) qDebug() << "Create field failed!";
     }
 }
@@ -271,7 +265,7 @@ bool GDALWriter::fillFeature(OGRFeature& feature, VCTFeature& source, OGRLayer* 
     OGRGeometry* geometry = feature.GetGeometryRef();
     if (!geometry) return false;
     if (m_reproject && reprojectGeometry(geometry) != OGRERR_NONE) {
-        m_errorText = kReprojectFailed;
+        m_errorText = writererrors::kReprojectFailed;
         return false;
     }
     if (!keepZ) geometry->flattenTo2D();
@@ -287,23 +281,25 @@ bool GDALWriter::fillFeature(OGRFeature& feature, VCTFeature& source, OGRLayer* 
 bool GDALWriter::createIn(OGRLayer* layer, OGRFeature* feature)
 {
     CPLErrorReset();
-    CPLPushErrorHandler(CPLQuietErrorHandler);
-    const OGRErr error = layer->CreateFeature(feature);
-    CPLPopErrorHandler();
+    OGRErr error;
+    {
+        const EkGDALUtilityNS::CQuietGdalErrors quiet;
+        error = layer->CreateFeature(feature);
+    }
     if (error == OGRERR_NONE) return true;
-    m_errorText = kWriteFailed;
+    m_errorText = writererrors::kWriteFailed;
     return false;
 }
 
 bool GDALWriter::writeFeatureToLayer(VCTFeature& feature, OGRLayer* layer)
 {
     if (!feature.geometry() || !feature.geometry()->getOgrGeometry()) {
-        m_errorText = kInvalidGeometry;
+        m_errorText = writererrors::kInvalidGeometry;
         return false;
     }
     FeaturePtr created(layer ? OGRFeature::CreateFeature(layer->GetLayerDefn()) : nullptr);
     if (!created) {
-        m_errorText = kFeatureFailed;
+        m_errorText = writererrors::kFeatureFailed;
         return false;
     }
     return fillFeature(*created, feature, layer, false) && createIn(layer, created.get());
@@ -317,22 +313,22 @@ bool GDALWriter::writeFeature(VCTFeature& feature)
 bool GDALWriter::copyInto(OGRFeature* feature, OGRLayer* layer, const QByteArray* style)
 {
     if (!feature || !layer) {
-        m_errorText = kFeatureFailed;
+        m_errorText = writererrors::kFeatureFailed;
         return false;
     }
     if (!feature->GetGeometryRef()) {
-        m_errorText = kInvalidGeometry;
+        m_errorText = writererrors::kInvalidGeometry;
         return false;
     }
     FeaturePtr copy(OGRFeature::CreateFeature(layer->GetLayerDefn()));
     if (!copy) {
-        m_errorText = kFeatureFailed;
+        m_errorText = writererrors::kFeatureFailed;
         return false;
     }
     copy->SetFrom(feature);
     if (style) copy->SetStyleString(style->constData());
     if (m_reproject && reprojectGeometry(copy->GetGeometryRef()) != OGRERR_NONE) {
-        m_errorText = kReprojectFailed;
+        m_errorText = writererrors::kReprojectFailed;
         return false;
     }
     return createIn(layer, copy.get());
@@ -362,12 +358,13 @@ void GDALWriter::close()
     m_namesFor = nullptr;
     if (!m_dataset) return;
     CPLErrorReset();
-    CPLPushErrorHandler(CPLQuietErrorHandler);
-    m_dataset->FlushCache();
-    GDALClose(m_dataset);
-    CPLPopErrorHandler();
+    {
+        const EkGDALUtilityNS::CQuietGdalErrors quiet;
+        m_dataset->FlushCache();
+        GDALClose(m_dataset);
+    }
     m_dataset = nullptr;
-    if (CPLGetLastErrorType() == CE_Failure) m_errorText = kWriteFailed;
+    if (CPLGetLastErrorType() == CE_Failure) m_errorText = writererrors::kWriteFailed;
 }
 
 } // namespace vectors

@@ -2,6 +2,7 @@
 
 #include "OvCoordSystem/vectors/VCTFeature.h"
 #include "OvCoordSystem/vectors/VCTGeometry.h"
+#include "OvCoordSystem/vectors/WriterErrors_p.h"
 
 #include <QDebug>
 #include <QFile>
@@ -22,7 +23,7 @@ bool GPXWriter::open()
     qDebug().noquote() << QStringLiteral("VuzUdur:") + path;
     GDALDriver* driver = GetGDALDriverManager()->GetDriverByName("GPX");
     if (!driver) {
-        m_errorText = QStringLiteral("无法创建GPX文件。");
+        m_errorText = writererrors::kNoGpxDriver;
         return false;
     }
     close();
@@ -34,7 +35,7 @@ bool GPXWriter::open()
         : driver->Create(path.toLocal8Bit().constData(), 0, 0, 0, GDT_Unknown, options);
     CSLDestroy(options);
     if (!m_dataset) {
-        m_errorText = QStringLiteral("创建GPX文件失败。");
+        m_errorText = writererrors::kCreateGpxFailed;
         return false;
     }
     OGRSpatialReference wgs84;
@@ -43,7 +44,7 @@ bool GPXWriter::open()
     m_points = m_dataset->CreateLayer("points", &wgs84, wkbPoint, nullptr);
     m_lines = m_dataset->CreateLayer("lines", &wgs84, wkbLineString, nullptr);
     if (!m_points || !m_lines) {
-        m_errorText = QStringLiteral("无法创建图层。");
+        m_errorText = writererrors::kCreateLayerFailed;
         return false;
     }
     createFields(m_points);
@@ -73,7 +74,7 @@ bool GPXWriter::writeFeature(VCTFeature& feature)
         layer ? OGRFeature::CreateFeature(layer->GetLayerDefn()) : nullptr,
         OGRFeature::DestroyFeature);
     if (!created) {
-        m_errorText = QStringLiteral("无法构建几何图形。");
+        m_errorText = writererrors::kFeatureFailed;
         return false;
     }
     if (!fillFeature(*created, feature, layer, true)) return false;

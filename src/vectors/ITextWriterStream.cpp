@@ -3,6 +3,8 @@
 #include "OvCoordSystem/vectors/VCTFeature.h"
 #include "OvCoordSystem/vectors/VCTGeometry.h"
 #include "OvCoordSystem/vectors/VCTGeometryFactory.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
+#include "OvCoordSystem/vectors/WriterErrors_p.h"
 
 #include <ogr_feature.h>
 #include <ogr_geometry.h>
@@ -16,28 +18,6 @@ namespace {
 struct Vertex
 {
     double x, y, z;
-};
-
-// Every vertex of a geometry in OGR's order (rings and members in turn).
-class VertexCollector final : public OGRDefaultConstGeometryVisitor
-{
-public:
-    std::vector<Vertex> vertices;
-
-    using OGRDefaultConstGeometryVisitor::visit;
-    void visit(const OGRPoint* point) override
-    {
-        if (!point->IsEmpty()) vertices.push_back({ point->getX(), point->getY(), point->getZ() });
-    }
-    void visit(const OGRLineString* line) override { visitCurve(line); }
-    void visit(const OGRLinearRing* ring) override { visitCurve(ring); }
-
-private:
-    void visitCurve(const OGRSimpleCurve* curve)
-    {
-        for (int i = 0; i < curve->getNumPoints(); ++i)
-            vertices.push_back({ curve->getX(i), curve->getY(i), curve->getZ(i) });
-    }
 };
 
 bool expressible(const OGRGeometry& geometry)
@@ -70,19 +50,27 @@ bool ITextWriterStream::writeFeature(VCTFeature& feature)
 {
     OGRGeometry* original = feature.geometry() ? feature.geometry()->getOgrGeometry() : nullptr;
     if (!original || !expressible(*original)) {
-        m_errorText = QStringLiteral("不支持的数据类型");
+        m_errorText = writererrors::kUnsupportedData;
         return false;
     }
     std::unique_ptr<OGRGeometry> reprojected;
     if (m_reproject) {
         reprojected.reset(original->clone());
         if (reprojectGeometry(reprojected.get()) != OGRERR_NONE) {
-            m_errorText = QStringLiteral("坐标转换失败。");
+            m_errorText = writererrors::kReprojectFailed;
             return false;
         }
     }
-    VertexCollector collector;
-    (reprojected ? reprojected.get() : original)->accept(&collector);
+    std::vector<Vertex> vertices;
+    walkGeometry(
+        reprojected ? *reprojected : *original,
+        [&vertices](OGRPoint& p) {
+            vertices.push_back({ p.getX(), p.getY(), p.getZ() });
+        },
+        [&vertices](OGRSimpleCurve& curve) {
+            for (int i = 0; i < curve.getNumPoints(); ++i)
+                vertices.push_back({ curve.getX(i), curve.getY(i), curve.getZ(i) });
+        });
 
     TextRecord record;
     record.attributes = &feature.attributes();
@@ -90,10 +78,10 @@ bool ITextWriterStream::writeFeature(VCTFeature& feature)
     record.remark = attributeText(feature.attributes(),
         { QStringLiteral("remark"), QStringLiteral("remarks") }, feature.remark);
     const bool everyRecord = separatorOnEveryRecord();
-    const std::size_t count = collector.vertices.size();
+    const std::size_t count = vertices.size();
     bool written = true;
     for (std::size_t i = 0; i < count; ++i) {
-        const Vertex& vertex = collector.vertices[i];
+        const Vertex& vertex = vertices[i];
         record.x = vertex.x;
         record.y = vertex.y;
         record.z = vertex.z;
@@ -106,12 +94,12 @@ bool ITextWriterStream::writeFeature(VCTFeature& feature)
 bool ITextWriterStream::copyFeatureWithLabel(OGRFeature* feature)
 {
     if (!feature) {
-        m_errorText = QStringLiteral("无法构建几何图形。");
+        m_errorText = writererrors::kFeatureFailed;
         return false;
     }
     VCTGeometry* geometry = nullptr;
     if (!createVctGeometry(feature->GetGeometryRef(), geometry)) {
-        m_errorText = QStringLiteral("不支持的数据类型");
+        m_errorText = writererrors::kUnsupportedData;
         return false;
     }
     VCTFeature copy(geometry);

@@ -3,6 +3,7 @@
 #include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
 #include "OvCoordSystem/geodesy/GdalImport.h"
 #include "OvCoordSystem/vectors/GdalEnvironment_p.h"
+#include "OvCoordSystem/vectors/VCTHelpers_p.h"
 
 #include <QString>
 
@@ -144,42 +145,6 @@ struct EngineDeleter
 };
 using EnginePtr = std::unique_ptr<coordinate::ICoordSysCorrectEngine, EngineDeleter>;
 
-// Applies a point function to every vertex, one vertex at a time; z and m stay.
-class VertexVisitor final : public OGRDefaultGeometryVisitor
-{
-public:
-    explicit VertexVisitor(const std::function<void(double*, double*)>& apply)
-        : m_apply(apply)
-    { }
-
-    using OGRDefaultGeometryVisitor::visit;
-    void visit(OGRPoint* point) override
-    {
-        if (point->IsEmpty()) return;
-        double x = point->getX();
-        double y = point->getY();
-        m_apply(&x, &y);
-        point->setX(x);
-        point->setY(y);
-    }
-    void visit(OGRLineString* line) override { visitCurve(line); }
-    void visit(OGRLinearRing* ring) override { visitCurve(ring); }
-
-private:
-    void visitCurve(OGRSimpleCurve* curve)
-    {
-        const int count = curve->getNumPoints();
-        for (int i = 0; i < count; ++i) {
-            double x = curve->getX(i);
-            double y = curve->getY(i);
-            m_apply(&x, &y);
-            curve->setPoint(i, x, y);
-        }
-    }
-
-    const std::function<void(double*, double*)>& m_apply;
-};
-
 } // namespace
 
 bool coordSysSpatialReference(int coordSys, double centralMeridian, double falseEasting, bool south,
@@ -281,12 +246,28 @@ struct GeometryReprojector::Steps
         steps.push_back([raw](OGRGeometry* geometry) { return geometry->transform(raw); });
     }
 
-    // A step that shifts every vertex through one engine call.
+    // A step that shifts every vertex through one engine call, one vertex at a time; z and m
+    // stay.
     void addVertexStep(std::function<void(double*, double*)> apply)
     {
         steps.push_back([apply](OGRGeometry* geometry) {
-            VertexVisitor visitor(apply);
-            geometry->accept(&visitor);
+            walkGeometry(
+                *geometry,
+                [&apply](OGRPoint& point) {
+                    double x = point.getX();
+                    double y = point.getY();
+                    apply(&x, &y);
+                    point.setX(x);
+                    point.setY(y);
+                },
+                [&apply](OGRSimpleCurve& curve) {
+                    for (int i = 0; i < curve.getNumPoints(); ++i) {
+                        double x = curve.getX(i);
+                        double y = curve.getY(i);
+                        apply(&x, &y);
+                        curve.setPoint(i, x, y);
+                    }
+                });
             return OGRERR_NONE;
         });
     }

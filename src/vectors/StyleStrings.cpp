@@ -113,16 +113,6 @@ QString labelTool(const FeatureStyleData& style, int targetCoordSys, bool alpha)
         .toString();
 }
 
-bool sameStyle(const FeatureStyleData& a, const FeatureStyleData& b)
-{
-    return a.penColor == b.penColor && a.fillColor == b.fillColor && a.fillColor2 == b.fillColor2
-        && a.text == b.text && a.labelFont == b.labelFont && a.labelSwitch == b.labelSwitch
-        && a.labelColor == b.labelColor && a.outlineSwitch == b.outlineSwitch
-        && a.labelOutlineColor == b.labelOutlineColor && a.text2 == b.text2
-        && a.iconColor == b.iconColor && a.flag1 == b.flag1 && a.flag2 == b.flag2
-        && a.scale == b.scale && a.penWidth == b.penWidth;
-}
-
 } // namespace
 
 double dxfLineweight(double penWidth)
@@ -171,7 +161,7 @@ const QByteArray& StyleStringCache::styleString(
     const FeatureStyleData& style, int kind, const QString& suffix, int targetCoordSys)
 {
     if (!m_valid || kind != m_kind || targetCoordSys != m_target || suffix != m_suffix
-        || !sameStyle(style, m_style)) {
+        || style != m_style) {
         m_string = ogrStyleString(style, kind, suffix, targetCoordSys).toLocal8Bit();
         m_style = style;
         m_kind = kind;

@@ -1,6 +1,7 @@
 #include "OvCoordSystem/vectors/TextWriter.h"
 
 #include "OvCoordSystem/vectors/WriterEncoding_p.h"
+#include "OvCoordSystem/vectors/WriterErrors_p.h"
 
 #include <QFileInfo>
 
@@ -78,12 +79,12 @@ bool TextWriter::open()
     close();
     m_headerWritten = false;
     if (m_parameters.path.isEmpty()) {
-        m_errorText = QStringLiteral("创建文件失败。");
+        m_errorText = writererrors::kCreateFileFailed;
         return false;
     }
     m_file.setFileName(m_parameters.path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        m_errorText = QStringLiteral("创建文件失败。");
+        m_errorText = writererrors::kCreateFileFailed;
         return false;
     }
     m_stream.setDevice(&m_file);
@@ -96,7 +97,7 @@ void TextWriter::close()
     if (!m_file.isOpen()) return;
     m_stream.flush();
     if (m_stream.status() != QTextStream::Ok || m_file.error() != QFileDevice::NoError)
-        m_errorText = QStringLiteral("写入文件失败。");
+        m_errorText = writererrors::kWriteFailed;
     m_stream.setDevice(nullptr);
     m_file.close();
 }
@@ -111,7 +112,7 @@ void TextWriter::writeHeader()
 bool TextWriter::writeRecord(const TextRecord& record)
 {
     if (!m_file.isOpen()) {
-        m_errorText = QStringLiteral("创建文件失败。");
+        m_errorText = writererrors::kCreateFileFailed;
         return false;
     }
     const int* options = m_parameters.textOptions;
@@ -132,7 +133,7 @@ bool TextWriter::writeRecord(const TextRecord& record)
         m_stream << joined(recordValues(record, m_fields), delimiter) << kLineEnd;
     }
     if (m_stream.status() == QTextStream::Ok) return true;
-    m_errorText = QStringLiteral("写入文件失败。");
+    m_errorText = writererrors::kWriteFailed;
     return false;
 }
 

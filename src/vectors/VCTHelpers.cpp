@@ -7,80 +7,88 @@
 
 #include <ogr_geometry.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace vectors {
 namespace {
 
-// Visits every vertex of a geometry; the default visitor walks polygons ring by ring and
-// collections member by member, so only points and simple curves need their own visit.
-class VertexCorrector final : public OGRDefaultGeometryVisitor
+// Hands the points and simple curves of a geometry to the walk's functions; the default visitor
+// walks polygons ring by ring and collections member by member.
+class CurveVisitor final : public OGRDefaultGeometryVisitor
 {
 public:
-    VertexCorrector(bool forward, int engineKind)
-        : m_engine(coordinate::CreateCorrectEngine(engineKind))
-        , m_forward(forward)
+    CurveVisitor(const std::function<void(OGRPoint&)>& point,
+        const std::function<void(OGRSimpleCurve&)>& curve)
+        : m_point(point)
+        , m_curve(curve)
     { }
-    ~VertexCorrector() override { coordinate::DestroyCorrectEngine(m_engine); }
-    VertexCorrector(const VertexCorrector&) = delete;
-    VertexCorrector& operator=(const VertexCorrector&) = delete;
-
-    bool hasEngine() const { return m_engine != nullptr; }
 
     using OGRDefaultGeometryVisitor::visit;
     void visit(OGRPoint* point) override
     {
-        if (point->IsEmpty()) return;
-        double x = point->getX();
-        double y = point->getY();
-        shift(&x, &y, 1);
-        point->setX(x);
-        point->setY(y);
+        if (!point->IsEmpty()) m_point(*point);
     }
-    void visit(OGRLineString* line) override { correctCurve(line); }
-    void visit(OGRLinearRing* ring) override { correctCurve(ring); }
+    void visit(OGRLineString* line) override { m_curve(*line); }
+    void visit(OGRLinearRing* ring) override { m_curve(*ring); }
 
 private:
-    // The engine shifts the whole curve at once, which gives each vertex the result it gets on
-    // its own as long as the engine accepts every vertex. When it refuses one (it then stops
-    // there), the curve is shifted again vertex by vertex from its original coordinates.
-    void correctCurve(OGRSimpleCurve* curve)
-    {
-        const int count = curve->getNumPoints();
-        m_x.resize(count);
-        m_y.resize(count);
-        for (int i = 0; i < count; ++i) {
-            m_x[i] = curve->getX(i);
-            m_y[i] = curve->getY(i);
-        }
-        const bool allShifted = shift(m_x.data(), m_y.data(), count);
-        for (int i = 0; i < count; ++i) {
-            if (!allShifted) {
-                m_x[i] = curve->getX(i);
-                m_y[i] = curve->getY(i);
-                shift(&m_x[i], &m_y[i], 1);
-            }
-            curve->setPoint(i, m_x[i], m_y[i]); // leaves z and m of the vertex as they are
-        }
-    }
-    // False when the engine refused a point; it leaves that point and the later ones untouched.
-    bool shift(double* x, double* y, int count)
-    {
-        return m_forward ? m_engine->FromWGS84(x, y, count) : m_engine->ToWGS84(x, y, count);
-    }
-
-    coordinate::ICoordSysCorrectEngine* m_engine;
-    bool m_forward;
-    std::vector<double> m_x;
-    std::vector<double> m_y;
+    const std::function<void(OGRPoint&)>& m_point;
+    const std::function<void(OGRSimpleCurve&)>& m_curve;
 };
 
 } // namespace
 
+void walkGeometry(OGRGeometry& geometry, const std::function<void(OGRPoint&)>& point,
+    const std::function<void(OGRSimpleCurve&)>& curve)
+{
+    CurveVisitor visitor(point, curve);
+    geometry.accept(&visitor);
+}
+
 void correctVertices(OGRGeometry& geometry, bool forward, int engineKind)
 {
-    VertexCorrector corrector(forward, engineKind);
-    if (corrector.hasEngine()) geometry.accept(&corrector);
+    const std::unique_ptr<coordinate::ICoordSysCorrectEngine,
+        void (*)(coordinate::ICoordSysCorrectEngine*)>
+        engine(coordinate::CreateCorrectEngine(engineKind), coordinate::DestroyCorrectEngine);
+    if (!engine) return;
+    // False when the engine refused a point; it leaves that point and the later ones untouched.
+    const auto shift = [&engine, forward](double* x, double* y, int count) {
+        return forward ? engine->FromWGS84(x, y, count) : engine->ToWGS84(x, y, count);
+    };
+    std::vector<double> xs;
+    std::vector<double> ys;
+    walkGeometry(
+        geometry,
+        [&shift](OGRPoint& point) {
+            double x = point.getX();
+            double y = point.getY();
+            shift(&x, &y, 1);
+            point.setX(x);
+            point.setY(y);
+        },
+        // The engine shifts the whole curve at once, which gives each vertex the result it gets
+        // on its own as long as the engine accepts every vertex. When it refuses one (it then
+        // stops there), the curve is shifted again vertex by vertex from its original coordinates.
+        [&shift, &xs, &ys](OGRSimpleCurve& curve) {
+            const int count = curve.getNumPoints();
+            xs.resize(count);
+            ys.resize(count);
+            for (int i = 0; i < count; ++i) {
+                xs[i] = curve.getX(i);
+                ys[i] = curve.getY(i);
+            }
+            const bool allShifted = shift(xs.data(), ys.data(), count);
+            for (int i = 0; i < count; ++i) {
+                if (!allShifted) {
+                    xs[i] = curve.getX(i);
+                    ys[i] = curve.getY(i);
+                    shift(&xs[i], &ys[i], 1);
+                }
+                curve.setPoint(i, xs[i], ys[i]); // leaves z and m of the vertex as they are
+            }
+        });
 }
 
 VCTGeometry* wrapMember(const OGRGeometryCollection& collection, int i)

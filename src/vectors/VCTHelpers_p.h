@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+
 class OGRGeometry;
 class OGRGeometryCollection;
+class OGRPoint;
 class OGRSimpleCurve;
 
 // Helpers shared by the VCT geometry classes.
@@ -9,6 +12,11 @@ namespace vectors {
 
 class VCTGeometry;
 class VCTPoint;
+
+// The one walk over the vertices of GEOMETRY: POINT for every non-empty point, CURVE for every
+// line string and ring, in OGR's order (polygons ring by ring, collections member by member).
+void walkGeometry(OGRGeometry& geometry, const std::function<void(OGRPoint&)>& point,
+    const std::function<void(OGRSimpleCurve&)>& curve);
 
 // Shifts every vertex of GEOMETRY in place with the correction engine ENGINEKIND (0 GCJ02,
 // 1 BD09): from WGS84 when FORWARD is true, to WGS84 otherwise. Each vertex ends up as the engine

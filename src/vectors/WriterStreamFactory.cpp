@@ -1,8 +1,9 @@
 #include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
 #include "OvCoordSystem/vectors/ExcelWriter.h"
-#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
 #include "OvCoordSystem/vectors/GPXWriter.h"
+#include "OvCoordSystem/vectors/GdalEnvironment_p.h"
+#include "OvCoordSystem/vectors/LayerPaths_p.h"
 #include "OvCoordSystem/vectors/TextWriter.h"
 
 #include <QFileInfo>
@@ -10,11 +11,6 @@
 
 namespace vectors {
 namespace {
-
-QString upperSuffix(const QString& path)
-{
-    return QFileInfo(path).suffix().toUpper();
-}
 
 // The two shared registry and every stream the factories made and have not destroyed yet. Only one
 // write runs at a time, so nothing here is locked.

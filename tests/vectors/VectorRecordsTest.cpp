@@ -1,3 +1,4 @@
+#include "OvCoordSystem/vectors/FeatureStyleData.h"
 #include "OvCoordSystem/vectors/VectorLayerData.h"
 #include "OvCoordSystem/vectors/VectorWriteOptions.h"
 
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 
 TEST(VectorRecords, WriteOptionsStartWithTheirDefaults)
@@ -43,4 +45,33 @@ TEST(VectorRecords, EveryNewLayerGetsItsOwnIdentityAndCopiesKeepIt)
     EXPECT_EQ(copy.id, first.id);
     EXPECT_EQ(first.kind, VectorLayerData::Points);
     EXPECT_TRUE(first.children.isEmpty());
+}
+
+// The style cache compares whole records: a change to any one field makes them differ.
+TEST(VectorRecords, StylesDifferInAnyField)
+{
+    const std::function<void(FeatureStyleData&)> changes[] = {
+        [](FeatureStyleData& s) { s.penColor = Qt::red; },
+        [](FeatureStyleData& s) { s.fillColor = Qt::red; },
+        [](FeatureStyleData& s) { s.fillColor2 = Qt::red; },
+        [](FeatureStyleData& s) { s.text = QStringLiteral("t"); },
+        [](FeatureStyleData& s) { s.labelFont.setPointSize(31); },
+        [](FeatureStyleData& s) { s.labelSwitch = 1; },
+        [](FeatureStyleData& s) { s.labelColor = Qt::red; },
+        [](FeatureStyleData& s) { s.outlineSwitch = 1; },
+        [](FeatureStyleData& s) { s.labelOutlineColor = Qt::red; },
+        [](FeatureStyleData& s) { s.text2 = QStringLiteral("t"); },
+        [](FeatureStyleData& s) { s.iconColor = Qt::red; },
+        [](FeatureStyleData& s) { s.flag1 = true; },
+        [](FeatureStyleData& s) { s.flag2 = true; },
+        [](FeatureStyleData& s) { s.scale = 2.0f; },
+        [](FeatureStyleData& s) { s.penWidth = 2.0f; },
+    };
+    const FeatureStyleData plain;
+    EXPECT_EQ(plain, FeatureStyleData());
+    for (size_t i = 0; i < std::size(changes); ++i) {
+        FeatureStyleData changed;
+        changes[i](changed);
+        EXPECT_NE(changed, plain) << "field " << i;
+    }
 }
