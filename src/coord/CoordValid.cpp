@@ -1,8 +1,12 @@
 #include "OvCoordSystem/coord/CoordValid.h"
 
-#include <QRegExp>
+#include "OvCoordSystem/coord/CoordValidText_p.h"
+
+#include <QTextCodec>
 
 #include <cmath>
+
+using namespace coordtext;
 
 namespace {
 // Limits of a value (degrees).
@@ -13,30 +17,52 @@ constexpr double kMaxMinutes = 60.0;
 constexpr double kMaxSeconds = 60.0;
 // Seconds below this magnitude count as 0 (seconds).
 constexpr double kZeroSeconds = 1e-7;
+// The MIB enum of UTF-8.
+constexpr int kUtf8Mib = 106;
 
-const QString kDegreeSign = QStringLiteral("°");
-const QString kMinuteSign = QStringLiteral("′");
-const QString kSecondSign = QStringLiteral("″");
-const QString kHemispheres = QStringLiteral("NSWE");
-
-// Both patterns are matched against the whole text with QRegExp syntax, as the host's own
-// coordinate boxes do. QRegExp keeps match state, so each thread has its own copy.
-bool hasAllowedCharacters(const QString& text)
+// The characters a value may hold: "-0123456789:,，：°″.'′\"NSWE".
+bool isAllowed(char16_t c)
 {
-    thread_local QRegExp pattern(QStringLiteral("^[-0123456789:,，：°″.'′\"NSWE]*$"));
-    return pattern.exactMatch(text);
+    if (c >= u'0' && c <= u'9') return true;
+    switch (c) {
+    case u'-':
+    case u':':
+    case u',':
+    case u'.':
+    case u'\'':
+    case u'"':
+    case u'N':
+    case u'S':
+    case u'W':
+    case u'E':
+    case kFullWidthComma:
+    case kFullWidthColon:
+    case kDegreeSign:
+    case kSecondSign:
+    case kMinuteSign:
+        return true;
+    default:
+        return false;
+    }
 }
 
-bool isNumber(const QString& text)
+bool isHemisphere(char16_t c)
 {
-    thread_local QRegExp pattern(QStringLiteral("^(-?\\d+)|(-?\\d+)(\\.\\d+)$"));
-    return pattern.exactMatch(text);
+    return c == u'N' || c == u'S' || c == u'W' || c == u'E';
+}
+
+bool hasAllowedCharacters(Text text)
+{
+    for (const char16_t c : text) {
+        if (!isAllowed(c)) return false;
+    }
+    return true;
 }
 
 // The absolute integer part of a number text; infinite when it overflows.
-double wholeDegrees(const QString& number)
+double wholeDegrees(Text number)
 {
-    return std::trunc(std::fabs(number.toDouble()));
+    return std::trunc(std::fabs(toDouble(number).value));
 }
 
 bool secondsInRange(double seconds)
@@ -45,91 +71,160 @@ bool secondsInRange(double seconds)
     return s >= 0.0 && s <= kMaxSeconds;
 }
 
-// A number text, 0 when the text is not one.
-double valueOrZero(const QString& text)
+bool isValidDecimal(Text text, double limit)
 {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? value : 0.0;
+    return isNumber(text) && std::fabs(toDouble(text).value) <= limit;
 }
 
-bool isValidDecimal(const QString& text, double limit)
+// The seconds of a packed tail: two characters of whole seconds, then their decimals.
+double packedSeconds(Text seconds)
 {
-    return isNumber(text) && std::fabs(text.toDouble()) <= limit;
+    const Text decimals = seconds.size() > 2 ? seconds.substr(2) : Text();
+    ShortText fraction;
+    fraction.push(u'0');
+    fraction.push(u'.');
+    for (const char16_t c : decimals)
+        fraction.push(c);
+    return shortIntOrZero(seconds.substr(0, 2)) + valueOrZero(fraction.view());
 }
 
-bool isValidPacked(const QString& text, double limit)
+bool isValidPacked(Text text, double limit)
 {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() >= 3 || !isNumber(parts[0])) return false;
-    const double degrees = wholeDegrees(parts[0]);
+    if (count(text, u'.') >= 2) return false;
+    const Text degreeText = before(text, u'.');
+    if (!isNumber(degreeText)) return false;
+    const double degrees = wholeDegrees(degreeText);
     if (degrees >= limit) return degrees == limit;
-    const QString tail = parts.size() == 2 ? parts[1] : QStringLiteral("00");
+    const Text tail = contains(text, u'.') ? after(text, u'.') : Text(u"00");
     int minutes = 0;
     double seconds = 0.0;
     if (tail.size() < 3) {
-        minutes = tail.toInt();
+        minutes = shortIntOrZero(tail);
     } else {
-        const QString minuteText = tail.left(2);
-        const QString secondText = tail.mid(2);
+        const Text minuteText = tail.substr(0, 2);
+        const Text secondText = tail.substr(2);
         if (!isNumber(minuteText) || !isNumber(secondText)) return false;
-        minutes = minuteText.toInt();
-        seconds
-            = secondText.left(2).toInt() + valueOrZero(QStringLiteral("0.") + secondText.mid(2));
+        minutes = shortIntOrZero(minuteText);
+        seconds = packedSeconds(secondText);
     }
     return minutes <= kMaxMinutes && secondsInRange(seconds);
 }
 
 // SECONDS: the text after the minute sign of DEGREE_SYMBOLS.
-bool isValidSymbolSeconds(QString seconds)
+bool isValidSymbolSeconds(Text seconds)
 {
     bool lettered = false;
-    for (const QChar letter : kHemispheres)
-        lettered = lettered || seconds.contains(letter);
+    for (const char16_t c : seconds)
+        lettered = lettered || isHemisphere(c);
     if (!lettered) {
-        if (seconds.isEmpty()) return true;
-        seconds.remove(kSecondSign);
-        return secondsInRange(valueOrZero(seconds));
+        if (seconds.empty()) return true;
+        ShortText withoutSign;
+        for (const char16_t c : seconds) {
+            if (c != kSecondSign) withoutSign.push(c);
+        }
+        return secondsInRange(valueOrZero(withoutSign.view()));
     }
-    const QStringList parts
-        = seconds.split(seconds.contains(QLatin1Char('"')) ? QStringLiteral("\"") : kSecondSign);
-    if (parts.size() >= 3 || !isNumber(parts[0]) || !secondsInRange(parts[0].toDouble()))
+    const char16_t sign = contains(seconds, u'"') ? u'"' : kSecondSign;
+    const Text number = before(seconds, sign);
+    if (count(seconds, sign) >= 2 || !isNumber(number) || !secondsInRange(toDouble(number).value))
         return false;
-    const QString letter = parts.size() == 2 ? parts[1] : QString();
-    return letter.size() == 1 && kHemispheres.contains(letter);
+    const Text letter = after(seconds, sign);
+    return letter.size() == 1 && isHemisphere(letter[0]);
 }
 
-bool isValidSymbols(const QString& text, double limit)
+bool isValidSymbols(Text text, double limit)
 {
-    const QStringList parts = text.split(kDegreeSign);
-    if (parts.size() >= 3 || !isNumber(parts[0])) return false;
-    const double degrees = wholeDegrees(parts[0]);
+    if (count(text, kDegreeSign) >= 2) return false;
+    const Text degreeText = before(text, kDegreeSign);
+    if (!isNumber(degreeText)) return false;
+    const double degrees = wholeDegrees(degreeText);
     if (degrees >= limit) return degrees == limit;
-    const QString rest = parts.size() == 2 ? parts[1] : QString();
-    const bool apostrophe = rest.contains(QLatin1Char('\''));
-    if (!apostrophe && !rest.contains(kMinuteSign)) return rest.isEmpty();
-    const QStringList minuteParts = rest.split(apostrophe ? QStringLiteral("'") : kMinuteSign);
-    if (minuteParts.size() >= 3 || !isNumber(minuteParts[0])) return false;
-    const double minutes = std::trunc(minuteParts[0].toDouble());
+    const Text rest = after(text, kDegreeSign);
+    const bool apostrophe = contains(rest, u'\'');
+    if (!apostrophe && !contains(rest, kMinuteSign)) return rest.empty();
+    const char16_t sign = apostrophe ? u'\'' : kMinuteSign;
+    const Text minuteText = before(rest, sign);
+    if (count(rest, sign) >= 2 || !isNumber(minuteText)) return false;
+    const double minutes = std::trunc(toDouble(minuteText).value);
     if (minutes < 0.0 || minutes > kMaxMinutes) return false;
-    return isValidSymbolSeconds(minuteParts.size() == 2 ? minuteParts[1] : QString());
+    return isValidSymbolSeconds(after(rest, sign));
 }
 
-bool isValidColons(QString text, double limit)
+// TEXT has its full-width colons replaced already.
+bool isValidColons(Text text, double limit)
 {
-    text.replace(QStringLiteral("："), QStringLiteral(":"));
-    QStringList parts = text.split(QLatin1Char(':'));
-    if (parts.size() >= 4) return false;
-    while (parts.size() < 3)
-        parts.append(QStringLiteral("00"));
-    for (const QString& part : parts) {
+    if (count(text, u':') >= 3) return false;
+    Text parts[3] = { Text(u"00"), Text(u"00"), Text(u"00") };
+    Text rest = text;
+    for (int i = 0; i < 3; ++i) {
+        parts[i] = before(rest, u':');
+        if (!contains(rest, u':')) break;
+        rest = after(rest, u':');
+    }
+    for (const Text part : parts) {
         if (!isNumber(part)) return false;
     }
     const double degrees = wholeDegrees(parts[0]);
-    const double minutes = std::trunc(parts[1].toDouble());
-    const double seconds = parts[2].toDouble();
+    const double minutes = std::trunc(toDouble(parts[1]).value);
+    const double seconds = toDouble(parts[2]).value;
     if (degrees < limit) return minutes <= kMaxMinutes && secondsInRange(seconds);
     return degrees == limit && minutes == 0.0 && std::fabs(seconds) < kZeroSeconds;
+}
+
+bool isValidValue(Text text, E_DEGREE_FOARMAT format, E_NUM_LNG_LAT axis)
+{
+    if (text.empty() || !hasAllowedCharacters(text)) return false;
+    const double limit = axis == NUM_LAT ? kLatitudeLimit : kLongitudeLimit;
+    if (format == DEGREE_SYMBOLS) return isValidSymbols(text, limit);
+    // Every other format ignores the degree sign; colons may be full width.
+    ShortText value;
+    for (const char16_t c : text) {
+        if (c != kDegreeSign) value.push(c == kFullWidthColon ? u':' : c);
+    }
+    switch (format) {
+    case DEGREE_PACKED:
+        return isValidPacked(value.view(), limit);
+    case DEGREE_COLONS:
+        return isValidColons(value.view(), limit);
+    default:
+        return isValidDecimal(value.view(), limit);
+    }
+}
+
+// TEXT split into two values as GetLBValue splits it: FORMAT_INVALID when it does not give two.
+// The values may view TRIMMED, which must outlive them.
+NUM_COORD_FORMAT splitPair(Text text, ShortText& trimmed, Text& first, Text& second)
+{
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && QChar::isSpace(text[begin]))
+        ++begin;
+    while (end > begin && QChar::isSpace(text[end - 1]))
+        --end;
+    const Text pair = text.substr(begin, end - begin);
+    bool comma = false;
+    for (const char16_t c : pair)
+        comma = comma || c == u',' || c == kFullWidthComma;
+    // With a comma the spaces go and the comma splits; without, one space splits.
+    const char16_t separator = comma ? u',' : u' ';
+    for (const char16_t c : pair) {
+        if (comma && c == u' ') continue;
+        trimmed.push(c == kFullWidthComma ? u',' : c);
+    }
+    const Text values = trimmed.view();
+    if (count(values, separator) != 1) return FORMAT_INVALID;
+    first = before(values, separator);
+    second = after(values, separator);
+    return FORMAT_LNG_LAT;
+}
+
+bool isCoord(Text text, E_NUM_LNG_LAT axis)
+{
+    if (count(text, kDegreeSign) > 1 || count(text, u'.') > 1 || text.empty()) return false;
+    if (text.front() == u'.' || text.back() == u'.' || text.front() == kDegreeSign) return false;
+    if (axis != NUM_LNG && axis != NUM_LAT) return false;
+    // Not a number reads as 0; an overflowing one as infinity, which fails.
+    return std::fabs(toDouble(text).value) <= (axis == NUM_LAT ? kLatitudeLimit : kLongitudeLimit);
 }
 
 // The pair axis of the value at POSITION (0 or 1) for the pair order ORDER.
@@ -139,11 +234,40 @@ E_NUM_LNG_LAT axisAt(NUM_COORD_FORMAT order, int position)
     return (position == 0) == latitudeFirst ? NUM_LAT : NUM_LNG;
 }
 
-QString toDecimalDegrees(const QString& value, E_DEGREE_FOARMAT format)
+// VALUE in the local 8-bit encoding, the degree toolkit's text.
+std::string toLocal8Bit(Text value)
 {
+    static const bool utf8 = QTextCodec::codecForLocale()->mibEnum() == kUtf8Mib;
+    if (!utf8) return toQString(value).toLocal8Bit().toStdString();
+    std::string bytes;
+    for (const char16_t c : value) {
+        if (c < 0x80) {
+            bytes += static_cast<char>(c);
+        } else if (c < 0x800) {
+            bytes += static_cast<char>(0xC0 | (c >> 6));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0xD800 || c > 0xDFFF) {
+            bytes += static_cast<char>(0xE0 | (c >> 12));
+            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            return toQString(value).toLocal8Bit().toStdString();
+        }
+    }
+    return bytes;
+}
+
+QString toDecimalDegrees(Text value, E_DEGREE_FOARMAT format)
+{
+    ShortText kept;
+    for (const char16_t c : value) {
+        if (format == DEGREE_SYMBOLS || c != kDegreeSign) kept.push(c);
+    }
     CEkDegree degree;
-    degree.FromFormat(format, value.toLocal8Bit().toStdString());
-    return QString::fromLocal8Bit(degree.ToString(DEGREE_DECIMAL).c_str());
+    degree.FromFormat(format, toLocal8Bit(kept.view()));
+    const std::string decimal = degree.ToString(DEGREE_DECIMAL);
+    // Decimal degrees are ASCII in every local encoding.
+    return QString::fromLatin1(decimal.data(), static_cast<int>(decimal.size()));
 }
 } // namespace
 
@@ -166,80 +290,55 @@ CCoordValid* CCoordValid::GetInstance(QObject* parent)
 
 QStringList CCoordValid::GetLBValue(const QString& text) const
 {
-    QString pair = text.trimmed();
-    pair.replace(QStringLiteral("，"), QStringLiteral(","));
-    QStringList parts;
-    if (pair.contains(QLatin1Char(','))) {
-        pair.remove(QLatin1Char(' '));
-        parts = pair.split(QLatin1Char(','));
-    } else if (pair.contains(QLatin1Char(' '))) {
-        parts = pair.split(QLatin1Char(' '));
-    }
-    return parts.size() == 2 ? parts : QStringList();
+    ShortText trimmed;
+    Text first;
+    Text second;
+    if (splitPair(view(text), trimmed, first, second) == FORMAT_INVALID) return QStringList();
+    return { toQString(first), toQString(second) };
 }
 
 NUM_COORD_FORMAT CCoordValid::GetCoordFormat(const QString& text) const
 {
-    return GetLBValue(text).size() == 2 ? FORMAT_LNG_LAT : FORMAT_INVALID;
+    ShortText trimmed;
+    Text first;
+    Text second;
+    return splitPair(view(text), trimmed, first, second);
 }
 
 bool CCoordValid::IsValid(const QString& text, E_DEGREE_FOARMAT format) const
 {
-    const NUM_COORD_FORMAT order = text.isEmpty() ? FORMAT_INVALID : GetCoordFormat(text);
+    ShortText trimmed;
+    Text first;
+    Text second;
+    const NUM_COORD_FORMAT order = splitPair(view(text), trimmed, first, second);
     if (order == FORMAT_INVALID) return false;
-    QStringList parts = GetLBValue(text);
-    parts.removeAll(QString());
-    return parts.size() == 2 && IsValid(parts[0], format, axisAt(order, 0))
-        && IsValid(parts[1], format, axisAt(order, 1));
+    return !first.empty() && !second.empty() && isValidValue(first, format, axisAt(order, 0))
+        && isValidValue(second, format, axisAt(order, 1));
 }
 
 bool CCoordValid::IsValid(const QString& text, E_DEGREE_FOARMAT format, E_NUM_LNG_LAT axis) const
 {
-    if (text.isEmpty() || !hasAllowedCharacters(text)) return false;
-    const double limit = axis == NUM_LAT ? kLatitudeLimit : kLongitudeLimit;
-    QString value = text;
-    if (format != DEGREE_SYMBOLS) value.remove(kDegreeSign);
-    switch (format) {
-    case DEGREE_PACKED:
-        return isValidPacked(value, limit);
-    case DEGREE_SYMBOLS:
-        return isValidSymbols(value, limit);
-    case DEGREE_COLONS:
-        return isValidColons(value, limit);
-    default:
-        return isValidDecimal(value, limit);
-    }
+    return isValidValue(view(text), format, axis);
 }
 
 bool CCoordValid::IsCoord(const QString& text, E_NUM_LNG_LAT axis) const
 {
-    if (text.count(kDegreeSign) > 1 || text.count(QLatin1Char('.')) > 1 || text.isEmpty())
-        return false;
-    if (text.startsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('.'))
-        || text.startsWith(kDegreeSign))
-        return false;
-    if (axis != NUM_LNG && axis != NUM_LAT) return false;
-    // Not a number reads as 0; an overflowing one as infinity, which fails.
-    return std::fabs(text.toDouble()) <= (axis == NUM_LAT ? kLatitudeLimit : kLongitudeLimit);
+    return isCoord(view(text), axis);
 }
 
 bool CCoordValid::GetLB(
     const QString& text, QString& lng, QString& lat, E_DEGREE_FOARMAT format) const
 {
-    const NUM_COORD_FORMAT order = GetCoordFormat(text);
-    if (!IsValid(text, format) || order == FORMAT_INVALID) return false;
-    const QStringList parts = GetLBValue(text);
-    QString first = parts[0];
-    QString second = parts[1];
-    if (!IsCoord(first, axisAt(order, 0)) || !IsCoord(second, axisAt(order, 1))) return false;
-    if (format != DEGREE_SYMBOLS) {
-        first.remove(kDegreeSign);
-        second.remove(kDegreeSign);
-    }
-    first = toDecimalDegrees(first, format);
-    second = toDecimalDegrees(second, format);
-    lng = order == FORMAT_LAT_LNG ? second : first;
-    lat = order == FORMAT_LAT_LNG ? first : second;
+    if (!IsValid(text, format)) return false;
+    ShortText trimmed;
+    Text first;
+    Text second;
+    const NUM_COORD_FORMAT order = splitPair(view(text), trimmed, first, second);
+    if (!isCoord(first, axisAt(order, 0)) || !isCoord(second, axisAt(order, 1))) return false;
+    const QString a = toDecimalDegrees(first, format);
+    const QString b = toDecimalDegrees(second, format);
+    lng = order == FORMAT_LAT_LNG ? b : a;
+    lat = order == FORMAT_LAT_LNG ? a : b;
     return true;
 }
 
