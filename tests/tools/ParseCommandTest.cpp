@@ -71,7 +71,7 @@ TEST(ParseCommand, ChecksOneValue)
 
 TEST(ParseCommand, UsageErrors)
 {
-    for (const QStringList& bad : { args({ "parse" }), args({ "parse", "1,2", "3,4" }),
+    for (const QStringList& bad : { args({ "parse", "1,2", "3,4" }),
              args({ "parse", "--format", "dms", "1,2" }), args({ "parse", "--value", "x", "1" }),
              args({ "parse", "-120.5,30" }) }) {
         const OvcoordRun run = runOvcoord(bad);
@@ -100,4 +100,45 @@ TEST(ConvertCommand, WritesTheCornerInTheTargetFormat)
 
     EXPECT_EQ(runOvcoord(args({ "convert", "--to", "decimal", "1,2" })).exitCode, 2);
     EXPECT_EQ(runOvcoord(args({ "convert", "--from", "x", "--to", "decimal", "1,2" })).exitCode, 2);
+}
+
+TEST(ParseCommand, ReadsOneTextPerInputLine)
+{
+    const QByteArray input = "120.3030,30.1500\r\n"
+                             "\n"
+                             "# a comment\n"
+                             "120.6130,30\n"
+                             "-0.3000 51.3000\n"
+                             "junk\n"
+                             "180.0000,90";
+    const OvcoordRun pairs = runOvcoord(args({ "parse", "--format", "packed" }), input);
+    EXPECT_EQ(pairs.exitCode, 1);
+    EXPECT_EQ(pairs.out, QByteArray("120.5083333333,30.25\n-0.5,51.5\n180,90\n"));
+    const QList<QByteArray> refused = pairs.err.trimmed().split('\n');
+    ASSERT_EQ(refused.size(), 2) << pairs.err.constData();
+    EXPECT_TRUE(refused[0].contains("line 4: '120.6130,30'")) << refused[0].constData();
+    EXPECT_TRUE(refused[1].contains("line 6: 'junk'")) << refused[1].constData();
+
+    const OvcoordRun values
+        = runOvcoord(args({ "parse", "--format", "colons", "--value", "lat" }), "90:00\n90:01\n");
+    EXPECT_EQ(values.exitCode, 1);
+    EXPECT_EQ(values.out, QByteArray("valid\ninvalid\n"));
+    EXPECT_TRUE(values.err.contains("line 2: '90:01' is not a valid latitude"));
+
+    const OvcoordRun allValid = runOvcoord(args({ "parse" }), "1,2\n3 4\n");
+    EXPECT_EQ(allValid.exitCode, 0) << allValid.err.constData();
+    EXPECT_EQ(allValid.out, QByteArray("1,2\n3,4\n"));
+    EXPECT_TRUE(allValid.err.isEmpty());
+}
+
+TEST(ConvertCommand, ReadsOneCornerPerInputLine)
+{
+    const OvcoordRun run = runOvcoord(args({ "convert", "--from", "decimal", "--to", "colons" }),
+        "120.5,30.25\nnot a corner\n120°30′,30°\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, QByteArray("120:30:00,30:15:00\n120:30:00,30:00:00\n"));
+    EXPECT_TRUE(run.err.contains("line 2: 'not a corner' is not a corner")) << run.err.constData();
+    // A format read instead of --from is reported once, with the first line that needed it.
+    EXPECT_EQ(run.err.count("read as symbols format"), 1);
+    EXPECT_TRUE(run.err.contains("line 3: read as symbols format"));
 }

@@ -1,11 +1,51 @@
 #include "Command.h"
 #include "DegreeFormatOption.h"
+#include "InputLines.h"
 
 #include "OvCoordSystem/coord/CoordValid.h"
 
-// ovcoord parse [--format FMT] [--value lng|lat] TEXT
+// ovcoord parse [--format FMT] [--value lng|lat] [TEXT]
 namespace {
 const char kName[] = "parse";
+
+// Where a text came from, for messages: nothing for the argument, "line N: " for input lines.
+QString origin(long long line)
+{
+    return line > 0 ? QStringLiteral("line %1: ").arg(line) : QString();
+}
+
+// Checks one value TEXT; prints valid or invalid.
+bool checkValue(const QString& text, E_DEGREE_FOARMAT format, E_NUM_LNG_LAT axis, long long line)
+{
+    const bool ok = CCoordValid::GetInstance()->IsValid(text, format, axis);
+    out() << (ok ? "valid" : "invalid") << "\n";
+    if (!ok && line > 0)
+        err() << "ovcoord parse: " << origin(line) << "'" << text << "' is not a valid "
+              << (axis == NUM_LAT ? "latitude" : "longitude") << " in " << degreeFormatName(format)
+              << " format\n";
+    return ok;
+}
+
+// Reads the pair TEXT; prints LNG,LAT in decimal degrees or reports it on standard error.
+bool readPair(const QString& text, E_DEGREE_FOARMAT format, long long line)
+{
+    const CCoordValid* valid = CCoordValid::GetInstance();
+    QString lng;
+    QString lat;
+    if (!valid->IsValid(text, format)) {
+        err() << "ovcoord parse: " << origin(line) << "'" << text
+              << "' is not a valid longitude/latitude pair in " << degreeFormatName(format)
+              << " format\n";
+        return false;
+    }
+    if (!valid->GetLB(text, lng, lat, format)) {
+        err() << "ovcoord parse: " << origin(line) << "'" << text
+              << QStringLiteral("' cannot be read: a value holds more than one \".\" or \"°\"\n");
+        return false;
+    }
+    out() << lng << "," << lat << "\n";
+    return true;
+}
 
 int runParse(const QStringList& args)
 {
@@ -13,7 +53,12 @@ int runParse(const QStringList& args)
     parser.setApplicationDescription(QStringLiteral(
         "Checks coordinate text. A longitude/latitude pair (two values joined by \",\", \"，\" "
         "or one space) is printed as LNG,LAT in decimal degrees. Put TEXT after -- when it "
-        "starts with \"-\"."));
+        "starts with \"-\".\n"
+        "\n"
+        "Without TEXT the texts are read from standard input, one per line, and each gives one "
+        "line of output; empty lines and lines starting with # are skipped. A line that is "
+        "refused is reported on standard error with its number, and the exit status is then "
+        "1."));
     const QCommandLineOption formatOption(QStringLiteral("format"),
         QStringLiteral("Degree format of TEXT: decimal (default), packed, symbols or colons."),
         QStringLiteral("FMT"), QStringLiteral("decimal"));
@@ -22,7 +67,8 @@ int runParse(const QStringList& args)
         QStringLiteral("AXIS"));
     parser.addOption(formatOption);
     parser.addOption(valueOption);
-    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The coordinate text."));
+    parser.addPositionalArgument(
+        QStringLiteral("TEXT"), QStringLiteral("The coordinate text."), QStringLiteral("[TEXT]"));
     int status = ExitOk;
     if (!parseCommandLine(parser, kName, args, &status)) return status;
 
@@ -32,39 +78,24 @@ int runParse(const QStringList& args)
             QStringLiteral("unknown format '%1' (decimal, packed, symbols or colons)")
                 .arg(parser.value(formatOption)));
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1) return usageError(kName, QStringLiteral("expected one TEXT"));
-    const QString& text = positional[0];
-    const CCoordValid* valid = CCoordValid::GetInstance();
+    if (positional.size() > 1) return usageError(kName, QStringLiteral("expected one TEXT"));
 
+    std::function<bool(const QString&, long long)> check
+        = [format](const QString& text, long long line) { return readPair(text, format, line); };
     if (parser.isSet(valueOption)) {
         const QString axisName = parser.value(valueOption);
         if (axisName != QLatin1String("lng") && axisName != QLatin1String("lat"))
             return usageError(
                 kName, QStringLiteral("--value takes lng or lat, not '%1'").arg(axisName));
         const E_NUM_LNG_LAT axis = axisName == QLatin1String("lat") ? NUM_LAT : NUM_LNG;
-        const bool ok = valid->IsValid(text, format, axis);
-        out() << (ok ? "valid" : "invalid") << "\n";
-        out().flush();
-        return ok ? ExitOk : ExitFailure;
+        check = [format, axis](const QString& text, long long line) {
+            return checkValue(text, format, axis, line);
+        };
     }
-
-    QString lng;
-    QString lat;
-    if (!valid->IsValid(text, format)) {
-        err() << "ovcoord parse: '" << text << "' is not a valid longitude/latitude pair in "
-              << degreeFormatName(format) << " format\n";
-        err().flush();
-        return ExitFailure;
-    }
-    if (!valid->GetLB(text, lng, lat, format)) {
-        err() << "ovcoord parse: '" << text
-              << "' cannot be read: a value holds more than one \".\" or \"°\"\n";
-        err().flush();
-        return ExitFailure;
-    }
-    out() << lng << "," << lat << "\n";
+    const bool ok = positional.isEmpty() ? eachInputLine(check) : check(positional[0], 0);
     out().flush();
-    return ExitOk;
+    err().flush();
+    return ok ? ExitOk : ExitFailure;
 }
 
 const CommandRegistrar registrar(
