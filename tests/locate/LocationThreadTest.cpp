@@ -3,70 +3,66 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-namespace {
-// Runs the event loop until the worker has given up on its late result (at most 10 s).
-bool waitForLateResult(const std::function<QStringList()>& infoLines)
+// The time limit through the seams: a slow search, and locator seconds of a few milliseconds.
+class LocationLimitTest : public LocateTest
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!infoLines().contains(QStringLiteral("Timer No Active")) && clock.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
+protected:
+    void slowDown(int secondMs, int queryMs)
+    {
+        CLocationThread::SetSecondLength(secondMs);
+        GetOrCreateLocationDataSearchModule()->SetQueryDelay(queryMs);
     }
-    return infoLines().contains(QStringLiteral("Timer No Active"));
-}
-} // namespace
+    // Runs the event loop until the worker has discarded its late result (at most 10 s).
+    bool lateResultDiscarded()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!logged(OvLogLevel::Info).contains(QStringLiteral("Timer No Active"))) {
+            if (clock.elapsed() > 10000) return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        return true;
+    }
+};
 
-// The time limit, shortened through the seam: 5 "seconds" of 20 ms.
-TEST_F(LocateTest, SlowQueryRunsOutOfTimeAndBlocksTheNextUntilItEnds)
+TEST_F(LocationLimitTest, SlowQueryRunsOutOfTimeAndBlocksTheNextUntilItEnds)
 {
     ASSERT_TRUE(locate->Location(QStringLiteral("116,40"), DEGREE_DECIMAL));
     IAnnotation2DObject* point = current();
-    CLocationThread::SetSecondLength(20);
-    GetOrCreateLocationDataSearchModule()->SetQueryDelay(600);
-
+    slowDown(20, 600); // a limit of 100 ms
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(locate->Location(kChaoyangCode, kChaoyangName, true));
+    EXPECT_FALSE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
     EXPECT_LT(clock.elapsed(), 550);
     EXPECT_EQ(logged(OvLogLevel::Info), QStringList(QStringLiteral("Thread Set Terminate = true")));
-    // Still running: refused at once.
-    EXPECT_FALSE(locate->Location(kBeijingCode, kBeijingName, true));
+    EXPECT_FALSE(locate->Location(kBeijing, QStringLiteral("北京市"), true)); // still running
     EXPECT_EQ(logged(OvLogLevel::Error),
         QStringList({ QStringLiteral("请求区划范围 朝阳区 失败"),
             QStringLiteral("请求区划范围 北京市 失败") }));
     EXPECT_EQ(current(), point);
-    EXPECT_TRUE(locate->GetCurrentCityName().isEmpty());
 
-    // The late result is discarded; then queries work again.
-    ASSERT_TRUE(waitForLateResult([this] { return logged(OvLogLevel::Info); }));
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(lateResultDiscarded());
     EXPECT_EQ(current(), point);
-    GetOrCreateLocationDataSearchModule()->SetQueryDelay(0);
-    EXPECT_TRUE(locate->Location(kBeijingCode, kBeijingName, true));
-    EXPECT_NE(current(), point);
-    EXPECT_EQ(locate->GetCurrentCityName(), kBeijingName);
+    slowDown(20, 0);
+    EXPECT_TRUE(locate->Location(kBeijing, QStringLiteral("北京市"), true));
+    EXPECT_EQ(locate->GetCurrentCityName(), QStringLiteral("北京市"));
 }
 
-// The locator allows five seconds: with 200 ms seconds a query of 0.6 s is waited for, one of
-// 1.6 s is not.
-TEST_F(LocateTest, QueryLimitIsFiveSeconds)
+// Five seconds of 200 ms: a query of 0.6 s is waited for, one of 1.6 s is not.
+TEST_F(LocationLimitTest, TheLocatorWaitsFiveSeconds)
 {
-    CLocationThread::SetSecondLength(200);
-    GetOrCreateLocationDataSearchModule()->SetQueryDelay(600);
-    EXPECT_TRUE(locate->Location(kChaoyangCode, kChaoyangName, false));
-    GetOrCreateLocationDataSearchModule()->SetQueryDelay(1600);
-    EXPECT_FALSE(locate->Location(kBeijingCode, kBeijingName, false));
-    EXPECT_EQ(locate->GetCurrentCityName(), kChaoyangName);
-    ASSERT_TRUE(waitForLateResult([this] { return logged(OvLogLevel::Info); }));
+    slowDown(200, 600);
+    EXPECT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), false));
+    slowDown(200, 1600);
+    EXPECT_FALSE(locate->Location(kBeijing, QStringLiteral("北京市"), false));
+    EXPECT_EQ(locate->GetCurrentCityName(), QStringLiteral("朝阳区"));
+    EXPECT_TRUE(lateResultDiscarded());
 }
 
-TEST_F(LocateTest, DestroyingTheLocatorWaitsForARunningQuery)
+TEST_F(LocationLimitTest, DestroyingTheLocatorWaitsForARunningQuery)
 {
-    CLocationThread::SetSecondLength(10);
-    GetOrCreateLocationDataSearchModule()->SetQueryDelay(400);
-    EXPECT_FALSE(locate->Location(kChaoyangCode, kChaoyangName, true));
-    EXPECT_FALSE(logged(OvLogLevel::Info).contains(QStringLiteral("Timer No Active")));
+    slowDown(10, 400);
+    EXPECT_FALSE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
     locate.reset();
     EXPECT_TRUE(logged(OvLogLevel::Info).contains(QStringLiteral("Timer No Active")));
 }
