@@ -4,7 +4,7 @@
 #include "OvCoordSystem/coord/BD09CoordSys.h"
 #include "OvCoordSystem/coord/GCJ02CoordSys.h"
 #include "OvCoordSystem/coord/OvCoordTransform.h"
-#include "OvCoordSystem/coord/ScalarOffsets_p.h"
+#include "ScalarOffsets.h"
 
 #include <benchmark/benchmark.h>
 

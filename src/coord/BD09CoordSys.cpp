@@ -25,25 +25,27 @@ OV_SIMD_CLONES void toGcj02(double* x, double* y, int count)
 
 } // namespace
 
-BD09CoordSys::BD09CoordSys()
-    : m_llBand(new double[geodesy::kBdBandCount])
-    , m_mcBand(new double[geodesy::kBdBandCount])
-    , m_ll2mc(new double[geodesy::kBdBandCount * geodesy::kBdRowLength])
-    , m_mc2ll(new double[geodesy::kBdBandCount * geodesy::kBdRowLength])
+struct BD09CoordSys::Tables
 {
-    std::copy_n(geodesy::kBdLlBand_deg, geodesy::kBdBandCount, m_llBand);
-    std::copy_n(geodesy::kBdMcBand_m, geodesy::kBdBandCount, m_mcBand);
-    std::copy_n(&geodesy::kBdLl2Mc[0][0], geodesy::kBdBandCount * geodesy::kBdRowLength, m_ll2mc);
-    std::copy_n(&geodesy::kBdMc2Ll[0][0], geodesy::kBdBandCount * geodesy::kBdRowLength, m_mc2ll);
-}
+    Tables()
+    {
+        std::copy_n(geodesy::kBdLlBand_deg, geodesy::kBdBandCount, llBand);
+        std::copy_n(geodesy::kBdMcBand_m, geodesy::kBdBandCount, mcBand);
+        std::copy_n(&geodesy::kBdLl2Mc[0][0], geodesy::kBdBandCount * geodesy::kBdRowLength, ll2mc);
+        std::copy_n(&geodesy::kBdMc2Ll[0][0], geodesy::kBdBandCount * geodesy::kBdRowLength, mc2ll);
+    }
 
-BD09CoordSys::~BD09CoordSys()
-{
-    delete[] m_llBand;
-    delete[] m_mcBand;
-    delete[] m_ll2mc;
-    delete[] m_mc2ll;
-}
+    double llBand[geodesy::kBdBandCount]; // LLBAND: lower latitude of each band (degrees)
+    double mcBand[geodesy::kBdBandCount]; // MCBAND: lower northing of each band (metres)
+    double ll2mc[geodesy::kBdBandCount * geodesy::kBdRowLength]; // LL2MC: 6 rows of 10
+    double mc2ll[geodesy::kBdBandCount * geodesy::kBdRowLength]; // MC2LL: 6 rows of 10
+};
+
+BD09CoordSys::BD09CoordSys()
+    : m_tables(new Tables)
+{ }
+
+BD09CoordSys::~BD09CoordSys() = default;
 
 bool BD09CoordSys::FromWGS84(double* x, double* y, int count)
 {
@@ -64,9 +66,10 @@ void BD09CoordSys::MercatorToLngLat(double* x, double* y, int count)
 {
     if (!x || !y) return;
     for (int i = 0; i < count; ++i) {
-        const int band = geodesy::BdMercatorBand(m_mcBand, y[i]);
+        const int band = geodesy::BdMercatorBand(m_tables->mcBand, y[i]);
         if (band >= 0)
-            geodesy::BdBandConvert(m_mc2ll + band * geodesy::kBdRowLength, x[i], y[i], x[i], y[i]);
+            geodesy::BdBandConvert(
+                m_tables->mc2ll + band * geodesy::kBdRowLength, x[i], y[i], x[i], y[i]);
     }
 }
 
@@ -74,9 +77,10 @@ void BD09CoordSys::LngLatToMercator(double* x, double* y, int count)
 {
     if (!x || !y) return;
     for (int i = 0; i < count; ++i) {
-        const int band = geodesy::BdLngLatBand(m_llBand, y[i]);
+        const int band = geodesy::BdLngLatBand(m_tables->llBand, y[i]);
         if (band >= 0)
-            geodesy::BdBandConvert(m_ll2mc + band * geodesy::kBdRowLength, x[i], y[i], x[i], y[i]);
+            geodesy::BdBandConvert(
+                m_tables->ll2mc + band * geodesy::kBdRowLength, x[i], y[i], x[i], y[i]);
     }
 }
 

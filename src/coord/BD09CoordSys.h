@@ -2,6 +2,8 @@
 
 #include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
 
+#include <memory>
+
 namespace coordinate {
 
 // The BD09 correction engine: WGS84 to BD09 through GCJ02 and back (degrees), and Baidu's own
@@ -32,10 +34,9 @@ public:
     bool AutoToWGS84(double* x, double* y, int count) override;
 
 private:
-    double* m_llBand; // LLBAND: lower latitude of each band (degrees)
-    double* m_mcBand; // MCBAND: lower northing of each band (metres)
-    double* m_ll2mc; // LL2MC: 6 rows of 10 coefficients
-    double* m_mc2ll; // MC2LL: 6 rows of 10 coefficients
+    struct Tables;
+    // The band tables, on the heap from construction on.
+    std::unique_ptr<const Tables> m_tables;
 };
 
 } // namespace coordinate

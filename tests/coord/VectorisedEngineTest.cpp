@@ -1,6 +1,6 @@
 #include "OvCoordSystem/coord/BD09CoordSys.h"
 #include "OvCoordSystem/coord/GCJ02CoordSys.h"
-#include "OvCoordSystem/coord/ScalarOffsets_p.h"
+#include "ScalarOffsets.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "OvCoordSystem/coord/ScalarOffsets_p.h"
+#include "ScalarOffsets.h"
 
 #include "OvCoordSystem/geodesy/OffsetFormulas.h"
 
