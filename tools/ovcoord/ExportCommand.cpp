@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 // ovcoord export [--from SYS] [--to SYS] [--name NAME] [--meridian DEG] [--force] INPUT OUTPUT
 namespace {
 
@@ -26,13 +28,25 @@ const QStringList kSuffixes = { QStringLiteral("shp"), QStringLiteral("dxf"), QS
 constexpr int kProgressBarFeatures = 10000;
 constexpr int kProgressBarWidth = 40;
 
-// Draws the writer's progress as a bar on standard error.
+// Without a terminal, a plain line at every quarter.
+constexpr int kPlainProgressStep = 25;
+
+// Draws the writer's progress as a bar on standard error when that is a terminal; a log or a pipe
+// gets a few plain lines instead of the bar's many frames.
 class ProgressBar : public I_VectorToolObserver
 {
 public:
     void notifyProgress(int percent) override
     {
         if (percent == m_shown) return;
+        if (!m_terminal) {
+            if (percent / kPlainProgressStep == m_shown / kPlainProgressStep || percent == 0)
+                return;
+            m_shown = percent - percent % kPlainProgressStep;
+            err() << "writing " << m_shown << "%\n";
+            err().flush();
+            return;
+        }
         m_shown = percent;
         const int filled = percent * kProgressBarWidth / 100;
         err() << "\rwriting [" << QString(filled, QLatin1Char('#'))
@@ -41,12 +55,13 @@ public:
     }
     void finish()
     {
-        if (m_shown < 0) return;
+        if (m_shown < 0 || !m_terminal) return;
         err() << "\n";
         err().flush();
     }
 
 private:
+    const bool m_terminal = isatty(STDERR_FILENO) != 0;
     int m_shown = -1;
 };
 
