@@ -49,3 +49,9 @@ execute_process(COMMAND "${prefix}/bin/ovcoord" --help RESULT_VARIABLE rc OUTPUT
 if(rc)
     message(FATAL_ERROR "the installed ovcoord failed: ${rc}")
 endif()
+# The installed tool finds the installed division data with no setting.
+execute_process(COMMAND "${prefix}/bin/ovcoord" division 110000
+    RESULT_VARIABLE rc OUTPUT_VARIABLE division ERROR_VARIABLE division)
+if(rc OR NOT division MATCHES "data: ${prefix}/share/OvCoordSystem/divisions/divisions.gpkg")
+    message(FATAL_ERROR "the installed ovcoord did not find the installed division data: ${division}")
+endif()
