@@ -34,8 +34,9 @@ void onModal(std::function<void(QWidget* dialog)> action);
 // Clicks the push button named NAME in the modal dialog.
 void clickInModal(const char* name);
 
-// Renders WIDGET into "<test program folder>/screenshots/coordsys/NAME.png" and checks that the
-// image is at least MINWIDTH × MINHEIGHT and not of one colour.
+// Renders WIDGET into "<test program folder>/screenshots/coordsys/NAME.png" (or the folder
+// OV_SCREENSHOT_DIR names) and checks that the image is at least MINWIDTH × MINHEIGHT and not of
+// one colour.
 void checkScreenshot(QWidget* widget, const QString& name, int minWidth, int minHeight);
 
 // Writes a small DXF file with an "$EXTMIN" easting X (text as given) and returns its path.
