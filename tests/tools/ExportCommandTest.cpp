@@ -1,17 +1,16 @@
+// ovcoord export and kml-check; what is written is read back with GDAL.
 #include "OvcoordRun.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextCodec>
 
 #include <cpl_conv.h>
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -19,49 +18,48 @@ namespace {
 
 const QString kSample = QStringLiteral(OV_TEST_DATA_DIR "/sample/range.geojson");
 
-struct DatasetCloser
-{
-    void operator()(GDALDataset* dataset) const { GDALClose(dataset); }
-};
-using DatasetPtr = std::unique_ptr<GDALDataset, DatasetCloser>;
-
-DatasetPtr openVector(const QString& path)
+// The "NAME" (or NAME_FIELD) values of every feature of every layer, as GDAL
+// reads them.
+QStringList names(const QString& path, const char* driver = nullptr, const char* field = "NAME")
 {
     GDALAllRegister();
-    return DatasetPtr(
-        GDALDataset::Open(QFile::encodeName(path).constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
-}
-
-// Feature count and the "NAME" values of one layer.
-struct LayerContents
-{
-    int count = 0;
-    QStringList names;
-};
-
-LayerContents readLayer(OGRLayer* layer)
-{
-    LayerContents contents;
-    layer->ResetReading();
-    const int nameField = layer->GetLayerDefn()->GetFieldIndex("NAME");
-    for (std::unique_ptr<OGRFeature> f(layer->GetNextFeature()); f;
-         f.reset(layer->GetNextFeature())) {
-        ++contents.count;
-        if (nameField >= 0) contents.names << QString::fromUtf8(f->GetFieldAsString(nameField));
+    const char* const drivers[] = { driver, nullptr };
+    std::unique_ptr<GDALDataset> dataset(GDALDataset::Open(QFile::encodeName(path).constData(),
+        GDAL_OF_VECTOR | GDAL_OF_READONLY, driver ? drivers : nullptr, nullptr, nullptr));
+    if (!dataset) return { QStringLiteral("<not opened>") };
+    QStringList found;
+    for (OGRLayer* layer : dataset->GetLayers()) {
+        for (const auto& feature : *layer)
+            found << QString::fromUtf8(feature->GetFieldAsString(field));
     }
-    return contents;
+    return found;
 }
 
-QStringList lines(const QByteArray& text)
+QByteArray runProgram(const QString& program, const QStringList& args)
 {
-    return QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(60000);
+    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray("<failed>");
+}
+
+QStringList split(const char* utf8)
+{
+    return QString::fromUtf8(utf8).split(QLatin1Char(' '));
 }
 
 class ExportCommand : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-    QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
+    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+    QString write(const char* name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
     QStringList files() const
     {
         QStringList found;
@@ -71,66 +69,55 @@ protected:
         found.sort();
         return found;
     }
-
-private:
     QTemporaryDir m_dir;
 };
 
-TEST_F(ExportCommand, SampleToShapefilesAndBackToGeoJsonKeepsFeaturesAndChineseText)
+TEST_F(ExportCommand, SampleToShapefilesAndBackKeepsFeaturesAndChineseText)
 {
-    QDir().mkpath(path(QStringLiteral("shp")));
+    QDir().mkpath(path("shp"));
     const OvcoordRun toShp
-        = runOvcoord({ QStringLiteral("export"), kSample, path(QStringLiteral("shp/range.shp")) });
+        = runOvcoord({ QStringLiteral("export"), kSample, path("shp/range.shp") });
     ASSERT_EQ(toShp.exitCode, 0) << toShp.err.constData();
     // The files written, one a line: three Shapefiles with their companion files.
-    EXPECT_EQ(lines(toShp.out).filter(QStringLiteral(".shp")),
-        (QStringList { path(QStringLiteral("shp/range_point.shp")),
-            path(QStringLiteral("shp/range_polygon.shp")),
-            path(QStringLiteral("shp/range_polyline.shp")) }));
-    DatasetPtr polygons = openVector(path(QStringLiteral("shp/range_polygon.shp")));
-    ASSERT_TRUE(polygons);
-    const LayerContents contents = readLayer(polygons->GetLayer(0));
-    EXPECT_EQ(contents.count, 3);
-    EXPECT_EQ(contents.names,
-        (QStringList {
-            QStringLiteral("故宫"), QStringLiteral("天坛公园"), QStringLiteral("颐和园") }));
+    EXPECT_EQ(QString::fromUtf8(toShp.out).split(QLatin1Char('\n')).filter(QStringLiteral(".shp")),
+        (QStringList { path("shp/range_point.shp"), path("shp/range_polygon.shp"),
+            path("shp/range_polyline.shp") }));
+    EXPECT_EQ(names(path("shp/range_polygon.shp")), split("故宫 天坛公园 颐和园"));
+    EXPECT_FALSE(toShp.err.contains("OvInterface")); // the library's debug lines stay quiet
 
     // The folder of Shapefiles reads as three layers, which go to a folder each.
-    const OvcoordRun back = runOvcoord({ QStringLiteral("export"), path(QStringLiteral("shp")),
-        path(QStringLiteral("all.geojson")) });
+    const OvcoordRun back
+        = runOvcoord({ QStringLiteral("export"), path("shp"), path("all.geojson") });
     ASSERT_EQ(back.exitCode, 0) << back.err.constData();
-    EXPECT_EQ(lines(back.out).size(), 3);
-    DatasetPtr points = openVector(path(QStringLiteral("all/range_point/all.geojson")));
-    ASSERT_TRUE(points);
-    EXPECT_EQ(readLayer(points->GetLayer(0)).names,
-        (QStringList {
-            QStringLiteral("天安门"), QStringLiteral("北京站"), QStringLiteral("鸟巢") }));
+    EXPECT_EQ(back.out.count('\n'), 3);
+    EXPECT_EQ(names(path("all/range_point/all.geojson")), split("天安门 北京站 鸟巢"));
 }
 
 TEST_F(ExportCommand, GaussKruegerTargetMatchesGdaltransform)
 {
-    const OvcoordRun run = runOvcoord({ QStringLiteral("export"), QStringLiteral("--to"),
-        QStringLiteral("cgcs2000-gk"), QStringLiteral("--meridian"), QStringLiteral("117"), kSample,
-        path(QStringLiteral("gk.geojson")) });
+    const OvcoordRun run = runOvcoord(
+        commandArgs("export|--to|cgcs2000-gk|--meridian|117") << kSample << path("gk.geojson"));
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    DatasetPtr gk = openVector(path(QStringLiteral("gk.geojson")));
+    GDALAllRegister();
+    std::unique_ptr<GDALDataset> gk(GDALDataset::Open(
+        QFile::encodeName(path("gk.geojson")).constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     ASSERT_TRUE(gk);
     std::unique_ptr<OGRFeature> tiananmen;
-    OGRLayer* layer = gk->GetLayer(0);
-    for (tiananmen.reset(layer->GetNextFeature()); tiananmen;
-         tiananmen.reset(layer->GetNextFeature())) {
-        if (QString::fromUtf8(tiananmen->GetFieldAsString("NAME")) == QStringLiteral("天安门"))
-            break;
+    for (auto& feature : *gk->GetLayer(0)) {
+        if (QString::fromUtf8(feature->GetFieldAsString("NAME")) == QStringLiteral("天安门"))
+            tiananmen.reset(feature.release());
     }
     ASSERT_TRUE(tiananmen);
     const OGRPoint* point = tiananmen->GetGeometryRef()->toPoint();
 
-    // Reference: PROJ through gdaltransform, CGCS2000 (GRS80) transverse Mercator on 117 E.
+    // Reference: PROJ through gdaltransform, CGCS2000 (GRS80) transverse Mercator
+    // on 117 E.
     QProcess gdaltransform;
     gdaltransform.start(QStringLiteral("gdaltransform"),
         { QStringLiteral("-s_srs"), QStringLiteral("+proj=longlat +datum=WGS84"),
             QStringLiteral("-t_srs"),
-            QStringLiteral("+proj=tmerc +lon_0=117 +k=1 +x_0=500000 +ellps=GRS80 +towgs84=0,0,0"),
+            QStringLiteral("+proj=tmerc +lon_0=117 +k=1 +x_0=500000 "
+                           "+ellps=GRS80 +towgs84=0,0,0"),
             QStringLiteral("-output_xy") });
     gdaltransform.write("116.3975 39.9087\n");
     gdaltransform.closeWriteChannel();
@@ -138,19 +125,14 @@ TEST_F(ExportCommand, GaussKruegerTargetMatchesGdaltransform)
     const QStringList reference
         = QString::fromLatin1(gdaltransform.readAllStandardOutput()).split(QLatin1Char(' '));
     ASSERT_EQ(reference.size(), 2);
-    constexpr double kTolerance_m = 0.001;
-    EXPECT_NEAR(point->getX(), reference[0].toDouble(), kTolerance_m);
-    EXPECT_NEAR(point->getY(), reference[1].toDouble(), kTolerance_m);
+    EXPECT_NEAR(point->getX(), reference[0].toDouble(), 0.001);
+    EXPECT_NEAR(point->getY(), reference[1].toDouble(), 0.001);
 }
 
 TEST_F(ExportCommand, RefusesToReplaceExistingOutputWithoutForce)
 {
-    QFile mine(path(QStringLiteral("range_polygon.shp")));
-    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
-    mine.write("mine");
-    mine.close();
-    const QStringList args
-        = { QStringLiteral("export"), kSample, path(QStringLiteral("range.shp")) };
+    write("range_polygon.shp", "mine");
+    const QStringList args = { QStringLiteral("export"), kSample, path("range.shp") };
     const OvcoordRun refused = runOvcoord(args);
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains("--force")) << refused.err.constData();
@@ -158,93 +140,123 @@ TEST_F(ExportCommand, RefusesToReplaceExistingOutputWithoutForce)
 
     const OvcoordRun forced = runOvcoord(args + QStringList { QStringLiteral("--force") });
     EXPECT_EQ(forced.exitCode, 0) << forced.err.constData();
-    DatasetPtr replaced = openVector(path(QStringLiteral("range_polygon.shp")));
-    ASSERT_TRUE(replaced);
-    EXPECT_EQ(readLayer(replaced->GetLayer(0)).count, 3);
+    EXPECT_EQ(names(path("range_polygon.shp")).size(), 3);
 }
 
-TEST_F(ExportCommand, NothingWrittenIsAFailure)
+TEST_F(ExportCommand, FailuresAndUsageErrorsWriteNothing)
 {
-    QFile notVector(path(QStringLiteral("notes.geojson")));
-    ASSERT_TRUE(notVector.open(QIODevice::WriteOnly));
-    notVector.write("{ this is not json");
-    notVector.close();
-    const struct
-    {
-        QString input, output;
-        const char* says;
-    } cases[] = {
-        { kSample, path(QStringLiteral("range.abc")), "suffix" },
-        { path(QStringLiteral("missing.geojson")), path(QStringLiteral("out.shp")),
-            "no such file" },
-        { path(QStringLiteral("notes.geojson")), path(QStringLiteral("out.shp")), "cannot read" },
-        { kSample, path(QStringLiteral("no/such/folder/out.shp")), "does not exist" },
-    };
-    for (const auto& c : cases) {
-        const OvcoordRun run = runOvcoord({ QStringLiteral("export"), c.input, c.output });
-        EXPECT_EQ(run.exitCode, 1) << c.says;
-        EXPECT_TRUE(run.err.contains(c.says)) << run.err.constData();
-        EXPECT_TRUE(run.out.isEmpty()) << c.says;
-    }
+    write("notes.geojson", "{ this is not json");
+    expectCommandLines(
+        {
+            { "export|%s|%d/range.abc", 1, nullptr, "suffix" },
+            { "export|%d/missing.geojson|%d/out.shp", 1, nullptr, "no such file" },
+            { "export|%d/notes.geojson|%d/out.shp", 1, nullptr, "cannot read" },
+            { "export|%s|%d/no/such/folder/out.shp", 1, nullptr, "does not exist" },
+            { "export|%s", 2 },
+            { "export|--to|xian80-gk|%s|%d/o.geojson", 2 },
+            { "export|--from|mars|%s|%d/o.geojson", 2 },
+            { "export|--to|epsg:999999|%s|%d/o.geojson", 2 },
+            { "export|--to|utm|--meridian|east|%s|%d/o.geojson", 2 },
+            // KML holds the input's coordinates as they are.
+            { "export|--to|gcj02|%s|%d/o.kml", 2 },
+            { "export|--kml-encoding|latin1|%s|%d/o.kml", 2, nullptr, "--kml-encoding" },
+        },
+        m_dir.path());
     EXPECT_EQ(files(), QStringList { QStringLiteral("notes.geojson") });
-}
-
-TEST_F(ExportCommand, UsageErrors)
-{
-    const QString out = path(QStringLiteral("out.geojson"));
-    const QStringList cases[] = {
-        { kSample },
-        { QStringLiteral("--to"), QStringLiteral("xian80-gk"), kSample, out },
-        { QStringLiteral("--from"), QStringLiteral("mars"), kSample, out },
-        { QStringLiteral("--to"), QStringLiteral("epsg:999999"), kSample, out },
-        { QStringLiteral("--to"), QStringLiteral("utm"), QStringLiteral("--meridian"),
-            QStringLiteral("east"), kSample, out },
-    };
-    for (const QStringList& args : cases) {
-        const OvcoordRun run = runOvcoord(QStringList { QStringLiteral("export") } + args);
-        EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
-    }
-    EXPECT_TRUE(files().isEmpty());
 }
 
 TEST_F(ExportCommand, NameOptionNamesTheDxfLayer)
 {
-    const OvcoordRun run = runOvcoord({ QStringLiteral("export"), QStringLiteral("--name"),
-        QStringLiteral("范围"), kSample, path(QStringLiteral("named.dxf")) });
+    const OvcoordRun run
+        = runOvcoord(commandArgs("export|--name|范围") << kSample << path("named.dxf"));
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    // The library writes DXF text as UTF-8 and reads it back so; the header does not say it.
+    // The library writes DXF text as UTF-8 and reads it back so; the header does
+    // not say it.
     CPLSetConfigOption("DXF_ENCODING", "UTF-8");
-    DatasetPtr dxf = openVector(path(QStringLiteral("named.dxf")));
+    EXPECT_EQ(names(path("named.dxf"), nullptr, "Layer").value(0), QStringLiteral("范围"));
     CPLSetConfigOption("DXF_ENCODING", nullptr);
-    ASSERT_TRUE(dxf);
-    OGRLayer* entities = dxf->GetLayer(0);
-    std::unique_ptr<OGRFeature> first(entities->GetNextFeature());
-    ASSERT_TRUE(first);
-    EXPECT_EQ(QString::fromUtf8(first->GetFieldAsString("Layer")), QStringLiteral("范围"));
 }
 
 TEST_F(ExportCommand, LargeInputShowsProgress)
 {
-    QFile large(path(QStringLiteral("many.geojson")));
-    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
-    large.write("{\"type\":\"FeatureCollection\",\"features\":[");
-    constexpr int kFeatures = 10000;
-    for (int i = 0; i < kFeatures; ++i) {
-        large.write(QStringLiteral("%1{\"type\":\"Feature\",\"properties\":{\"ID\":%2},"
-                                   "\"geometry\":{\"type\":\"Point\",\"coordinates\":[%3,40]}}")
-                        .arg(i ? QStringLiteral(",") : QString())
-                        .arg(i)
-                        .arg(100.0 + i * 1e-4, 0, 'f', 4)
-                        .toUtf8());
+    QByteArray json = "{\"type\":\"FeatureCollection\",\"features\":[";
+    for (int i = 0; i < 10000; ++i) {
+        json += QStringLiteral("%1{\"type\":\"Feature\",\"properties\":{\"ID\":%2},"
+                               "\"geometry\":{\"type\":\"Point\",\"coordinates\":[%3,40]}}")
+                    .arg(i ? QStringLiteral(",") : QString())
+                    .arg(i)
+                    .arg(100.0 + i * 1e-4, 0, 'f', 4)
+                    .toUtf8();
     }
-    large.write("]}");
-    large.close();
     const OvcoordRun run = runOvcoord(
-        { QStringLiteral("export"), large.fileName(), path(QStringLiteral("many.csv")) });
+        { QStringLiteral("export"), write("many.geojson", json + "]}"), path("many.csv") });
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     // Standard error is a pipe here: a line per quarter, no bar frames.
     EXPECT_EQ(run.err, "writing 25%\nwriting 50%\nwriting 75%\nwriting 100%\n");
-    EXPECT_FALSE(run.err.contains("OvInterface")); // the library's debug lines stay quiet
+}
+
+TEST_F(ExportCommand, KmlInGb2312ByDefaultKmzInUtf8OnRequest)
+{
+    const QString kml = path("range.kml");
+    const OvcoordRun legacy = runOvcoord({ QStringLiteral("export"), kSample, kml });
+    ASSERT_EQ(legacy.exitCode, 0) << legacy.err.constData();
+    EXPECT_EQ(legacy.out.trimmed(), QDir::toNativeSeparators(kml).toUtf8());
+    QFile file(kml);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readLine().startsWith("<?xml version=\"1.0\" encoding=\"gb2312\""));
+    const OvcoordRun check = runOvcoord({ QStringLiteral("kml-check"), kml });
+    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_TRUE(check.out.contains("placemarks: 8")) << check.out.constData();
+
+    const QString kmz = path("range-utf8.kmz");
+    const OvcoordRun utf8
+        = runOvcoord(commandArgs("export|--kml-encoding|UTF-8") << kSample << kmz);
+    ASSERT_EQ(utf8.exitCode, 0) << utf8.err.constData();
+    // Only the archive is written: the KML it was packed from is gone.
+    EXPECT_EQ(utf8.out.trimmed(), QDir::toNativeSeparators(kmz).toUtf8());
+    EXPECT_EQ(files(), split("range-utf8.kmz range.kml"));
+    EXPECT_EQ(runProgram(QStringLiteral("unzip"), { QStringLiteral("-Z1"), kmz }),
+        QByteArray("range-utf8.kml\n"));
+    EXPECT_TRUE(runProgram(QStringLiteral("unzip"), { QStringLiteral("-p"), kmz })
+                    .startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\""));
+    EXPECT_EQ(names(kmz, "LIBKML", "Name"),
+        split("故宫 天坛公园 颐和园 天安门 北京站 鸟巢 长安街 中轴线"));
+}
+
+TEST_F(ExportCommand, KmlCheckSummarisesNestedContentAndRefusesBadFiles)
+{
+    const QByteArray name
+        = QTextCodec::codecForName("GB18030")->fromUnicode(QString::fromUtf8("北京"));
+    write("a.kml",
+        "<?xml version=\"1.0\" encoding=\"gb2312\" ?>\n"
+        "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document><name>"
+            + name
+            + "</name>"
+              "<Folder><Placemark><Point><coordinates>1,2,0</coordinates></"
+              "Point></Placemark>"
+              "<Folder><Placemark><LineString><coordinates>1,2 "
+              "3,4</coordinates></LineString>"
+              "</Placemark></Folder></Folder>"
+              "<Placemark><MultiGeometry><Polygon/><Polygon/><Point/></"
+              "MultiGeometry></Placemark>"
+              "</Document><Placemark/></kml>\n");
+    write("b.kml", "\xEF\xBB\xBF<kml><Placemark/></kml>");
+    write("broken.kml", "<kml><Placemark></kml>");
+    write("other.xml", "<gpx/>");
+    expectCommandLines(
+        {
+            { "kml-check|%d/a.kml", 0,
+                "encoding: gb2312 (GB18030 bytes)\ndocuments: 1\nfolders: 2\nplacemarks: "
+                "4\npoints: "
+                "2\nlines: "
+                "1\npolygons: 2\ntracks: 0\n" },
+            { "kml-check|%d/b.kml", 0, "encoding: UTF-8 with byte-order mark\n" },
+            { "kml-check|%d/missing.kml", 1, nullptr, "ovcoord kml-check: " },
+            { "kml-check|%d/broken.kml", 1, nullptr, "line 1" },
+            { "kml-check|%d/other.xml", 1, nullptr, "root element <gpx>" },
+            { "kml-check", 2 },
+        },
+        m_dir.path());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "StreamTestSupport.h"
+#include "VectorTestSupport.h"
 
 #include "OvCoordSystem/coord/BD09CoordSys.h"
 #include "OvCoordSystem/coord/GCJ02CoordSys.h"
@@ -10,7 +10,7 @@
 #include <limits>
 
 using namespace vectors;
-using namespace streamtest;
+using namespace vectortest;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "StreamTestSupport.h"
+#include "VectorTestSupport.h"
 
 #include "OvCoordSystem/coord/CoordSysCorrectEngine.h"
 #include "OvCoordSystem/vectors/ExcelWriter.h"
@@ -10,7 +10,7 @@
 #include <limits>
 
 using namespace vectors;
-using namespace streamtest;
+using namespace vectortest;
 
 namespace {
 

@@ -101,33 +101,6 @@ TEST(VectorToolFactory, KindsOutsideZeroToNineGiveNothing)
     releaseVectorTool(nullptr);
 }
 
-TEST(VectorToolFactory, ToolsAnswerTheDefaultsOfOperationsTheyDoNotHave)
-{
-    I_VectorTools* tool = createVectorTool(VectorToolReadVector);
-    ASSERT_NE(tool, nullptr);
-    EXPECT_TRUE(tool->getWktByEpsg(4326).isEmpty());
-    EXPECT_TRUE(tool->getCoordSysCatalog(2, 0, false, 6, true).isEmpty());
-    QVector<double> xs { 1.0 };
-    QVector<double> ys { 2.0 };
-    EXPECT_FALSE(tool->convertCoordinates(4326, 3857, xs, ys, { QPointF(1, 2) }));
-    EXPECT_TRUE(xs.isEmpty());
-    EXPECT_TRUE(ys.isEmpty());
-    EXPECT_TRUE(tool->readFileInfo(QStringLiteral("x.shp")).isEmpty());
-    EXPECT_TRUE(tool->readLayers(VectorReadOptions()).isEmpty());
-    EXPECT_FALSE(tool->transformFile(QStringLiteral("a"), QStringLiteral("b"), {}));
-    EXPECT_FALSE(tool->cutRaster(QStringLiteral("a"), QStringLiteral("b"), {}));
-    double statistics[3] = { 1.0, 2.0, 3.0 };
-    tool->analyzeDem({ 5.0, 6.0 }, statistics);
-    EXPECT_EQ(statistics[2], 3.0);
-
-    const VectorCoordParameters parameters = tool->defaultCoordParameters(3, 16);
-    EXPECT_EQ(parameters.sourceCoordSys, VECTOR_BY_EPSG);
-    EXPECT_EQ(parameters.targetEpsg, -1);
-    EXPECT_EQ(parameters.falseEasting, 500000);
-    EXPECT_FALSE(parameters.reproject);
-    releaseVectorTool(tool);
-}
-
 TEST(VectorToolFactory, WorkerProgressReachesTheObserverOnceSet)
 {
     CountingObserver observer;

@@ -10,31 +10,6 @@
 #include <functional>
 #include <iterator>
 
-TEST(VectorRecords, WriteOptionsStartWithTheirDefaults)
-{
-    const VectorWriteOptions options;
-    EXPECT_TRUE(options.path.isEmpty());
-    EXPECT_TRUE(options.openFolderAfterWrite);
-    EXPECT_FALSE(options.clip);
-    EXPECT_TRUE(options.clipPolygons.isEmpty());
-    const int expected[] = { -1, -1, -1, -1, -1, 0, 1, 0, 3 };
-    EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected),
-        std::begin(options.textOptions), std::end(options.textOptions)));
-
-    const VectorCoordParameters& coords = options.coordParameters;
-    EXPECT_EQ(coords.sourceCoordSys, VECTOR_BY_EPSG);
-    EXPECT_EQ(coords.targetCoordSys, VECTOR_BY_EPSG);
-    EXPECT_EQ(coords.sourceEpsg, -1);
-    EXPECT_EQ(coords.targetEpsg, -1);
-    EXPECT_EQ(coords.centralMeridian, 0.0);
-    EXPECT_EQ(coords.streamParameter1, 3);
-    EXPECT_EQ(coords.reserved2, -1);
-    EXPECT_EQ(coords.falseEasting, 500000);
-    EXPECT_FALSE(coords.reproject);
-    for (const double parameter : coords.sevenParameters)
-        EXPECT_EQ(parameter, 0.0);
-}
-
 TEST(VectorRecords, EveryNewLayerGetsItsOwnIdentityAndCopiesKeepIt)
 {
     const VectorLayerData first;

@@ -1,4 +1,4 @@
-#include "WriterTestSupport.h"
+#include "VectorTestSupport.h"
 
 #include "OvCoordSystem/vectors/FeatureGeometry.h"
 #include "OvCoordSystem/vectors/I_DXFWriter_p.h"
@@ -10,37 +10,9 @@
 #include <memory>
 #include <string>
 
-using namespace writertest;
+using namespace vectortest;
 
 namespace {
-
-QStringList namesOf(const QVector<VectorLayerData>& layers)
-{
-    QStringList names;
-    for (const VectorLayerData& layer : layers)
-        names << layer.name;
-    return names;
-}
-
-TEST(LayerNames, LaterLayersOfOneNameGetTheSuffix)
-{
-    const struct
-    {
-        QStringList in, out;
-    } cases[] = {
-        { { "A", "A", "A" }, { "A", "A(1)", "A(1)(1)" } },
-        { { "A", "B", "A", "B" }, { "A", "B", "A(1)", "B(1)" } },
-        { { "A(1)", "A", "A" }, { "A(1)", "A", "A(1)(1)" } },
-        { { "", "" }, { "", "(1)" } },
-    };
-    for (const auto& c : cases) {
-        QVector<VectorLayerData> layers;
-        for (const QString& name : c.in)
-            layers.append(layerOf(name, {}));
-        makeLayerNamesDistinct(layers);
-        EXPECT_EQ(namesOf(layers), c.out) << c.in.join(QLatin1Char(',')).toStdString();
-    }
-}
 
 TEST(DxfWriter, NoLayersSetsTheErrorTextAndWritesNothing)
 {

@@ -1,11 +1,16 @@
 #pragma once
 
 #include "OvCoordSystem/vectors/IWriterStream.h"
+#include "OvCoordSystem/vectors/I_VectorToolObserver.h"
 #include "OvCoordSystem/vectors/VCTFeature.h"
 #include "OvCoordSystem/vectors/VCTGeometry.h"
 #include "OvCoordSystem/vectors/VCTGeometryFactory.h"
+#include "OvCoordSystem/vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VectorWriteOptions.h"
 #include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -18,15 +23,17 @@
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-// Builders of stream input and read-backs of the written files, shared by the stream and
-// reprojection tests.
-namespace streamtest {
+// Builders of stream and writer input and read-backs of the written files, shared by the vector
+// tests.
+namespace vectortest {
 
 struct StreamReleaser
 {
@@ -178,6 +185,99 @@ inline std::vector<ReadLayer> readBack(const QString& path)
     return layers;
 }
 
+// What GDAL reads from PATH as text, one line a layer ("[NAME]") and one a feature: its WKT, then
+// " FIELD=VALUE" for each field set (by name) and " {STYLE}" when it has one.
+inline QStringList readBackText(const QString& path)
+{
+    QStringList lines;
+    for (const ReadLayer& layer : readBack(path)) {
+        lines << QLatin1Char('[') + layer.name + QLatin1Char(']');
+        for (const ReadFeature& feature : layer.features) {
+            QString line = QString::fromStdString(feature.wkt);
+            for (auto it = feature.fields.begin(); it != feature.fields.end(); ++it)
+                line += QLatin1Char(' ') + it.key() + QLatin1Char('=') + it.value();
+            if (!feature.style.empty())
+                line += QStringLiteral(" {%1}").arg(QString::fromStdString(feature.style));
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+inline VectorFeatureData pointFeature(double x, double y, const QString& name = QString())
+{
+    VectorFeatureData feature;
+    feature.geometryType = VectorFeatureData::Point;
+    feature.parts = { { CVector3D(x, y, 0.0) } };
+    feature.name = name;
+    if (!name.isEmpty()) feature.attributes.insert(QStringLiteral("NAME"), name);
+    return feature;
+}
+
+inline VectorFeatureData lineFeature(const VectorPointList& points)
+{
+    VectorFeatureData feature;
+    feature.geometryType = VectorFeatureData::Line;
+    feature.parts = { points };
+    return feature;
+}
+
+// An axis-parallel square, left open (the writer closes rings).
+inline VectorFeatureData squareFeature(double x, double y, double side)
+{
+    VectorFeatureData feature;
+    feature.geometryType = VectorFeatureData::Polygon;
+    feature.parts = { { CVector3D(x, y), CVector3D(x + side, y), CVector3D(x + side, y + side),
+        CVector3D(x, y + side) } };
+    return feature;
+}
+
+inline VectorLayerData layerOf(const QString& name, const QVector<VectorFeatureData>& features,
+    int kind = VectorLayerData::Mixed)
+{
+    VectorLayerData layer;
+    layer.name = name;
+    layer.kind = kind;
+    layer.fieldTypes.insert(QStringLiteral("NAME"), VectorLayerData::StringField);
+    layer.features = features;
+    return layer;
+}
+
+// Features of every layer of the file; -1 when GDAL cannot open it.
+inline int featureCount(const QString& path)
+{
+    const std::vector<ReadLayer> layers = readBack(path);
+    int count = layers.empty() ? -1 : 0;
+    for (const ReadLayer& layer : layers)
+        count += int(layer.features.size());
+    return count;
+}
+
+inline DatasetPtr openVector(const QString& path)
+{
+    return DatasetPtr(
+        GDALDataset::Open(QFile::encodeName(path).constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+}
+
+// Every file below ROOT, as paths relative to it, sorted.
+inline QStringList filesBelow(const QString& root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(root).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+// Records the percentages a tool reports.
+class RecordingObserver : public I_VectorToolObserver
+{
+public:
+    void notifyProgress(int percent) override { reports.push_back(percent); }
+    std::vector<int> reports;
+};
+
 // Runs PROGRAM with ARGUMENTS, feeding INPUT on standard input; its standard output, or empty
 // when it did not finish normally.
 inline QByteArray runProgram(
@@ -204,4 +304,4 @@ protected:
     QTemporaryDir m_dir;
 };
 
-} // namespace streamtest
+} // namespace vectortest
