@@ -40,7 +40,7 @@ void AppendOuterRing(const OGRLinearRing* ring, std::vector<CDivisionStore::Ring
         const double x = ring->getX(i), y = ring->getY(i);
         if (std::isfinite(x) && std::isfinite(y)) points.emplace_back(x, y, 0.0);
     }
-    if (points.size() >= 3) rings->push_back(std::move(points));
+    if (points.size() >= 4) rings->push_back(std::move(points)); // three corners and the close
 }
 
 void AppendOuterRings(const OGRGeometry* geometry, std::vector<CDivisionStore::Ring>* rings)

@@ -24,7 +24,7 @@ public:
     const std::string& ErrorText() const { return m_error; }
 
     // The division and the outer ring of each of its polygons (points with a NaN or infinite
-    // coordinate dropped, rings left with fewer than three points skipped). Code must already be
+    // coordinate dropped, rings left with fewer than four points skipped). Code must already be
     // six digits.
     bool Find(const std::string& code, tagDivisionInfo* info, std::vector<Ring>* rings);
     // Exactly named first, then by name prefix; at most maxCount.

@@ -30,7 +30,8 @@ public:
     // named after the division, owned by the caller: one part of type polygon (3) per polygon of
     // the boundary, its outer ring, in the order of the data. Holes are not parts (callers treat
     // every part as an area of its own). Null for type other than 1, a code that is not six
-    // digits, a code the data does not have, or without data. Takes as long as the delay set
+    // digits, a code the data does not have, a division without a usable polygon (points with a
+    // NaN coordinate are dropped), or without data. Takes as long as the delay set
     // with SetQueryDelay more.
     virtual IAnnotationFeature* QueryDivision(const std::string& code, int type) = 0;
     // Where the local network provider is: the configured "LocationSearch/LocalPosition"

@@ -57,6 +57,7 @@ public:
             CDivisionStore* store = Store();
             if (!store || !store->Find(code, &info, &rings)) return nullptr;
         }
+        if (rings.empty()) return nullptr; // nothing to draw or download
         IAnnotationFeature* feature = GetOrCreateAnnotationModule()->CreateFeature(
             ANNOTATION_FEATURE_RANGE, Utf8ToHost(info.name));
         if (!feature) return nullptr;

@@ -165,6 +165,63 @@ TEST_F(DivisionSearch, BadCodesGiveNothing)
     EXPECT_TRUE(errors.empty());
 }
 
+// A GeoPackage with one layer of division fields and a feature per (code, rings); a ring is
+// (x, y) pairs, closed by the writer.
+void WriteGeoPackage(const std::string& path, const char* layerName,
+    const std::vector<std::pair<const char*, std::vector<std::vector<double>>>>& divisions)
+{
+    GDALAllRegister();
+    GDALDatasetUniquePtr data(GetGDALDriverManager()->GetDriverByName("GPKG")->Create(
+        path.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+    OGRLayer* layer = data->CreateLayer(layerName, nullptr, wkbMultiPolygon, nullptr);
+    for (const char* name : { "code", "name", "parent" }) {
+        OGRFieldDefn field(name, OFTString);
+        layer->CreateField(&field);
+    }
+    OGRFieldDefn level("level", OFTInteger);
+    layer->CreateField(&level);
+    for (const auto& division : divisions) {
+        OGRFeature feature(layer->GetLayerDefn());
+        feature.SetField("code", division.first);
+        OGRMultiPolygon multi;
+        for (const std::vector<double>& points : division.second) {
+            OGRLinearRing ring;
+            for (size_t i = 0; i + 1 < points.size(); i += 2)
+                ring.addPoint(points[i], points[i + 1]);
+            ring.addPoint(points[0], points[1]);
+            OGRPolygon polygon;
+            polygon.addRing(&ring);
+            multi.addGeometry(&polygon);
+        }
+        if (!division.second.empty()) feature.SetGeometry(&multi);
+        EXPECT_EQ(layer->CreateFeature(&feature), OGRERR_NONE);
+    }
+}
+
+// Points with NaN never leave the store; a ring with less than three corners left is no part,
+// and a division with no part is no feature.
+TEST_F(DivisionSearch, NanPointsAreDropped)
+{
+    const double nan = std::nan("");
+    const std::string path = (dir.path() + "/nan.gpkg").toStdString();
+    WriteGeoPackage(path, "divisions",
+        { { "110101", { { 0, 0, 1, 0, nan, 5, 1, 1, 0, 1 }, { 2, 2, 3, nan, 3, 3 } } },
+            { "110102", { { nan, nan, 1, 1, 2, 2 } } }, { "110103", {} } });
+    module->SetDataFile(path);
+    std::unique_ptr<IAnnotationFeature> feature(module->QueryDivision("110101", 1));
+    ASSERT_TRUE(feature);
+    ASSERT_EQ(feature->GetGeometryCount(), 1);
+    CGeometryData part;
+    feature->GetGeometry(part, 0);
+    EXPECT_EQ(part.GetPoints(),
+        (std::vector<CVector3D> { { 0, 0 }, { 1, 0 }, { 1, 1 }, { 0, 1 }, { 0, 0 } }));
+    EXPECT_EQ(module->QueryDivision("110102", 1), nullptr);
+    EXPECT_EQ(module->QueryDivision("110103", 1), nullptr);
+    tagDivisionInfo info;
+    EXPECT_TRUE(module->FindDivision("110103", info));
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(DivisionSearch, MissingOrCorruptDataIsLoggedAndEmpty)
 {
     const std::string missing = (dir.path() + "/missing.gpkg").toStdString();
@@ -173,7 +230,9 @@ TEST_F(DivisionSearch, MissingOrCorruptDataIsLoggedAndEmpty)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x7f'));
     file.close();
-    for (const std::string& path : { missing, corrupt }) {
+    const std::string otherLayer = (dir.path() + "/other.gpkg").toStdString();
+    WriteGeoPackage(otherLayer, "places", { { "110101", { { 0, 0, 1, 0, 1, 1 } } } });
+    for (const std::string& path : { missing, corrupt, otherLayer }) {
         errors.clear();
         module->SetDataFile(path);
         EXPECT_EQ(module->QueryDivision("110105", 1), nullptr) << path;
