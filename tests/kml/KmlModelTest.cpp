@@ -17,26 +17,6 @@ bool contains(const std::string& text, const std::string& part)
 
 } // namespace
 
-TEST(KmlModel, DefaultPlacemarkIsABareElement)
-{
-    CICD_PLACEMARK placemark;
-    EXPECT_TRUE(placemark.isEmpty());
-    EXPECT_EQ(saveToString(placemark), kDeclaration + "<Placemark />\n");
-}
-
-TEST(KmlModel, PointWritesCoordinatesWithoutDefaultDrawOrder)
-{
-    CICD_PLACEMARK placemark;
-    placemark.point.coordinates = "116.4,39.9,0";
-    EXPECT_EQ(saveToString(placemark),
-        kDeclaration
-            + "<Placemark>\n    <Point>\n        <coordinates>116.4,39.9,0</coordinates>\n"
-              "    </Point>\n</Placemark>\n");
-    placemark.point.drawOrder = 3;
-    EXPECT_TRUE(contains(saveToString(placemark),
-        "</coordinates>\n        <gx:drawOrder>3</gx:drawOrder>\n    </Point>"));
-}
-
 TEST(KmlModel, StylesLeaveDefaultsOut)
 {
     CICD_STYLE style;
@@ -91,91 +71,6 @@ TEST(KmlModel, IsEmptyFollowsEachClassRule)
     ICD_MULTIGEOMETRY multi;
     multi.points.resize(1); // a list with an empty item is not empty
     EXPECT_FALSE(multi.isEmpty());
-}
-
-TEST(KmlModel, ReadingSetsMissingFieldsToDefaults)
-{
-    CICD_KML kml;
-    CICD_PLACEMARK stale;
-    stale.name = "old";
-    stale.visibility = 0;
-    stale.point.drawOrder = 4;
-    kml.placemarks = { stale };
-    ASSERT_TRUE(loadFromString("<kml><Placemark><name>new</name><Point/></Placemark></kml>", kml));
-    ASSERT_EQ(kml.placemarks.size(), 1u);
-    EXPECT_EQ(kml.placemarks[0].name, "new");
-    EXPECT_EQ(kml.placemarks[0].visibility, 1);
-    EXPECT_EQ(kml.placemarks[0].point.drawOrder, 1);
-}
-
-TEST(KmlModel, ListsReadInDocumentOrder)
-{
-    CICD_KML kml;
-    ASSERT_TRUE(loadFromString("<kml><Document>"
-                               "<Placemark><name>a</name></Placemark><Style id='x'/>"
-                               "<Placemark><name>b</name></Placemark><Folder/>"
-                               "<Placemark><name>c</name></Placemark>"
-                               "</Document></kml>",
-        kml));
-    ASSERT_EQ(kml.documents.size(), 1u);
-    const CICD_DOCUMENT& document = kml.documents[0];
-    ASSERT_EQ(document.placemarks.size(), 3u);
-    EXPECT_EQ(document.placemarks[0].name, "a");
-    EXPECT_EQ(document.placemarks[1].name, "b");
-    EXPECT_EQ(document.placemarks[2].name, "c");
-    EXPECT_EQ(document.styles.size(), 1u);
-    EXPECT_EQ(document.folders.size(), 1u);
-}
-
-TEST(KmlModel, FolderWritesAndReadsBothNames)
-{
-    CICD_FOLDER folder;
-    folder.name = "first";
-    folder.secondName = "second";
-    const std::string text = saveToString(folder);
-    EXPECT_EQ(text,
-        kDeclaration + "<Folder>\n    <name>first</name>\n    <name>second</name>\n</Folder>\n");
-    CICD_FOLDER read;
-    ASSERT_TRUE(loadFromString(text, read));
-    EXPECT_EQ(read.name, "first");
-    EXPECT_EQ(read.secondName, "second");
-    EXPECT_EQ(read, folder);
-}
-
-TEST(KmlModel, TrackKeepsItsCoordinatesInOrder)
-{
-    CICD_GX_TRACK track;
-    track.coords = { "1 2 3", "", "4 5 6" };
-    const std::string text = saveToString(track);
-    EXPECT_EQ(text,
-        kDeclaration
-            + "<gx:Track>\n    <gx:coord>1 2 3</gx:coord>\n    <gx:coord></gx:coord>\n"
-              "    <gx:coord>4 5 6</gx:coord>\n</gx:Track>\n");
-    CICD_GX_TRACK read;
-    ASSERT_TRUE(loadFromString(text, read));
-    EXPECT_EQ(read, track);
-}
-
-TEST(KmlModel, EqualitySeesEveryNestedField)
-{
-    const CICD_KML original = fullKml();
-    EXPECT_EQ(fullKml(), original);
-    const std::function<void(CICD_KML&)> changes[] = {
-        [](CICD_KML& k) { k.xmlnsAtom.clear(); },
-        [](CICD_KML& k) { k.documents[0].open = 0; },
-        [](CICD_KML& k) { k.folders[0].secondName += "!"; },
-        [](CICD_KML& k) { k.placemarks[0].lookAt.range += 1e-9; },
-        [](CICD_KML& k) { k.placemarks[0].style.iconStyle.hotSpot.yunits.clear(); },
-        [](CICD_KML& k) { k.placemarks[0].track.coords.pop_back(); },
-        [](CICD_KML& k) { k.folders[0].groundOverlays[0].region.lod.minLodPixels = 1; },
-        [](CICD_KML& k) { k.documents[0].styleMaps[0].pairs[2].key = "k"; },
-        [](CICD_KML& k) { k.documents[0].placemarks.pop_back(); },
-    };
-    for (size_t i = 0; i < std::size(changes); ++i) {
-        CICD_KML changed = original;
-        changes[i](changed);
-        EXPECT_NE(changed, original) << "change " << i;
-    }
 }
 
 TEST(KmlModel, RefusedContentFailsLoadAndSave)

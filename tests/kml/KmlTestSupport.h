@@ -161,16 +161,21 @@ inline CICD_KML fullKml()
     return kml;
 }
 
-// Runs xmllint with ARGS; answers its standard output, or sets *exitCode to -1 when xmllint
-// could not be run.
-inline QByteArray runXmllint(const QStringList& args, int* exitCode)
+// Runs PROGRAM with ARGS; answers its standard output and sets *exitCode (-1 when it could not
+// be run).
+inline QByteArray runTool(const QString& program, const QStringList& args, int* exitCode)
 {
     QProcess process;
-    process.start(QStringLiteral("xmllint"), args);
+    process.start(program, args);
     if (!process.waitForStarted() || !process.waitForFinished(60000)) {
         *exitCode = -1;
         return QByteArray();
     }
     *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return process.readAllStandardOutput();
+}
+
+inline QByteArray runXmllint(const QStringList& args, int* exitCode)
+{
+    return runTool(QStringLiteral("xmllint"), args, exitCode);
 }

@@ -92,18 +92,6 @@ TEST(KmlWrite, OnePointIsFolderPlacemarkPointWithFixedNotation)
         << file.left(300).toStdString();
 }
 
-TEST(KmlWrite, CoordinateTextKeepsSignsHeightsAndOrder)
-{
-    const Written out({ layerOf(QStringLiteral("l"),
-        { feature(VectorFeatureData::Line,
-            { { CVector3D(-0.5, -89.999999999999, 1234.567),
-                CVector3D(179.25, 0.125, -3.004) } }) }) });
-    ASSERT_TRUE(out.ok);
-    EXPECT_EQ(out.placemark(0).lineString.coordinates,
-        asRead(coordinate("-0.500000000000", "-89.999999999999", "1234.57")
-            + coordinate("179.250000000000", "0.125000000000", "-3.00")));
-}
-
 TEST(KmlWrite, TwoLayersGoIntoAFolderNamedAfterTheFile)
 {
     VectorLayerData first = layerOf(QStringLiteral("图层一"), { pointFeature(116, 39) });
@@ -294,39 +282,6 @@ TEST(KmlWrite, ProgressCadence)
     EXPECT_EQ(none.observer.reports, QVector<int>({ 0 }));
     ASSERT_EQ(none.kml.folders.size(), 1u);
     EXPECT_TRUE(none.root().placemarks.empty());
-}
-
-TEST(KmlWrite, NoObserverAndNoLayers)
-{
-    QTemporaryDir dir;
-    VecKmlWriteThread writer;
-    EXPECT_TRUE(writer.write({ layerOf(QStringLiteral("a"), { pointFeature(1, 2) }) },
-        dir.filePath(QStringLiteral("a.kml")), nullptr, false));
-
-    RecordingObserver observer;
-    const QString nothing = dir.filePath(QStringLiteral("none.kml"));
-    EXPECT_FALSE(writer.write({}, nothing, &observer, false));
-    EXPECT_FALSE(QFile::exists(nothing));
-    EXPECT_EQ(observer.reports, QVector<int>({ 0 }));
-    EXPECT_FALSE(writer.write({ layerOf(QStringLiteral("a"), { pointFeature(1, 2) }) },
-        QStringLiteral("/dev/full"), nullptr, false));
-}
-
-TEST(KmlWrite, TheWriterCanBeUsedAgainAndKeepsItsEncoding)
-{
-    QTemporaryDir dir;
-    VecKmlWriteThread writer;
-    writer.setEncoding(CXmlStream::EncodingUtf8);
-    EXPECT_EQ(writer.encoding(), CXmlStream::EncodingUtf8);
-    const QVector<VectorLayerData> layers { layerOf(QStringLiteral("层"), { pointFeature(1, 2) }) };
-    for (const char* name : { "a.kml", "b.kml" }) {
-        RecordingObserver observer;
-        ASSERT_TRUE(writer.write(layers, dir.filePath(QLatin1String(name)), &observer, false));
-        EXPECT_EQ(observer.reports, QVector<int>({ 0, 100 }));
-        EXPECT_TRUE(fileBytes(dir.filePath(QLatin1String(name))).contains("encoding=\"UTF-8\""));
-    }
-    writer.setEncoding(7);
-    EXPECT_EQ(writer.encoding(), CXmlStream::EncodingLegacy);
 }
 
 TEST(KmlWrite, OpensTheFileBrowserOnlyAfterASuccessfulWriteWhenAsked)

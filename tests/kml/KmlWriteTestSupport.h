@@ -86,20 +86,6 @@ inline QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs PROGRAM with ARGS; answers its standard output and sets *exitCode (-1 when it could not
-// be run).
-inline QByteArray runTool(const QString& program, const QStringList& args, int* exitCode)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForStarted() || !process.waitForFinished(60000)) {
-        *exitCode = -1;
-        return QByteArray();
-    }
-    *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return process.readAllStandardOutput();
-}
-
 // The entry names of the zip archive at PATH, as `unzip -Z1` lists them.
 inline QStringList zipEntries(const QString& path)
 {

@@ -115,20 +115,6 @@ TEST(KmzWrite, AFileOrFolderWhereTheTemporaryKmlWouldGoIsLeftAlone)
     EXPECT_EQ(privateTemporaryFolders(), before);
 }
 
-TEST(KmzWrite, EntryNameOfTheTemporaryPath)
-{
-    const struct
-    {
-        const char* path;
-        const char* entry;
-    } cases[] = { { "/tmp/a/out.kml", "out.kml" }, { "rel/b.kml", "b.kml" },
-        { "C:\\maps\\范围.kml", "范围.kml" }, { "C:\\maps/x\\y.kml", "x\\y.kml" },
-        { "out.kml", "doc.kml" }, { "/out.kml", "doc.kml" }, { "\\out.kml", "doc.kml" },
-        { "folder/", "doc.kml" }, { "", "doc.kml" } };
-    for (const auto& c : cases)
-        EXPECT_EQ(CKmlZipVisitor::entryName(c.path), c.entry) << c.path;
-}
-
 TEST(KmzWrite, APathWithoutFolderPacksDocKml)
 {
     QTemporaryDir dir;

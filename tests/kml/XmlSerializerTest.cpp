@@ -114,27 +114,6 @@ TEST(TinyXmlSerializer, FindElementCountsOccurrencesAndStaysInRange)
     EXPECT_EQ(count, 0);
 }
 
-TEST(TinyXmlSerializer, CreateElementMakesOneRootAfterTheDeclaration)
-{
-    CXmlStringStream stream;
-    CTinyXmlSerializer s(CXmlStream::EncodingLegacy, nullptr);
-    EXPECT_EQ(s.createElement(nullptr, "kml"), nullptr); // no document before begin
-    ASSERT_TRUE(s.begin(&stream, CTinyXmlSerializer::ModeWriting));
-    TiXmlElement* root = s.createElement(nullptr, "kml");
-    ASSERT_NE(root, nullptr);
-    EXPECT_EQ(s.root(), root);
-    EXPECT_EQ(s.createElement(nullptr, "second"), nullptr);
-    EXPECT_EQ(s.createElement(root, "#"), root);
-    EXPECT_EQ(s.createElement(root, ""), root);
-    EXPECT_EQ(s.createElement(root, nullptr), nullptr);
-    EXPECT_EQ(s.done(), 0);
-    s.createElement(root, "Folder");
-    EXPECT_EQ(s.done(), 1);
-    ASSERT_TRUE(s.end());
-    EXPECT_EQ(stream.text(),
-        "<?xml version=\"1.0\" encoding=\"gb2312\" ?>\n<kml>\n\t<Folder />\n</kml>\n");
-}
-
 TEST(XmlMessageObject, NextChildIndexCountsPerName)
 {
     CICD_POINT counting;
@@ -160,19 +139,4 @@ TEST(XmlMessageObject, NextChildIndexCountsPerName)
     counting.setIndex(5);
     counting.setCounting(false);
     EXPECT_EQ(counting.nextChildIndex("Placemark", true), 5);
-}
-
-TEST(XmlMessageObject, CopiesTakeFieldsButNotReadState)
-{
-    CICD_POINT point;
-    point.coordinates = "1,2,0";
-    point.setIndex(3);
-    CICD_POINT copy(point);
-    EXPECT_EQ(copy.coordinates, "1,2,0");
-    EXPECT_EQ(copy.index(), 0);
-    CICD_POINT assigned;
-    assigned.setIndex(7);
-    assigned = point;
-    EXPECT_EQ(assigned.index(), 7);
-    EXPECT_EQ(assigned, point);
 }

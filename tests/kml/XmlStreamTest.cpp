@@ -173,40 +173,6 @@ TEST(XmlStream, DeepButBoundedNestingLoadsAndSaves)
     EXPECT_EQ(again, kml);
 }
 
-TEST(XmlStream, NonNumericNumbersReadAsZero)
-{
-    CICD_KML kml;
-    ASSERT_TRUE(loadFromString("<kml><Placemark><visibility>abc</visibility>"
-                               "<Point><gx:drawOrder>7x</gx:drawOrder></Point></Placemark>"
-                               "<Unknown><Placemark/></Unknown></kml>",
-        kml));
-    ASSERT_EQ(kml.placemarks.size(), 1u);
-    EXPECT_EQ(kml.placemarks[0].visibility, 0);
-    EXPECT_EQ(kml.placemarks[0].point.drawOrder, 7);
-}
-
-TEST(XmlStringStream, IndentsWithTabOrFourSpacesAndCopies)
-{
-    CICD_KML kml;
-    kml.placemarks.resize(1);
-    CXmlParserProgress progress;
-    CXmlStringStream stream;
-    stream.setEncoding(CXmlStream::EncodingUtf8);
-    stream.setProgressCallback(&progress);
-    ASSERT_TRUE(stream.save(&kml));
-    EXPECT_NE(stream.text().find("\n\t<Placemark />\n"), std::string::npos);
-
-    CXmlStringStream copy(stream);
-    EXPECT_EQ(copy.text(), stream.text());
-    EXPECT_EQ(copy.encoding(), CXmlStream::EncodingUtf8);
-    EXPECT_EQ(copy.progressCallback(), &progress);
-    EXPECT_TRUE(copy.tabIndent());
-
-    stream.setTabIndent(false);
-    ASSERT_TRUE(stream.save(&kml));
-    EXPECT_NE(stream.text().find("\n    <Placemark />\n"), std::string::npos);
-}
-
 TEST(XmlParserProgress, ReadingFiftyElementsSignalsEvenPercentsOnce)
 {
     std::string text = "<kml><Document>";

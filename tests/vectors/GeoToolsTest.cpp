@@ -15,7 +15,6 @@
 #include <climits>
 #include <cmath>
 #include <memory>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -193,21 +192,6 @@ TEST(GeoToolsWkt, ExportToolsAskTheGeographicTool)
     EXPECT_EQ(I_ExportTools::getWkt(3857), tool->getWktByEpsg(3857));
     EXPECT_FALSE(I_ExportTools::getWkt(3857).isEmpty());
     EXPECT_TRUE(I_ExportTools::getWkt(999999).isEmpty());
-}
-
-TEST(GeoToolsCatalog, OneProviderServesEveryThread)
-{
-    std::vector<vectors::CoordSysCatalogProvider*> seen(8, nullptr);
-    std::vector<std::thread> threads;
-    for (size_t i = 0; i < seen.size(); ++i)
-        threads.emplace_back(
-            [&seen, i] { seen[i] = vectors::CoordSysCatalogProvider::instance(); });
-    for (std::thread& thread : threads)
-        thread.join();
-    for (vectors::CoordSysCatalogProvider* provider : seen) {
-        ASSERT_NE(provider, nullptr);
-        EXPECT_EQ(provider, seen.front());
-    }
 }
 
 TEST(GeoToolsConvert, WebMercatorMatchesItsClosedForm)

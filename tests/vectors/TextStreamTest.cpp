@@ -129,18 +129,6 @@ TEST_F(TextStreamTest, DatWritesNameRemarkAndCoordinatesWithSeparatorLines)
     }
 }
 
-TEST_F(TextStreamTest, RecordsFollowEveryVertexOfMultiGeometries)
-{
-    const QString file = path(QStringLiteral("m.csv"));
-    StreamPtr stream = openText(file);
-    VCTFeature polygons
-        = featureFromWkt("MULTIPOLYGON (((0 0, 1 0, 1 1, 0 0)), ((5 5, 6 5, 6 6, 5 5)))");
-    EXPECT_TRUE(stream->writeFeature(polygons));
-    stream->close();
-    EXPECT_EQ(fileText(file).count(QStringLiteral("\r\n")), 1 + 8);
-    EXPECT_TRUE(fileText(file).contains(QStringLiteral(",,6,6,0\r\n")));
-}
-
 TEST_F(TextStreamTest, UnsupportedGeometriesAndFailedWritesLeaveTheirReason)
 {
     const QString file = path(QStringLiteral("u.txt"));

@@ -5,28 +5,6 @@
 
 #include <set>
 
-TEST(MapTypes, TableIsSortedUniqueAndHoldsTheTypesTheLibraryTests)
-{
-    std::set<int> seen;
-    int previous = -1;
-    for (const tagMapTypeInfo& info : MapTypeTable()) {
-        EXPECT_GT(info.type, previous);
-        previous = info.type;
-        EXPECT_NE(info.name, nullptr);
-        EXPECT_EQ(FindMapType(info.type), &info);
-        seen.insert(info.type);
-    }
-    for (int type : { 5, 9, 1600, 1601, 1602, 1603 })
-        EXPECT_EQ(seen.count(type), 1u) << type;
-    // Every datum occurs, so that each branch of the callers has a real map type.
-    for (int datum : { TILE_DATUM_WGS84, TILE_DATUM_GCJ02, TILE_DATUM_BD09 }) {
-        bool found = false;
-        for (const tagMapTypeInfo& info : MapTypeTable())
-            found = found || info.datum == datum;
-        EXPECT_TRUE(found) << datum;
-    }
-}
-
 TEST(MapTypes, ToolsFollowTheTable)
 {
     for (const tagMapTypeInfo& info : MapTypeTable()) {
