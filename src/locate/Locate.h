@@ -143,6 +143,21 @@ public:
     // POSITION moved by (DX, DY) pixels on the view; z is 0.
     CVector3D CalcOffsetPos(int dx, int dy, const CVector3D& position);
 
+    // Range export. The file dialog proposes the folder remembered in ConfigIni
+    // ("DownloadExtentKml", key "1"); the chosen file's suffix selects the format (Shapefile, KML,
+    // KMZ, DXF or MapInfo TAB) and its folder is remembered. Points are written as they are
+    // (WGS84 longitude/latitude, degrees).
+
+    // Exports the current range, named after the current division; without one, says
+    // "请选择区域！". PARENT, when given, is the parent of that message.
+    void ExportRange(QWidget* parent);
+    // Writes POLYGONS, one feature named NAME each, to a file the user chooses.
+    void ExportPolygonF(const QString& name, const QList<QPolygonF>& polygons);
+    // Writes each part of FEATURE as a feature named NAME to a file the user chooses, proposed
+    // as NAME in the remembered folder (NAME(2), NAME(3), ... when that exists). Nothing happens
+    // for a null feature.
+    void ExportPolygonF(const QString& name, IAnnotationFeature* feature);
+
 signals:
     void SigCloseRange();
     void SigDownRange();
@@ -155,7 +170,8 @@ signals:
 public slots:
     // The download button: emits SigDownRange() for a range with parts, else asks for one.
     void SlotDownRange();
-    // The network download button.
+    // The network download button: asks the range-sharing service for a share link of the current
+    // division (a remembered link at once), at most once in 300 seconds for other divisions.
     void SlotNetworkDownRange();
 
 private slots:

@@ -153,8 +153,6 @@ void CLocate::SlotDownRange()
     emit SigDownRange();
 }
 
-void CLocate::SlotNetworkDownRange() { }
-
 void CLocate::SlotCloseRange()
 {
     DestroyCurrentObject();
@@ -165,4 +163,3 @@ void CLocate::SlotCloseRange()
     emit SigCloseRange();
 }
 
-void CLocate::SlotFinished(int, QString, QString) { }

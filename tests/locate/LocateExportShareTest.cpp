@@ -1,0 +1,172 @@
+#include "LocateFixture.h"
+
+#include "OvCoordSystem/host/app/ConfigIni.h"
+#include "OvCoordSystem/host/widgets/HostFileDialog.h"
+#include "OvCoordSystem/host/widgets/MessageBox.h"
+#include "OvCoordSystem/locate/LocateClock_p.h"
+#include "OvCoordSystem/locate/LocateThread.h"
+#include "OvCoordSystem/locate/NetworkDownDlg.h"
+
+#include "ShareService.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gdal_priv.h>
+#include <ogrsf_frmts.h>
+
+namespace {
+
+const QString kChaoyangName = QStringLiteral("朝阳区");
+const QString kDongcheng = QStringLiteral("110101");
+
+// The range export and the share link through a real locator, with the user's answers given
+// through the file-dialog seam and by clicking the modal boxes.
+class LocateExportShare : public LocateTest
+{
+protected:
+    void SetUp() override
+    {
+        LocateTest::SetUp();
+        qputenv("OV_CONFIG_DIR", (dir.path() + "/config").toUtf8());
+        qputenv("OV_DATA_DIR", (dir.path() + "/data").toUtf8());
+        HostFileDialog::setResponder(
+            [this](const QString& caption, const QString& start, const QString& filter) {
+                dialogs << caption + QLatin1Char('|') + start + QLatin1Char('|') + filter;
+                return answer;
+            });
+        // Shows whatever modal window comes up and closes it as a user would.
+        QObject::connect(&answerer, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* share = qobject_cast<CNetworkDownDlg*>(modal)) {
+                shown << share->findChild<QLabel*>("urlLabel")->text();
+                share->findChild<QPushButton*>("closePushButton")->click();
+            } else if (auto* box = qobject_cast<CMessageBox*>(modal)) {
+                if (box->text() == QStringLiteral("网络请求错误！")
+                    && box->button(QMessageBox::Ok)) {
+                    shown << box->text();
+                    box->button(QMessageBox::Ok)->click();
+                }
+            }
+        });
+        answerer.start(10);
+    }
+    void TearDown() override
+    {
+        answerer.stop();
+        HostFileDialog::setResponder(nullptr);
+        locateclock::setClock(nullptr);
+        qunsetenv("OV_CONFIG_DIR");
+        qunsetenv("OV_DATA_DIR");
+        qunsetenv("OV_SHARE_SERVICE");
+        LocateTest::TearDown();
+    }
+
+    QTemporaryDir dir;
+    QString answer; // the file the user chooses; empty for cancel
+    QStringList dialogs; // caption|start path|filter of every file dialog
+    QStringList shown; // links and errors the user saw
+    QTimer answerer;
+};
+
+TEST_F(LocateExportShare, ExportAsksForAFileAndRemembersItsFolder)
+{
+    locate->ExportRange(nullptr);
+    EXPECT_EQ(messages, QStringList({ QStringLiteral("请选择区域！ 1024") }));
+    EXPECT_TRUE(dialogs.isEmpty());
+
+    // The proposed name skips the files that exist; a backslash folder is read with slashes.
+    ConfigIni::setConfig("DownloadExtentKml", "1", QString(dir.path()).replace('/', '\\'));
+    for (const QString& taken : { kChaoyangName, kChaoyangName + "(2)" }) {
+        QFile file(dir.filePath(taken));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(locate->Location(kChaoyang, kChaoyangName, true));
+    QDir(dir.path()).mkdir("out");
+    answer = dir.filePath("out/range.shp");
+    locate->ExportRange(nullptr);
+    ASSERT_EQ(dialogs.size(), 1);
+    EXPECT_EQ(dialogs[0],
+        QStringLiteral("导出下载范围|") + dir.filePath(kChaoyangName + "(3)")
+            + "|ESRI Shapefile(*.shp);;Google Earth(*.kml);;Google Earth(*.kmz);;"
+              "AutoCAD(*.dxf);;MapInfo(*.tab)");
+    EXPECT_EQ(ConfigIni::getConfig("DownloadExtentKml", "1").toString(), dir.filePath("out") + "/");
+
+    GDALAllRegister();
+    std::unique_ptr<GDALDataset> shp(GDALDataset::Open(
+        dir.filePath("out/range_polygon.shp").toLocal8Bit().constData(), GDAL_OF_VECTOR));
+    ASSERT_TRUE(shp);
+    OGRLayer* layer = shp->GetLayer(0);
+    const QList<QPolygonF> expected = locate->GetCurrentDivision();
+    ASSERT_EQ(layer->GetFeatureCount(), expected.size());
+    for (auto& feature : *layer) {
+        // The DBF holds GBK text, as its .cpg says.
+        EXPECT_EQ(QTextCodec::codecForName("GB18030")->toUnicode(feature->GetFieldAsString("NAME")),
+            kChaoyangName);
+        OGREnvelope box;
+        feature->GetGeometryRef()->getEnvelope(&box);
+        const QRectF bounds = expected[int(feature->GetFID())].boundingRect();
+        EXPECT_NEAR(box.MinX, bounds.left(), 1e-9);
+        EXPECT_NEAR(box.MaxY, bounds.bottom(), 1e-9);
+    }
+
+    // Cancel writes and remembers nothing; an empty list is refused before the dialog.
+    answer.clear();
+    locate->ExportPolygonF(QStringLiteral("x"), locate->GetCurrentDivision());
+    EXPECT_EQ(ConfigIni::getConfig("DownloadExtentKml", "1").toString(), dir.filePath("out") + "/");
+    locate->ExportPolygonF(QStringLiteral("x"), QList<QPolygonF>());
+    EXPECT_EQ(messages.last(), QStringLiteral("导出区域为空！ 1024"));
+    EXPECT_EQ(dialogs.size(), 2);
+}
+
+TEST_F(LocateExportShare, ShareLinksAreCachedAndRateLimited)
+{
+    ShareService service;
+    ASSERT_FALSE(service.address().isEmpty());
+    qputenv("OV_SHARE_SERVICE", service.address().toUtf8());
+    map()->SetMapType(MAP_GOOGLE_EARTH);
+    QDateTime clock = QDateTime::currentDateTime();
+    locateclock::setClock([&clock] { return clock; });
+
+    ASSERT_TRUE(locate->Location(kChaoyang, kChaoyangName, true));
+    locate->SlotNetworkDownRange();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].endsWith(QStringLiteral(">https://pan.baidu.com/s/1110105Range")));
+    EXPECT_EQ(service.lastRequest().value("adcode").toString(), kChaoyang);
+
+    service.setFault("http-500"); // a second request would fail: the cache answers instead
+    clock = clock.addSecs(10);
+    locate->SlotNetworkDownRange();
+    EXPECT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[1], shown[0]);
+
+    ASSERT_TRUE(locate->Location(kDongcheng, QStringLiteral("东城区"), true));
+    const struct
+    {
+        int seconds;
+        const char* message;
+    } waits[] = { { 100, "由于百度网盘分享链接限制，请3分20秒后重试。 1024" },
+        { 300, "由于百度网盘分享链接限制，请0分0秒后重试。 1024" } };
+    // Walk the clock from the first share: +100 s, +300 s, then +301 s sends the request.
+    const QDateTime shared = clock.addSecs(-10);
+    for (const auto& wait : waits) {
+        clock = shared.addSecs(wait.seconds);
+        locate->SlotNetworkDownRange();
+        EXPECT_EQ(messages.last(), QString::fromUtf8(wait.message));
+    }
+    clock = shared.addSecs(301);
+    locate->SlotNetworkDownRange();
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown[2], QStringLiteral("网络请求错误！"));
+
+    // After a failure the next request goes out at once.
+    service.setFault("none");
+    locate->SlotNetworkDownRange();
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_TRUE(shown[3].endsWith(QStringLiteral(">https://pan.baidu.com/s/1110101Range")));
+}
+
+} // namespace
