@@ -7,124 +7,51 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The printed WKT read back by GDAL.
-OGRSpatialReference srsOf(const OvcoordRun& run)
-{
-    OGRSpatialReference srs;
-    EXPECT_EQ(srs.importFromWkt(run.out.trimmed().constData()), OGRERR_NONE) << run.out.constData();
-    return srs;
-}
-
-QStringList srsArgs(std::initializer_list<const char*> args)
-{
-    QStringList list { QStringLiteral("srs") };
-    for (const char* arg : args)
-        list << QString::fromUtf8(arg);
-    return list;
-}
-
-} // namespace
-
-// False eastings: 500 km, with the zone number (CM / 3 for 3-degree zones, (CM + 3) / 6 for
-// 6-degree zones) times 10^6 m in front when asked for; 10,000 km false northing in the south.
-TEST(SrsCommand, GaussKrugerZonesCheckedWithGdal)
-{
-    const struct
-    {
-        QStringList args;
-        const char* geogCode;
-        double meridian;
-        double falseEasting;
-        double falseNorthing;
-    } cases[] = {
-        { srsArgs({}), "4490", 117, 500000, 0 },
-        { srsArgs({ "--datum", "beijing54", "--meridian", "117", "--prefix" }), "4214", 117,
-            39500000, 0 },
-        { srsArgs({ "--datum", "xian80", "--meridian", "111", "--zone", "6", "--prefix" }), "4610",
-            111, 19500000, 0 },
-        { srsArgs({ "--datum", "cgcs2000", "--meridian", "120", "--south" }), "4490", 120, 500000,
-            10000000 },
-    };
-    for (const auto& c : cases) {
-        const OvcoordRun run = runOvcoord(c.args);
-        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-        const OGRSpatialReference srs = srsOf(run);
-        EXPECT_STREQ(srs.GetAttrValue("PROJECTION"), SRS_PT_TRANSVERSE_MERCATOR);
-        EXPECT_STREQ(srs.GetAuthorityCode("GEOGCS"), c.geogCode);
-        EXPECT_DOUBLE_EQ(srs.GetProjParm(SRS_PP_CENTRAL_MERIDIAN), c.meridian);
-        EXPECT_DOUBLE_EQ(srs.GetProjParm(SRS_PP_FALSE_EASTING), c.falseEasting);
-        EXPECT_DOUBLE_EQ(srs.GetProjParm(SRS_PP_FALSE_NORTHING), c.falseNorthing);
-    }
-}
-
-TEST(SrsCommand, SevenParametersUtmAndCatalogueCodes)
-{
-    OvcoordRun run = runOvcoord(
-        srsArgs({ "--datum", "xian80", "--seven", "24,-123,-94,0.02,-0.25,-0.13,1.1" }));
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    double towgs84[7];
-    ASSERT_EQ(srsOf(run).GetTOWGS84(towgs84), OGRERR_NONE);
-    EXPECT_DOUBLE_EQ(towgs84[1], -123);
-    EXPECT_DOUBLE_EQ(towgs84[6], 1.1);
-
-    run = runOvcoord(srsArgs({ "--datum", "wgs84", "--meridian", "-75", "--south" }));
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_STREQ(srsOf(run).GetAuthorityCode(nullptr), "32718");
-
-    for (const char* code : { "4498", "4326", "3857", "2383" }) {
-        run = runOvcoord(srsArgs({ "--epsg", code, "--meridian", "90" }));
-        ASSERT_EQ(run.exitCode, 0) << code << run.err.constData();
-        EXPECT_STREQ(srsOf(run).GetAuthorityCode(nullptr), code);
-    }
-}
-
-TEST(SrsCommand, DxfGuessRunsFirst)
+// False eastings by hand: 500 km with zone × 10⁶ m in front (zone CM / 3, or (CM + 3) / 6).
+TEST(SrsCommand, PrintsTheReferenceOfTheChoices)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sheet.dxf"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        "  0\nSECTION\n  2\nHEADER\n  9\n$EXTMIN\n 10\n40512345.5\n 20\n3000000\n  0\nENDSEC\n");
-    file.close();
-    OvcoordRun run = runOvcoord({ QStringLiteral("srs"), QStringLiteral("--dxf"), path });
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    OGRSpatialReference srs = srsOf(run);
-    EXPECT_DOUBLE_EQ(srs.GetProjParm(SRS_PP_CENTRAL_MERIDIAN), 120);
-    EXPECT_DOUBLE_EQ(srs.GetProjParm(SRS_PP_FALSE_EASTING), 40500000);
-
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("  9\n$EXTMIN\n 10\n99500000\n");
-    file.close();
-    run = runOvcoord({ QStringLiteral("srs"), QStringLiteral("--dxf"), path });
-    ASSERT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.err.contains("99")) << run.err.constData();
-    EXPECT_DOUBLE_EQ(srsOf(run).GetProjParm(SRS_PP_FALSE_EASTING), 500000) << "unchanged";
+    QFile dxf(dir.filePath(QStringLiteral("sheet.dxf")));
+    ASSERT_TRUE(dxf.open(QIODevice::WriteOnly));
+    dxf.write("  9\n$EXTMIN\n 10\n40512345.5\n 20\n3000000\n");
+    dxf.close();
+    const struct
+    {
+        QString args;
+        const char* code; // of the whole reference, or of its datum
+        double meridian, falseEasting, scale;
+    } cases[] = {
+        { QStringLiteral("--datum beijing54 --prefix"), "4214", 117, 39500000, 0 },
+        { QStringLiteral("--datum xian80 --meridian 111 --zone 6 --prefix --seven 1,2,3,4,5,6,7"),
+            "4610", 111, 19500000, 7 },
+        { QStringLiteral("--dxf ") + dxf.fileName(), "4490", 120, 40500000, 0 },
+        { QStringLiteral("--epsg 4498 --meridian 90"), "4498", 117, 20500000, 0 },
+        { QStringLiteral("--datum wgs84 --meridian -75 --south"), "32718", -75, 500000, 0 },
+    };
+    for (const auto& c : cases) {
+        const OvcoordRun run = runOvcoord(QStringList(QStringLiteral("srs")) + c.args.split(' '));
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        OGRSpatialReference srs;
+        ASSERT_EQ(srs.importFromWkt(run.out.trimmed().constData()), OGRERR_NONE);
+        const char* code = srs.GetAuthorityCode(nullptr);
+        EXPECT_STREQ(code ? code : srs.GetAuthorityCode("GEOGCS"), c.code);
+        EXPECT_DOUBLE_EQ(srs.GetProjParm(SRS_PP_CENTRAL_MERIDIAN), c.meridian);
+        EXPECT_DOUBLE_EQ(srs.GetProjParm(SRS_PP_FALSE_EASTING), c.falseEasting);
+        double towgs84[7] = {};
+        srs.GetTOWGS84(towgs84);
+        EXPECT_DOUBLE_EQ(towgs84[6], c.scale);
+    }
 }
 
 TEST(SrsCommand, BadChoicesAreRefused)
 {
-    const struct
-    {
-        QStringList args;
-        int exitCode;
-    } cases[] = {
-        { srsArgs({ "--datum", "tokyo" }), 2 },
-        { srsArgs({ "--meridian", "east" }), 2 },
-        { srsArgs({ "--meridian", "200" }), 2 },
-        { srsArgs({ "--zone", "4" }), 2 },
-        { srsArgs({ "--seven", "1,2,3" }), 2 },
-        { srsArgs({ "--seven", "1,2,3,4,5,6,x" }), 2 },
-        { srsArgs({ "--epsg", "-5" }), 2 },
-        { srsArgs({ "--epsg", "999999" }), 1 },
-        { srsArgs({ "--dxf", "/nonexistent/a.dxf" }), 1 },
-        { srsArgs({ "extra" }), 2 },
-    };
-    for (const auto& c : cases) {
-        const OvcoordRun run = runOvcoord(c.args);
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(QLatin1Char(' ')).toStdString();
+    const std::pair<const char*, int> cases[] = { { "--datum tokyo", 2 }, { "--meridian 200", 2 },
+        { "--zone 4", 2 }, { "--seven 1,2,3", 2 }, { "--seven 1,2,3,4,5,6,x", 2 },
+        { "--epsg 999999", 1 }, { "--dxf /nonexistent/a.dxf", 1 }, { "extra", 2 } };
+    for (const auto& [args, exitCode] : cases) {
+        const OvcoordRun run
+            = runOvcoord(QStringList(QStringLiteral("srs")) + QString::fromLatin1(args).split(' '));
+        EXPECT_EQ(run.exitCode, exitCode) << args;
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_TRUE(run.err.startsWith("ovcoord srs: ")) << run.err.constData();
     }

@@ -1,45 +1,24 @@
 #pragma once
 
-#include "OvCoordSystem/host/app/OvLog.h"
-
 #include <QString>
-#include <QStringList>
 
 #include <functional>
-#include <string>
 
 class QWidget;
 
 namespace coordsystest {
 
-// A configuration folder of its own for the test (OV_CONFIG_DIR), removed afterwards.
+// A configuration folder of the test program (OV_CONFIG_DIR points there), removed at exit.
 QString configDir();
-
-// Collects the host log lines written while it lives.
-class LogCapture
-{
-public:
-    LogCapture();
-    ~LogCapture();
-    QStringList lines() const;
-    bool contains(const QString& text) const;
-
-private:
-    OvLogSink m_previous;
-};
-
-// Runs ACTION on the modal dialog as soon as one is shown (zero-delay timers; gives up after a
-// few seconds so that a test whose dialog never opens fails instead of hanging).
+// The host log lines written since the last call (a sink collects them).
+QString takeLog();
+// Runs ACTION on the modal dialog about to be shown; clicks the button NAME of it.
 void onModal(std::function<void(QWidget* dialog)> action);
-// Clicks the push button named NAME in the modal dialog.
 void clickInModal(const char* name);
-
-// Renders WIDGET into "<test program folder>/screenshots/coordsys/NAME.png" (or the folder
-// OV_SCREENSHOT_DIR names) and checks that the image is at least MINWIDTH × MINHEIGHT and not of
-// one colour.
+// Renders WIDGET into NAME.png under OV_SCREENSHOT_DIR or "<test folder>/screenshots/coordsys",
+// and checks that it is at least MINWIDTH × MINHEIGHT and not of one colour.
 void checkScreenshot(QWidget* widget, const QString& name, int minWidth, int minHeight);
-
-// Writes a small DXF file with an "$EXTMIN" easting X (text as given) and returns its path.
-QString writeDxf(const QString& fileName, const QString& extMinX);
+// A small DXF file whose "$EXTMIN" easting is the text X.
+QString writeDxf(const QString& fileName, const QString& x);
 
 } // namespace coordsystest
