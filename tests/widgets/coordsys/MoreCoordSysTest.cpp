@@ -15,6 +15,7 @@ TEST(MoreCoordSys, TreeGroupsTheCataloguesByDatumAndKind)
     ASSERT_EQ(tree->topLevelItemCount(), 2);
     QTreeWidgetItem* projected = tree->topLevelItem(0);
     EXPECT_EQ(tree->topLevelItem(1)->text(0), QStringLiteral("地理坐标系"));
+    EXPECT_FALSE(projected->icon(0).pixmap(16).isNull()) << "the host's globe resource";
     EXPECT_EQ(tree->topLevelItem(1)->childCount(), 6);
     // Per Gauss-Krüger datum 21 + 21 three-degree and 11 + 11 six-degree zones; 60 UTM zones
     // north and south; the GEO tools' two world projections.
