@@ -1,69 +1,25 @@
 #include "Command.h"
+#include "DivisionLookup.h"
 
+#include "OvCoordSystem/coord/ExportTools.h"
 #include "OvCoordSystem/host/annotation/GeometryData.h"
-#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
-#include "OvCoordSystem/host/app/TextConvert.h"
 #include "OvCoordSystem/host/map/IOvMapModule.h"
-#include "OvCoordSystem/host/search/AdCode.h"
 #include "OvCoordSystem/host/search/ILocationDataSearchModule.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
 #include <limits>
-#include <memory>
 
 namespace {
-const char* const kHostCodec = "GB18030";
 const char* const kLevelNames[] = { "", "province", "city", "county" };
-
-QString FromHost(const std::string& text)
-{
-    return ConvertStdStringToQString(text, kHostCodec);
-}
-
-int Fail(const QString& message)
-{
-    err() << "ovcoord division: " << message << "\n";
-    err().flush();
-    return ExitFailure;
-}
-
-// The division a CODE or NAME argument stands for: six digits are a code; anything else a name,
-// taken exactly when some division has it, else as the start of a name. Several matches: the
-// first (by level, then code), the others named on standard error.
-bool Resolve(ILocationDataSearchModule* search, const QString& argument, tagDivisionInfo* info)
-{
-    const std::string text = ConvertQStringToStdString(argument, kHostCodec);
-    if (tagAdCode(text).level != 0) return search->FindDivision(text, *info);
-    const std::vector<tagDivisionInfo> found = search->FindDivisionsByName(text, 6);
-    if (found.empty()) return false;
-    *info = found.front();
-    if (found.size() > 1) {
-        err() << "ovcoord division: '" << argument << "' also names";
-        for (size_t i = 1; i < found.size(); ++i)
-            err() << " " << FromHost(found[i].name) << " (" << found[i].code.c_str() << ")";
-        err() << (found.size() == 6 ? " and more" : "") << "\n";
-        err().flush();
-    }
-    return true;
-}
-
-std::vector<CGeometryData> PartsOf(const IAnnotationFeature& feature)
-{
-    std::vector<CGeometryData> parts(static_cast<size_t>(feature.GetGeometryCount()));
-    for (int i = 0; i < feature.GetGeometryCount(); ++i)
-        feature.GetGeometry(parts[static_cast<size_t>(i)], i);
-    return parts;
-}
 
 QJsonObject Properties(const tagDivisionInfo& info)
 {
     return QJsonObject { { "code", QString::fromStdString(info.code) },
-        { "name", FromHost(info.name) }, { "level", info.level },
+        { "name", DivisionLookup::fromHost(info.name) }, { "level", info.level },
         { "parent", QString::fromStdString(info.parent) } };
 }
 
@@ -106,10 +62,11 @@ void PrintSummary(ILocationDataSearchModule* search, const tagDivisionInfo& info
     const bool hasParent = !info.parent.empty() && search->FindDivision(info.parent, parent);
     const int level = info.level >= 1 && info.level <= 3 ? info.level : 0;
     out() << "code: " << info.code.c_str() << "\n"
-          << "name: " << FromHost(info.name) << "\n"
+          << "name: " << DivisionLookup::fromHost(info.name) << "\n"
           << "level: " << info.level << " " << kLevelNames[level] << "\n"
           << "parent: "
-          << (hasParent ? QString::fromStdString(parent.code) + " " + FromHost(parent.name)
+          << (hasParent ? QString::fromStdString(parent.code) + " "
+                         + DivisionLookup::fromHost(parent.name)
                         : QStringLiteral("(none)"))
           << "\n"
           << "polygons: " << parts.size() << "\n"
@@ -123,18 +80,22 @@ void PrintSummary(ILocationDataSearchModule* search, const tagDivisionInfo& info
     out().flush();
 }
 
-QString NoDataMessage(ILocationDataSearchModule* search)
+// Writes the division's range as a download range file, as the library's range export does:
+// never over an existing file.
+int ExportRange(const QString& path, const std::vector<CGeometryData>& parts, int mapType)
 {
-    QStringList files;
-    for (const std::string& name : search->GetSearchedFiles()) {
-        const QString file = QString::fromLocal8Bit(name.c_str());
-        if (QFileInfo::exists(file))
-            return QStringLiteral("cannot read %1: not a GeoPackage with a layer \"divisions\" "
-                                  "(code, name, level, parent)")
-                .arg(file);
-        files << file;
+    if (I_ExportTools::toExportDownRange(path, DivisionLookup::polygons(parts), mapType)) {
+        out() << "written: " << path << "\n";
+        out().flush();
+        return ExitOk;
     }
-    return QStringLiteral("no division data found; looked for ") + files.join(QStringLiteral(", "));
+    err() << "ovcoord division: " << path
+          << (parts.empty() ? QStringLiteral(": the division has no boundary")
+                            : QStringLiteral(
+                                " (or a file the write would create) exists; nothing written"))
+          << "\n";
+    err().flush();
+    return ExitFailure;
 }
 
 int runDivision(const QStringList& args)
@@ -143,44 +104,46 @@ int runDivision(const QStringList& args)
     parser.setApplicationDescription(QStringLiteral(
         "Prints an administrative division of China: code, name, level, parent, polygons, "
         "vertices, bounds and geodesic area (WGS84 ellipsoid). CODE is six digits, NAME a "
-        "division's name or its start."));
+        "division's name or its start. With --export, writes its range to FILE instead."));
     parser.addPositionalArgument(
         QStringLiteral("CODE|NAME"), QStringLiteral("e.g. 110105 or 北京"));
     const QCommandLineOption geojson(QStringLiteral("geojson"),
         QStringLiteral("Print the boundary as a GeoJSON Feature (one polygon per part) instead."));
-    const QCommandLineOption divisions(QStringLiteral("divisions"),
-        QStringLiteral("GeoPackage of divisions to read (default: $OV_DIVISIONS, else the bundled "
-                       "data)."),
+    const QCommandLineOption exportTo(QStringLiteral("export"),
+        QStringLiteral("Write the division's range to FILE (.shp, .kml, .kmz, .dxf or .tab), one "
+                       "polygon per part; an existing FILE is never overwritten."),
         QStringLiteral("FILE"));
+    const QCommandLineOption mapType(QStringLiteral("map-type"),
+        QStringLiteral("Host map type of the export (default 0); Baidu types (12, 13) shift the "
+                       "points to BD09."),
+        QStringLiteral("N"), QStringLiteral("0"));
     parser.addOption(geojson);
-    parser.addOption(divisions);
+    parser.addOption(exportTo);
+    parser.addOption(mapType);
+    DivisionLookup lookup("division");
+    lookup.addOptions(parser);
     int status = ExitOk;
     if (!parseCommandLine(parser, "division", args, &status)) return status;
-    if (parser.positionalArguments().size() != 1) {
-        err() << "ovcoord division: expected one CODE or NAME.\n"
+    bool typeOk = false;
+    const int type = parser.value(mapType).toInt(&typeOk);
+    if (parser.positionalArguments().size() != 1 || !typeOk) {
+        err() << "ovcoord division: expected one CODE or NAME"
+              << (typeOk ? "" : " and a whole number after --map-type") << ".\n"
               << "Try 'ovcoord division --help'.\n";
         err().flush();
         return ExitUsage;
     }
     out().setCodec("UTF-8");
     err().setCodec("UTF-8");
-    ILocationDataSearchModule* search = GetOrCreateLocationDataSearchModule();
-    if (parser.isSet(divisions))
-        search->SetDataFile(parser.value(divisions).toLocal8Bit().toStdString());
-    if (search->GetDataFile().empty()) return Fail(NoDataMessage(search));
-
-    const QString argument = parser.positionalArguments().first();
     tagDivisionInfo info;
-    if (!Resolve(search, argument, &info))
-        return Fail(QStringLiteral("no division '%1' in %2")
-                        .arg(argument, QString::fromLocal8Bit(search->GetDataFile().c_str())));
-    const std::unique_ptr<IAnnotationFeature> feature(search->QueryDivision(info.code, 1));
-    const std::vector<CGeometryData> parts
-        = feature ? PartsOf(*feature) : std::vector<CGeometryData>();
+    if (!lookup.open(parser) || !lookup.resolve(parser.positionalArguments().first(), &info))
+        return ExitFailure;
+    const std::vector<CGeometryData> parts = lookup.parts(info);
+    if (parser.isSet(exportTo)) return ExportRange(parser.value(exportTo), parts, type);
     if (parser.isSet(geojson))
         PrintGeoJson(info, parts);
     else
-        PrintSummary(search, info, parts);
+        PrintSummary(lookup.search(), info, parts);
     return ExitOk;
 }
 
