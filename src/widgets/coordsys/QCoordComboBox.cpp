@@ -182,7 +182,10 @@ void QCoordComboBox::slotCurrentIndexChanged(int nDex)
         m_more->preselect(m_epsg);
         m_more->exec();
         if (!m_more->isAccepted()) {
+            // Making a row current shows its label; back on the catalogue row, its system's name.
             setCurrentIndex(m_lastIndex);
+            if (itemData(m_lastIndex, Qt::UserRole).toInt() == COORD_BY_EPSG)
+                m_nameEdit->setText(m_more->nameOfEpsg(m_epsg));
             return;
         }
         if (m_more->selectedName().isEmpty()) {

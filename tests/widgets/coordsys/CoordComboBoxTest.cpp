@@ -101,6 +101,9 @@ TEST(CoordComboBox, CatalogueChoiceAndCancel)
     EXPECT_EQ(box.getEpsg(), 4498);
     EXPECT_EQ(box.currentText(), QStringLiteral("CGCS 2000 GK Zone 20"));
     EXPECT_EQ(spy.takeFirst().at(0).toInt(), COORD_BY_EPSG);
+    clickInModal("bTnCancel");
+    box.setCurCoordSys(COORD_BY_EPSG);
+    EXPECT_EQ(box.getCoordName(), QStringLiteral("CGCS 2000 GK Zone 20"));
 
     // Cancel after an acceptance clears the flag: the earlier row comes back.
     box.setCurCoordSys(COORD_BD09_LNGLAT);
