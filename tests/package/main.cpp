@@ -20,8 +20,7 @@ int main()
     const char* text = name;
     QPointF point(116.397128, 39.916527);
     const COvCoordTransform transform;
-    if (!transform.WGS84ToGCJ02(point) || text[0] != 'x')
-        return 1;
+    if (!transform.WGS84ToGCJ02(point) || text[0] != 'x') return 1;
     const bool near = std::fabs(point.x() - 116.40337249402477) < 1e-9
         && std::fabs(point.y() - 39.917930749245947) < 1e-9;
     return near ? 0 : 2;
