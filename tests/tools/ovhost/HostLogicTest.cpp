@@ -1,0 +1,143 @@
+// The host's own logic: tile counts, map-sheet extents, framing, division text and step files.
+#include "HostGeometry.h"
+#include "LocationBar.h"
+#include "ScreenshotWalk.h"
+
+#include "OvCoordSystem/host/search/ILocationDataSearchModule.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+QPolygonF box(double x1, double y1, double x2, double y2)
+{
+    return QPolygonF(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
+}
+} // namespace
+
+// Tile rows and columns worked out by hand from the Web Mercator tile formulas.
+TEST(HostGeometry, TileCount)
+{
+    struct Case
+    {
+        const char* what;
+        QList<QPolygonF> polygons;
+        int level;
+        qint64 tiles;
+    } cases[] = {
+        { "the world at level 0", { box(-180, -85, 180, 85) }, 0, 1 },
+        { "the world at level 3", { box(-180, -85, 180, 85) }, 3, 64 },
+        { "a box around (0, 0) at level 1", { box(-10, -10, 10, 10) }, 1, 4 },
+        { "a box touching the equator from the north", { box(0, 0, 0.1, 0.1) }, 2, 2 },
+        { "the same box twice counts once", { box(0, 0, 0.1, 0.1), box(0, 0, 0.1, 0.1) }, 2, 2 },
+        { "overlapping boxes", { box(-10, -10, 10, 10), box(5, -10, 100, 10) }, 2, 6 },
+        { "a point", { QPolygonF({ QPointF(116.4, 39.9) }) }, 18, 1 },
+        { "no points", { QPolygonF() }, 5, 0 },
+        { "level above 22", { box(0, 0, 1, 1) }, 23, 0 },
+        { "negative level", { box(0, 0, 1, 1) }, -1, 0 },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(hostgeometry::TileCount(c.polygons, c.level), c.tiles) << c.what;
+}
+
+TEST(HostGeometry, FitLevel)
+{
+    EXPECT_EQ(hostgeometry::FitLevel({}, 800, 600), 0);
+    EXPECT_EQ(hostgeometry::FitLevel({ QPolygonF({ QPointF(116.4, 39.9) }) }, 800, 600), 18);
+    // 1° of longitude is 256·2^z/360 pixels: 728 at level 10, 1456 at level 11.
+    EXPECT_EQ(hostgeometry::FitLevel({ box(116, 39.9, 117, 39.91) }, 800, 600), 10);
+    // The world is 512 pixels square at level 1.
+    EXPECT_EQ(hostgeometry::FitLevel({ box(-180, -85, 180, 85) }, 800, 600), 1);
+    EXPECT_EQ(hostgeometry::FitLevel({ box(-180, -85, 180, 85) }, 400, 300), 0);
+}
+
+// Extents from the sheet layout of GB/T 13989: 6° × 4° sheets from 180° W and the equator, a
+// larger scale splitting them into n × n from the north-west corner.
+TEST(HostGeometry, MapSheetExtent)
+{
+    struct Case
+    {
+        const char* number;
+        double x1, y1, x2, y2;
+    } cases[] = {
+        { "J50", 114, 36, 120, 40 },
+        { "A01", -180, 0, -174, 4 },
+        { "V60", 174, 84, 180, 88 },
+        { "J50B001001", 114, 38, 117, 40 },
+        { "J50D001005", 116, 40 - 4.0 / 12, 116.5, 40 },
+        { "J50H192192", 120 - 6.0 / 192, 36, 120, 36 + 4.0 / 192 },
+    };
+    for (const Case& c : cases) {
+        EXTENT e;
+        ASSERT_TRUE(hostgeometry::MapSheetExtent(QString::fromLatin1(c.number), e)) << c.number;
+        EXPECT_NEAR(e.dX1, c.x1, 1e-12) << c.number;
+        EXPECT_NEAR(e.dY1, c.y1, 1e-12) << c.number;
+        EXPECT_NEAR(e.dX2, c.x2, 1e-12) << c.number;
+        EXPECT_NEAR(e.dY2, c.y2, 1e-12) << c.number;
+    }
+    for (const char* bad : { "J61", "j50", "J50D013001", "J50I001001", "" }) {
+        EXTENT e;
+        e.dX1 = 7;
+        EXPECT_FALSE(hostgeometry::MapSheetExtent(QString::fromLatin1(bad), e)) << bad;
+        EXPECT_EQ(e.dX1, 7) << bad;
+    }
+}
+
+TEST(LocationBar, ResolveDivision)
+{
+    ILocationDataSearchModule* search = GetOrCreateLocationDataSearchModule();
+    const QString chaoyang = QString::fromUtf8("朝阳区");
+    for (const QString& text : { QStringLiteral("110105"), chaoyang,
+             chaoyang + QStringLiteral("  110105"), QStringLiteral(" 110105 ") }) {
+        QString code;
+        QString name;
+        ASSERT_TRUE(CLocationBar::ResolveDivision(search, text, code, name)) << text.toStdString();
+        EXPECT_EQ(code, QStringLiteral("110105"));
+        EXPECT_EQ(name, chaoyang);
+    }
+    for (const QString& text :
+        { QStringLiteral("999999"), QString::fromUtf8("不存在区"), QStringLiteral("11010") }) {
+        QString code = QStringLiteral("kept");
+        QString name;
+        EXPECT_FALSE(CLocationBar::ResolveDivision(search, text, code, name)) << text.toStdString();
+        EXPECT_EQ(code, QStringLiteral("kept"));
+    }
+    QString code;
+    QString name;
+    EXPECT_FALSE(CLocationBar::ResolveDivision(nullptr, QStringLiteral("110105"), code, name));
+}
+
+TEST(ScreenshotWalk, ParseSteps)
+{
+    QList<CScreenshotWalk::Step> steps;
+    QString error;
+    ASSERT_TRUE(CScreenshotWalk::Parse(CScreenshotWalk::DefaultSteps(), steps, error))
+        << error.toStdString();
+    EXPECT_GE(steps.size(), 10);
+
+    ASSERT_TRUE(CScreenshotWalk::Parse(
+        QStringLiteral("# a comment\n\n  division  110105 \nrectangle 1 2 3 4\n"), steps, error));
+    ASSERT_EQ(steps.size(), 2);
+    EXPECT_EQ(steps[0].line, 3);
+    EXPECT_EQ(steps[0].command, QStringLiteral("division"));
+    EXPECT_EQ(steps[0].args, QStringList { QStringLiteral("110105") });
+    EXPECT_EQ(steps[1].args.size(), 4);
+
+    struct Bad
+    {
+        const char* text;
+        const char* error;
+    } bad[] = {
+        { "view 1 2 3\nfly away\n", "line 2: unknown step \"fly\"" },
+        { "rectangle 1 2 3\n", "line 1: \"rectangle\" takes 4 argument(s)" },
+        { "division\n", "line 1: \"division\" takes one or more argument(s)" },
+        { "download now\n", "line 1: \"download\" takes 0 argument(s)" },
+    };
+    for (const Bad& b : bad) {
+        steps.clear();
+        EXPECT_FALSE(CScreenshotWalk::Parse(QString::fromUtf8(b.text), steps, error)) << b.text;
+        EXPECT_EQ(error, QString::fromUtf8(b.error));
+        EXPECT_TRUE(steps.isEmpty());
+    }
+}

@@ -1,0 +1,217 @@
+// The whole road of a download range through the host window, offscreen: a division searched
+// in the bar becomes the range, its download dialog, a rectangle drawn with the tool, merged
+// divisions, map sheets, remembered settings and the screenshot walk.
+#include "DownloadDialog.h"
+#include "HostGeometry.h"
+#include "HostWindow.h"
+#include "LocationBar.h"
+#include "MapInput.h"
+#include "ScreenshotWalk.h"
+#include "WidgetShot.h"
+
+#include "OvCoordSystem/host/MapTypes.h"
+#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
+#include "OvCoordSystem/host/app/ConfigIni.h"
+#include "OvCoordSystem/host/map/IOvMapModule.h"
+#include "OvCoordSystem/host/search/ILocationDataSearchModule.h"
+#include "OvCoordSystem/host/widgets/ZuMessageBox.h"
+#include "OvCoordSystem/locate/Locate.h"
+
+#include <QAction>
+#include <QDir>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString kChaoyang = QStringLiteral("110105");
+const QString kHaidian = QStringLiteral("110108");
+
+QList<QPolygonF> divisionParts(const QString& code)
+{
+    const std::unique_ptr<IAnnotationFeature> feature(
+        GetOrCreateLocationDataSearchModule()->QueryDivision(code.toStdString(), 1));
+    return hostgeometry::Polygons(feature.get());
+}
+
+// A picture a person would call blank has one or two colours.
+int colourCount(const QImage& image)
+{
+    QHash<QRgb, int> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            ++colours[image.pixel(x, y)];
+    return colours.size();
+}
+
+} // namespace
+
+// Each test runs on folders of its own and catches every message box.
+class HostRoad : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        static QTemporaryDir folders;
+        for (const char* name : { "OV_CONFIG_DIR", "OV_DATA_DIR", "OV_SAVE_DIR" })
+            qputenv(name,
+                (folders.path() + QLatin1Char('/') + QLatin1String(name) + QLatin1Char('/'))
+                    .toLocal8Bit());
+    }
+    void SetUp() override
+    {
+        ZuMessageBox::setResponder([this](const QString& text, int buttons) {
+            messages << text;
+            return buttons;
+        });
+        window = std::make_unique<CHostWindow>();
+        window->resize(1000, 700);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        ZuMessageBox::setResponder(nullptr);
+    }
+
+    CLocate* locate() const { return window->locate(); }
+    bool search(const QString& text)
+    {
+        QLineEdit* edit = window->locationBar()->divisionEdit();
+        edit->setText(text);
+        emit edit->returnPressed();
+        return locate()->GetCurrentCityName() != QString();
+    }
+    QList<CScreenshotWalk::Step> steps(const QString& text)
+    {
+        QList<CScreenshotWalk::Step> parsed;
+        QString error;
+        EXPECT_TRUE(CScreenshotWalk::Parse(text, parsed, error)) << error.toStdString();
+        return parsed;
+    }
+
+    std::unique_ptr<CHostWindow> window;
+    QStringList messages;
+    QTemporaryDir out;
+};
+
+TEST_F(HostRoad, SearchedDivisionBecomesTheRangeAndItsDownloadDialogCountsIt)
+{
+    ASSERT_TRUE(search(QString::fromUtf8("朝阳区")));
+    EXPECT_EQ(locate()->GetCurrentCityKey(), kChaoyang);
+    const QList<QPolygonF> parts = divisionParts(kChaoyang);
+    ASSERT_EQ(parts.size(), 3); // the bundled data's Chaoyang has two enclaves
+    EXPECT_EQ(locate()->GetCurrentDivision(), parts);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+
+    int rows = 0;
+    qint64 tiles = 0;
+    QString area;
+    widgetshot::onNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CDownloadDialog*>(modal);
+        ASSERT_TRUE(dialog);
+        dialog->SetLevel(12);
+        rows = dialog->findChild<QTableWidget*>(QStringLiteral("partsTable"))->rowCount();
+        tiles = dialog->TileCount();
+        area = dialog->findChild<QLabel*>(QStringLiteral("areaLabel"))->text();
+        dialog->reject();
+    });
+    window->action(QStringLiteral("actionDownload"))->trigger();
+    EXPECT_EQ(rows, 3);
+    EXPECT_EQ(tiles, hostgeometry::TileCount(parts, 12));
+    EXPECT_GT(tiles, 0);
+    EXPECT_EQ(area, QStringLiteral("%1 km²").arg(locate()->GetArea() / 1e6, 0, 'f', 2));
+}
+
+TEST_F(HostRoad, UnknownDivisionAndBadSheetAreToldAndKeepTheRange)
+{
+    ASSERT_TRUE(search(kChaoyang));
+    search(QString::fromUtf8("不存在区"));
+    window->ShowMapSheet(QStringLiteral("J61"));
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].contains(QString::fromUtf8("不存在区")));
+    EXPECT_TRUE(messages[1].contains(QStringLiteral("J61")));
+    EXPECT_EQ(locate()->GetCurrentCityKey(), kChaoyang);
+    EXPECT_EQ(locate()->GetCurrentDivision().size(), 3);
+}
+
+TEST_F(HostRoad, RectangleToolAndMapSheetMakeRectangularRanges)
+{
+    CScreenshotWalk walk(window.get(), out.path());
+    QStringList written;
+    QString error;
+    ASSERT_TRUE(
+        walk.Run(steps(QStringLiteral("view 116.4 39.9 10\nrectangle 116.3 39.8 116.5 39.95\n")),
+            written, error));
+    const QRectF drawn = locate()->GetCurrentDivision().value(0).boundingRect();
+    // One pixel at level 10 is about 0.0014° of longitude.
+    EXPECT_NEAR(drawn.left(), 116.3, 0.002);
+    EXPECT_NEAR(drawn.right(), 116.5, 0.002);
+    EXPECT_NEAR(drawn.top(), 39.8, 0.002);
+    EXPECT_NEAR(drawn.bottom(), 39.95, 0.002);
+    EXPECT_FALSE(window->mapInput()->IsArmed());
+
+    ASSERT_TRUE(window->ShowMapSheet(QStringLiteral("J50D001005")));
+    EXPECT_EQ(locate()->GetCurrentCityName(), QStringLiteral("J50D001005"));
+    const QRectF sheet = locate()->GetCurrentDivision().value(0).boundingRect();
+    EXPECT_DOUBLE_EQ(sheet.left(), 116.0);
+    EXPECT_DOUBLE_EQ(sheet.right(), 116.5);
+    EXPECT_DOUBLE_EQ(sheet.bottom(), 40.0);
+}
+
+TEST_F(HostRoad, MergedDivisionsMakeOneRangeOfAllTheirParts)
+{
+    const QList<QPolygonF> chaoyang = divisionParts(kChaoyang);
+    const QList<QPolygonF> haidian = divisionParts(kHaidian);
+    ASSERT_TRUE(window->MergeDivisions(
+        { { kChaoyang, QString::fromUtf8("朝阳区") }, { kHaidian, QString::fromUtf8("海淀区") } }));
+    EXPECT_EQ(locate()->GetCurrentDivision(), chaoyang + haidian);
+    EXPECT_NEAR(locate()->GetArea(), locate()->GetArea(chaoyang) + locate()->GetArea(haidian), 1.0);
+
+    EXPECT_FALSE(window->MergeDivisions({ { QStringLiteral("999999"), QStringLiteral("none") } }));
+    EXPECT_EQ(messages.size(), 1);
+}
+
+TEST_F(HostRoad, MapTypeAndViewAreRememberedBetweenRuns)
+{
+    window->SetMapType(MAP_GOOGLE_SATELLITE);
+    window->locate()->GetMapModule()->SetView(110.5, 19.5, 7);
+    window->close();
+    window = std::make_unique<CHostWindow>();
+    IOvMapModule* map = window->locate()->GetMapModule();
+    EXPECT_EQ(map->GetMapType(), MAP_GOOGLE_SATELLITE);
+    double lng = 0;
+    double lat = 0;
+    map->GetCenter(lng, lat);
+    EXPECT_NEAR(lng, 110.5, 1e-6);
+    EXPECT_NEAR(lat, 19.5, 1e-6);
+    EXPECT_EQ(map->GetZoomLevel(), 7);
+    EXPECT_TRUE(window->action(QStringLiteral("actionMapType2"))->isChecked());
+    window->SetMapType(MAP_OPENSTREETMAP);
+}
+
+TEST_F(HostRoad, DefaultWalkWritesAPictureOfEveryStep)
+{
+    CScreenshotWalk walk(window.get(), out.path());
+    QStringList written;
+    QString error;
+    const QList<CScreenshotWalk::Step> walkSteps = steps(CScreenshotWalk::DefaultSteps());
+    ASSERT_TRUE(walk.Run(walkSteps, written, error)) << error.toStdString();
+    ASSERT_EQ(written.size(), walkSteps.size());
+    for (const QString& path : written) {
+        const QImage image(path);
+        ASSERT_FALSE(image.isNull()) << path.toStdString();
+        EXPECT_GE(image.width(), 200) << path.toStdString();
+        EXPECT_GE(image.height(), 100) << path.toStdString();
+        EXPECT_GT(colourCount(image), 8) << path.toStdString() << " looks blank";
+    }
+    EXPECT_TRUE(written.first().endsWith(QStringLiteral("01-view.png")));
+}
