@@ -414,7 +414,8 @@ void CHostWindow::ShowDownloadDialog()
 
 void CHostWindow::ExportRange()
 {
-    message(QStringLiteral("Exporting ranges is not available in this build."));
+    // The locator asks for the file and says so itself when there is no range.
+    m_locate->ExportRange(this);
 }
 
 void CHostWindow::ShareRange()

@@ -25,6 +25,7 @@ COptionsPanel::COptionsPanel(QWidget* parent)
     , m_spatialRef(new CSpatialRefMakerWidget(this))
     , m_saver(new CSaverWidget(this))
     , m_demSaver(new CDemSaverWidget(this))
+    , m_exportNote(new QLabel(this))
     , m_service(new QLineEdit(this))
     , m_export(new QPushButton(QStringLiteral("Export range…"), this))
 {
@@ -36,6 +37,12 @@ COptionsPanel::COptionsPanel(QWidget* parent)
     coordinateLabel->setWordWrap(true);
     coordinateLayout->addWidget(coordinateLabel);
     coordinateLayout->addWidget(m_spatialRef);
+    m_exportNote->setObjectName(QStringLiteral("exportNote"));
+    m_exportNote->setWordWrap(true);
+    m_exportNote->setText(QStringLiteral(
+        "Exported ranges are written in WGS84 longitude/latitude whatever is chosen here: the "
+        "locator's export takes no target system. Tile downloads use this choice."));
+    coordinateLayout->addWidget(m_exportNote);
     coordinateLayout->addStretch();
     m_tabs->addTab(coordinatePage, QStringLiteral("Coordinates"));
     m_tabs->addTab(m_saver, QStringLiteral("Tiles"));
@@ -65,6 +72,14 @@ COptionsPanel::COptionsPanel(QWidget* parent)
 
     connect(m_service, &QLineEdit::editingFinished, this, &COptionsPanel::SlotServiceEdited);
     connect(m_export, &QPushButton::clicked, this, &COptionsPanel::SigExportRange);
+    connect(m_spatialRef, &CSpatialRefMakerWidget::SigCurrentIndexChanged, this,
+        &COptionsPanel::SlotCoordSysChanged);
+    SlotCoordSysChanged();
+}
+
+void COptionsPanel::SlotCoordSysChanged()
+{
+    m_exportNote->setVisible(m_spatialRef->getCurCoordSys() != COORD_WGS84_LNGLAT);
 }
 
 void COptionsPanel::ShowPage(Page page)

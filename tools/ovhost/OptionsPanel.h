@@ -6,6 +6,7 @@
 class CDemSaverWidget;
 class CSaverWidget;
 class CSpatialRefMakerWidget;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -38,12 +39,14 @@ signals:
 
 private slots:
     void SlotServiceEdited();
+    void SlotCoordSysChanged();
 
 private:
     QTabWidget* m_tabs;
     CSpatialRefMakerWidget* m_spatialRef;
     CSaverWidget* m_saver;
     CDemSaverWidget* m_demSaver;
+    QLabel* m_exportNote;
     QLineEdit* m_service;
     QPushButton* m_export;
 };

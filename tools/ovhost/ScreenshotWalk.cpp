@@ -169,8 +169,10 @@ void CScreenshotWalk::SlotPollModal()
 {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) return;
-    // A share request's waiting box gives way to the link dialog; picture that one instead.
-    if (m_command == QLatin1String("share") && qobject_cast<CMessageBox*>(modal)
+    // A share request's waiting box (Cancel only) gives way to the link dialog, or turns into a
+    // failure message with OK; picture either instead.
+    auto* waiting = qobject_cast<CMessageBox*>(modal);
+    if (m_command == QLatin1String("share") && waiting && !waiting->button(QMessageBox::Ok)
         && ++m_waitedPolls < kMaxWaitingPolls)
         return;
     // Nested dialogs (a parameter dialog over its owner) are pictured once, the innermost.

@@ -7,6 +7,7 @@
 #include "LocationBar.h"
 #include "MapInput.h"
 #include "ScreenshotWalk.h"
+#include "ShareService.h"
 #include "WidgetShot.h"
 
 #include "OvCoordSystem/host/MapTypes.h"
@@ -14,8 +15,10 @@
 #include "OvCoordSystem/host/app/ConfigIni.h"
 #include "OvCoordSystem/host/map/IOvMapModule.h"
 #include "OvCoordSystem/host/search/ILocationDataSearchModule.h"
+#include "OvCoordSystem/host/widgets/HostFileDialog.h"
 #include "OvCoordSystem/host/widgets/ZuMessageBox.h"
 #include "OvCoordSystem/locate/Locate.h"
+#include "OvCoordSystem/locate/NetworkDownDlg.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,6 +27,10 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <gdal.h>
+#include <ogrsf_frmts.h>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +46,46 @@ QList<QPolygonF> divisionParts(const QString& code)
     const std::unique_ptr<IAnnotationFeature> feature(
         GetOrCreateLocationDataSearchModule()->QueryDivision(code.toStdString(), 1));
     return hostgeometry::Polygons(feature.get());
+}
+
+// The outer rings of every polygon in the first layer of PATH, without the closing point.
+QList<QPolygonF> readRings(const QString& path)
+{
+    GDALAllRegister();
+    QList<QPolygonF> rings;
+    GDALDataset* data = static_cast<GDALDataset*>(
+        GDALOpenEx(path.toLocal8Bit().constData(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr));
+    if (!data) return rings;
+    OGRLayer* layer = data->GetLayer(0);
+    for (auto& feature : *layer) {
+        const OGRGeometry* geometry = feature->GetGeometryRef();
+        if (!geometry || wkbFlatten(geometry->getGeometryType()) != wkbPolygon) continue;
+        const OGRLinearRing* ring = geometry->toPolygon()->getExteriorRing();
+        QPolygonF polygon;
+        for (int i = 0; i < ring->getNumPoints(); ++i)
+            polygon << QPointF(ring->getX(i), ring->getY(i));
+        if (polygon.size() > 1 && polygon.first() == polygon.last()) polygon.removeLast();
+        rings << polygon;
+    }
+    GDALClose(data);
+    return rings;
+}
+
+// RING holds the points of PART in order or, as Shapefile writers turn rings round, reversed
+// from the same first point.
+bool sameRing(QPolygonF ring, QPolygonF part)
+{
+    if (part.size() > 1 && part.first() == part.last()) part.removeLast();
+    if (ring.size() != part.size()) return false;
+    auto near = [](const QPolygonF& a, const QPolygonF& b) {
+        for (int i = 0; i < a.size(); ++i)
+            if (std::abs(a[i].x() - b[i].x()) > 1e-9 || std::abs(a[i].y() - b[i].y()) > 1e-9)
+                return false;
+        return true;
+    };
+    if (near(ring, part)) return true;
+    std::reverse(ring.begin() + 1, ring.end());
+    return near(ring, part);
 }
 
 // A picture a person would call blank has one or two colours.
@@ -129,6 +176,68 @@ TEST_F(HostRoad, SearchedDivisionBecomesTheRangeAndItsDownloadDialogCountsIt)
     EXPECT_EQ(tiles, hostgeometry::TileCount(parts, 12));
     EXPECT_GT(tiles, 0);
     EXPECT_EQ(area, QStringLiteral("%1 km²").arg(locate()->GetArea() / 1e6, 0, 'f', 2));
+}
+
+TEST_F(HostRoad, SearchedDivisionIsExportedAsAShapefileOfItsPolygons)
+{
+    ASSERT_TRUE(search(kChaoyang));
+    const QString path = out.filePath(QStringLiteral("chaoyang.shp"));
+    QStringList filters;
+    HostFileDialog::setResponder([&](const QString&, const QString&, const QString& filter) {
+        filters << filter;
+        return path;
+    });
+    window->action(QStringLiteral("actionExport"))->trigger();
+    HostFileDialog::setResponder(nullptr);
+    ASSERT_EQ(filters.size(), 1);
+    EXPECT_TRUE(filters[0].startsWith(QStringLiteral("ESRI Shapefile(*.shp)")));
+
+    // The Shapefile writer names its files after the geometry kind they hold.
+    const QStringList written
+        = QDir(out.path()).entryList({ QStringLiteral("chaoyang*.shp") }, QDir::Files);
+    ASSERT_EQ(written.size(), 1) << written.join(QLatin1Char(' ')).toStdString();
+    const QList<QPolygonF> rings = readRings(out.filePath(written[0]));
+    const QList<QPolygonF> parts = divisionParts(kChaoyang);
+    ASSERT_EQ(rings.size(), parts.size());
+    for (int i = 0; i < parts.size(); ++i)
+        EXPECT_TRUE(sameRing(rings[i], parts[i])) << "part " << i;
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(HostRoad, ShareLinkComesFromTheReferenceService)
+{
+    ShareService service;
+    ASSERT_FALSE(service.address().isEmpty());
+    qputenv("OV_SHARE_SERVICE", service.address().toUtf8());
+    ASSERT_TRUE(search(kChaoyang));
+    QString link;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* share = qobject_cast<CNetworkDownDlg*>(QApplication::activeModalWidget())) {
+            link = share->findChild<QLabel*>(QStringLiteral("urlLabel"))->text();
+            share->reject();
+        }
+    });
+    answerer.start(10);
+    window->action(QStringLiteral("actionShare"))->trigger();
+    answerer.stop();
+    qunsetenv("OV_SHARE_SERVICE");
+    EXPECT_TRUE(link.contains(QStringLiteral("https://pan.baidu.com/s/1110105Range")))
+        << link.toStdString();
+    EXPECT_EQ(service.lastRequest().value(QStringLiteral("adcode")).toString(), kChaoyang);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(HostRoad, ShareWithoutServiceOrRangeIsExplained)
+{
+    qunsetenv("OV_SHARE_SERVICE");
+    ConfigIni::setConfig(QStringLiteral("UserModule"), QStringLiteral("ServiceAddress"), QString());
+    window->ShareRange();
+    ASSERT_TRUE(search(kChaoyang));
+    window->ShareRange();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("range first")));
+    EXPECT_TRUE(messages[1].contains(QStringLiteral("OV_SHARE_SERVICE")));
 }
 
 TEST_F(HostRoad, UnknownDivisionAndBadSheetAreToldAndKeepTheRange)
