@@ -1,6 +1,6 @@
 #include "OvCoordSystem/widgets/coordsys/TbtnCoord.h"
 
-#include "WidgetShot.h"
+#include "CoordSysTestSupport.h"
 
 #include <QAction>
 #include <QMenu>
@@ -9,125 +9,75 @@
 
 namespace {
 
-// Every emission of the button, in order, as "signal(value)".
-class Recorder
+// Every emission of the button, in order, and the entries checked after it.
+struct Recorder
 {
-public:
-    explicit Recorder(TbtnCoord& button)
+    explicit Recorder(TbtnCoord& b)
+        : button(b)
     {
-        QObject::connect(&button, &TbtnCoord::signalPositionFormat,
-            [this](E_DEGREE_FOARMAT t) { m_log << QStringLiteral("position(%1)").arg(t); });
-        QObject::connect(&button, &TbtnCoord::signalDistanceFormat,
-            [this](TbtnCoord::E_LENGTH_UNIT u) { m_log << QStringLiteral("distance(%1)").arg(u); });
-        QObject::connect(&button, &TbtnCoord::signalSetCoordText,
-            [this](const QString& text) { m_log << "coordText(" + text + ")"; });
-        QObject::connect(&button, &TbtnCoord::signalSetDistanceText,
-            [this](const QString& text) { m_log << "distanceText(" + text + ")"; });
+        QObject::connect(&b, &TbtnCoord::signalPositionFormat,
+            [this](int t) { log << QStringLiteral("position %1").arg(t); });
+        QObject::connect(&b, &TbtnCoord::signalDistanceFormat,
+            [this](int u) { log << QStringLiteral("distance %1").arg(u); });
+        QObject::connect(&b, &TbtnCoord::signalSetCoordText, [this](QString t) { log << t; });
+        QObject::connect(&b, &TbtnCoord::signalSetDistanceText, [this](QString t) { log << t; });
     }
-    QStringList take() { return std::exchange(m_log, QStringList()); }
+    QStringList take()
+    {
+        for (const QAction* action : button.menu()->actions())
+            if (action->isChecked()) log << "checked " + action->text();
+        return std::exchange(log, QStringList());
+    }
+    void trigger(int row) { button.menu()->actions().at(row)->trigger(); }
 
-private:
-    QStringList m_log;
+    TbtnCoord& button;
+    QStringList log;
 };
 
-QStringList checkedTexts(const TbtnCoord& button)
-{
-    QStringList texts;
-    for (const QAction* action : button.menu()->actions())
-        if (action->isChecked()) texts << action->text();
-    return texts;
-}
-
-const QString kDecimal = QString::fromUtf8("十进制小数度(D)");
-const QString kColons = QString::fromUtf8("度:分:秒(DDD:MM:SS)");
-
-TEST(TbtnCoord, PositionMenuListsTheFourFormats)
+TEST(TbtnCoord, FormatMenuSignalsValueThenText)
 {
     TbtnCoord button;
-    EXPECT_EQ(button.popupMode(), QToolButton::InstantPopup);
-    const QList<QAction*> actions = button.menu()->actions();
-    ASSERT_EQ(actions.size(), 4);
-    const QStringList texts = { kDecimal, QString::fromUtf8("度.分秒(DDD.MMSS)"), kColons,
-        QString::fromUtf8("度°分ˊ秒〞(DDD°MMˊSS〞)") };
-    const int values[] = { DEGREE_DECIMAL, DEGREE_PACKED, DEGREE_COLONS, DEGREE_SYMBOLS };
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(actions[i]->text(), texts[i]);
-        EXPECT_EQ(actions[i]->data().toInt(), values[i]);
-        EXPECT_TRUE(actions[i]->isCheckable());
-    }
-    EXPECT_EQ(checkedTexts(button), QStringList({ kDecimal }));
-}
-
-TEST(TbtnCoord, ChoosingAFormatSignalsValueThenText)
-{
-    TbtnCoord button;
-    Recorder recorder(button);
-    button.menu()->actions()[2]->trigger();
-    EXPECT_EQ(recorder.take(), QStringList({ "position(3)", "coordText(" + kColons + ")" }));
-    EXPECT_EQ(button.getCurrDmsType(), DEGREE_COLONS);
-    EXPECT_EQ(checkedTexts(button), QStringList({ kColons }));
-    // Triggering the checked entry again keeps it checked.
-    button.menu()->actions()[2]->trigger();
-    EXPECT_EQ(checkedTexts(button), QStringList({ kColons }));
-    recorder.take();
-
+    Recorder r(button);
+    EXPECT_EQ(r.take(), QStringList({ QString::fromUtf8("checked 十进制小数度(D)") }));
+    const QString colons = QString::fromUtf8("度:分:秒(DDD:MM:SS)");
+    r.trigger(2);
+    EXPECT_EQ(r.take(), QStringList({ "position 3", colons, "checked " + colons }));
+    r.trigger(2); // the checked entry stays checked
+    EXPECT_EQ(r.take().last(), "checked " + colons);
+    r.trigger(3);
+    EXPECT_EQ(r.take().first(), "position 2");
     button.positionFormat(static_cast<E_DEGREE_FOARMAT>(7));
-    EXPECT_EQ(recorder.take(), QStringList({ "position(7)", "coordText()" }));
-    EXPECT_TRUE(checkedTexts(button).isEmpty());
+    EXPECT_EQ(r.take(), QStringList({ "position 7", "" }));
     EXPECT_EQ(button.getCurrDmsType(), 7);
 }
 
-TEST(TbtnCoord, DistanceModeOffersThreeUnits)
+TEST(TbtnCoord, DistanceModeSignalsTextThenUnit)
 {
     TbtnCoord button;
-    Recorder recorder(button);
-    button.distanceFormat(); // not in distance mode yet: nothing happens
-    EXPECT_TRUE(recorder.take().isEmpty());
+    Recorder r(button);
+    r.take();
+    button.distanceFormat(); // not in distance mode yet: nothing
     button.setDistanceFormat();
-    const QList<QAction*> actions = button.menu()->actions();
-    ASSERT_EQ(actions.size(), 3);
-    EXPECT_EQ(checkedTexts(button), QStringList({ QString::fromUtf8("米") }));
-    actions[2]->trigger();
-    EXPECT_EQ(
-        recorder.take(), QStringList({ QString::fromUtf8("distanceText(丈)"), "distance(2)" }));
-    actions[1]->trigger();
-    EXPECT_EQ(
-        recorder.take(), QStringList({ QString::fromUtf8("distanceText(公里)"), "distance(1)" }));
-    EXPECT_EQ(checkedTexts(button), QStringList({ QString::fromUtf8("公里") }));
+    EXPECT_EQ(r.take(), QStringList({ QString::fromUtf8("checked 米") }));
+    r.trigger(2);
+    EXPECT_EQ(r.take(), QString::fromUtf8("丈|distance 2|checked 丈").split('|'));
+    r.trigger(1);
     button.distanceFormat();
-    EXPECT_EQ(
-        recorder.take(), QStringList({ QString::fromUtf8("distanceText(米)"), "distance(0)" }));
-    EXPECT_EQ(checkedTexts(button), QStringList({ QString::fromUtf8("米") }));
+    EXPECT_EQ(r.take(), QString::fromUtf8("公里|distance 1|米|distance 0|checked 米").split('|'));
 }
 
-TEST(TbtnCoord, DisabledButtonDrawsItsTextFaint)
+TEST(TbtnCoord, DisabledTextIsFaintAndTheMenuRenders)
 {
     TbtnCoord button;
     button.setText(QStringLiteral("DMS"));
-    const auto textAlpha = [&button] {
+    for (const bool enabled : { false, true }) {
+        button.SetEnabled(enabled);
         button.ensurePolished();
-        return button.palette().color(QPalette::ButtonText).alpha();
-    };
-    button.SetEnabled(false);
-    EXPECT_FALSE(button.isEnabled());
-    EXPECT_EQ(textAlpha(), 100);
-    button.SetEnabled(true);
-    EXPECT_TRUE(button.isEnabled());
-    EXPECT_EQ(textAlpha(), 255);
-}
-
-TEST(TbtnCoord, Screenshot)
-{
-    QWidget frame;
-    frame.resize(260, 160);
-    TbtnCoord button(&frame);
-    button.setText(kDecimal);
-    button.setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button.move(10, 10);
-    button.menu()->popup(frame.mapToGlobal(QPoint(10, 40)));
-    button.adjustSize();
-    widgetshot::save(frame, QStringLiteral("TbtnCoord"), QSize(200, 100));
-    widgetshot::save(*button.menu(), QStringLiteral("TbtnCoord-menu"), QSize(100, 60));
+        EXPECT_EQ(button.isEnabled(), enabled);
+        EXPECT_EQ(button.palette().color(QPalette::ButtonText).alpha(), enabled ? 255 : 100);
+    }
+    button.menu()->popup(QPoint(0, 0));
+    coordsystest::checkScreenshot(button.menu(), QStringLiteral("TbtnCoord-menu"), 100, 60);
     button.menu()->hide();
 }
 
