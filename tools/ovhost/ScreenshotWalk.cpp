@@ -77,7 +77,8 @@ void closeModal(QWidget* modal)
 QString CScreenshotWalk::DefaultSteps()
 {
     return QStringLiteral(
-        "# Beijing, a typed coordinate, a division of three parts, a rectangle, a merge.\n"
+        "# Beijing, a typed coordinate, a division of three parts, a rectangle, a merge, the\n"
+        "# options and their dialogs, Hainan's islands and a share link.\n"
         "view 116.40 39.91 9\n"
         "coordinate 116.397128,39.916527\n"
         "format 2\n"
@@ -95,8 +96,11 @@ QString CScreenshotWalk::DefaultSteps()
         "options elevation\n"
         "dem-spacing\n"
         "merge-dialog\n"
-        "maptype 0\n"
-        "division 460000\n");
+        "division 460000\n"
+        "maptype 5\n"
+        "division 110105\n"
+        "share\n"
+        "maptype 0\n");
 }
 
 bool CScreenshotWalk::Parse(const QString& text, QList<Step>& steps, QString& error)

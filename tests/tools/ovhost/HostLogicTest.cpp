@@ -1,4 +1,5 @@
 // The host's own logic: tile counts, map-sheet extents, framing, division text and step files.
+#include "DivisionBaseMap.h"
 #include "HostGeometry.h"
 #include "LocationBar.h"
 #include "ScreenshotWalk.h"
@@ -140,4 +141,27 @@ TEST(ScreenshotWalk, ParseSteps)
         EXPECT_EQ(error, QString::fromUtf8(b.error));
         EXPECT_TRUE(steps.isEmpty());
     }
+}
+
+// The bundled data holds Beijing and Hainan: provinces when zoomed out, counties when zoomed in,
+// nothing away from them.
+TEST(DivisionBaseMap, LevelFollowsTheZoomAndOnlyDivisionsInViewAreDrawn)
+{
+    CDivisionBaseMap baseMap(GetOrCreateLocationDataSearchModule());
+    auto names = [&](const QRectF& box, int zoom) {
+        QStringList list;
+        for (const tagMapBaseFeature& feature : baseMap.Features(box, zoom))
+            list << feature.name;
+        return list;
+    };
+    const QRectF aroundTiananmen(QPointF(116.38, 39.90), QPointF(116.41, 39.92));
+    EXPECT_EQ(names(aroundTiananmen, 4), QStringList { QString::fromUtf8("北京市") });
+    const QStringList counties = names(aroundTiananmen, 12);
+    EXPECT_TRUE(counties.contains(QString::fromUtf8("东城区"))) << counties.join(' ').toStdString();
+    EXPECT_FALSE(counties.contains(QString::fromUtf8("北京市")));
+    EXPECT_TRUE(names(QRectF(QPointF(0, 0), QPointF(1, 1)), 12).isEmpty());
+    const QStringList provinces = names(QRectF(QPointF(70, 0), QPointF(140, 55)), 3);
+    EXPECT_EQ(provinces.size(), 2) << provinces.join(' ').toStdString();
+    for (const tagMapBaseFeature& feature : baseMap.Features(aroundTiananmen, 12))
+        EXPECT_FALSE(feature.rings.isEmpty()) << feature.name.toStdString();
 }

@@ -150,15 +150,21 @@ protected:
     QTemporaryDir out;
 };
 
-TEST_F(HostRoad, SearchedDivisionBecomesTheRangeAndItsDownloadDialogCountsIt)
+// The road of a download range as a user walks it: search a division, look at its download,
+// export it to a Shapefile, ask for a share link, then the pictured walk through the window.
+TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
 {
+    ShareService service;
+    ASSERT_FALSE(service.address().isEmpty());
+    qputenv("OV_SHARE_SERVICE", service.address().toUtf8());
+
     ASSERT_TRUE(search(QString::fromUtf8("朝阳区")));
     EXPECT_EQ(locate()->GetCurrentCityKey(), kChaoyang);
     const QList<QPolygonF> parts = divisionParts(kChaoyang);
     ASSERT_EQ(parts.size(), 3); // the bundled data's Chaoyang has two enclaves
     EXPECT_EQ(locate()->GetCurrentDivision(), parts);
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
 
+    // Download: the range's parts, area and tiles.
     int rows = 0;
     qint64 tiles = 0;
     QString area;
@@ -176,40 +182,27 @@ TEST_F(HostRoad, SearchedDivisionBecomesTheRangeAndItsDownloadDialogCountsIt)
     EXPECT_EQ(tiles, hostgeometry::TileCount(parts, 12));
     EXPECT_GT(tiles, 0);
     EXPECT_EQ(area, QStringLiteral("%1 km²").arg(locate()->GetArea() / 1e6, 0, 'f', 2));
-}
 
-TEST_F(HostRoad, SearchedDivisionIsExportedAsAShapefileOfItsPolygons)
-{
-    ASSERT_TRUE(search(kChaoyang));
-    const QString path = out.filePath(QStringLiteral("chaoyang.shp"));
+    // Export: the file dialog answered with a Shapefile, read back with GDAL.
     QStringList filters;
     HostFileDialog::setResponder([&](const QString&, const QString&, const QString& filter) {
         filters << filter;
-        return path;
+        return out.filePath(QStringLiteral("chaoyang.shp"));
     });
     window->action(QStringLiteral("actionExport"))->trigger();
     HostFileDialog::setResponder(nullptr);
     ASSERT_EQ(filters.size(), 1);
     EXPECT_TRUE(filters[0].startsWith(QStringLiteral("ESRI Shapefile(*.shp)")));
-
     // The Shapefile writer names its files after the geometry kind they hold.
     const QStringList written
         = QDir(out.path()).entryList({ QStringLiteral("chaoyang*.shp") }, QDir::Files);
     ASSERT_EQ(written.size(), 1) << written.join(QLatin1Char(' ')).toStdString();
     const QList<QPolygonF> rings = readRings(out.filePath(written[0]));
-    const QList<QPolygonF> parts = divisionParts(kChaoyang);
     ASSERT_EQ(rings.size(), parts.size());
     for (int i = 0; i < parts.size(); ++i)
         EXPECT_TRUE(sameRing(rings[i], parts[i])) << "part " << i;
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
-}
 
-TEST_F(HostRoad, ShareLinkComesFromTheReferenceService)
-{
-    ShareService service;
-    ASSERT_FALSE(service.address().isEmpty());
-    qputenv("OV_SHARE_SERVICE", service.address().toUtf8());
-    ASSERT_TRUE(search(kChaoyang));
+    // Share: a link from the reference service, for this division.
     QString link;
     QTimer answerer;
     QObject::connect(&answerer, &QTimer::timeout, [&] {
@@ -221,11 +214,49 @@ TEST_F(HostRoad, ShareLinkComesFromTheReferenceService)
     answerer.start(10);
     window->action(QStringLiteral("actionShare"))->trigger();
     answerer.stop();
-    qunsetenv("OV_SHARE_SERVICE");
     EXPECT_TRUE(link.contains(QStringLiteral("https://pan.baidu.com/s/1110105Range")))
         << link.toStdString();
     EXPECT_EQ(service.lastRequest().value(QStringLiteral("adcode")).toString(), kChaoyang);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+
+    // The default walk: a picture of every step, none blank.
+    CScreenshotWalk walk(window.get(), out.filePath(QStringLiteral("shots")));
+    QStringList pictures;
+    QString error;
+    const QList<CScreenshotWalk::Step> walkSteps = steps(CScreenshotWalk::DefaultSteps());
+    ASSERT_TRUE(walk.Run(walkSteps, pictures, error)) << error.toStdString();
+    qunsetenv("OV_SHARE_SERVICE");
+    ASSERT_EQ(pictures.size(), walkSteps.size());
+    for (const QString& path : pictures) {
+        const QImage image(path);
+        ASSERT_FALSE(image.isNull()) << path.toStdString();
+        EXPECT_GE(image.width(), 200) << path.toStdString();
+        EXPECT_GE(image.height(), 100) << path.toStdString();
+        EXPECT_GT(colourCount(image), 8) << path.toStdString() << " looks blank";
+    }
+    EXPECT_TRUE(pictures.first().endsWith(QStringLiteral("01-view.png")));
+}
+
+// A division query takes its time on the locator's worker: meanwhile the window goes on
+// handling events, with the bar disabled so that no second query starts.
+TEST_F(HostRoad, WindowKeepsRunningDuringADivisionQuery)
+{
+    GetOrCreateLocationDataSearchModule()->SetQueryDelay(300);
+    int ticks = 0;
+    bool barEnabled = true;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        ++ticks;
+        barEnabled = barEnabled && window->locationBar()->isEnabled();
+    });
+    ticker.start(20);
+    const bool shown = window->LocateDivision(kChaoyang, QString::fromUtf8("朝阳区"));
+    ticker.stop();
+    GetOrCreateLocationDataSearchModule()->SetQueryDelay(0);
+    EXPECT_TRUE(shown);
+    EXPECT_GE(ticks, 5);
+    EXPECT_FALSE(barEnabled);
+    EXPECT_TRUE(window->locationBar()->isEnabled());
 }
 
 TEST_F(HostRoad, ShareWithoutServiceOrRangeIsExplained)
@@ -305,22 +336,4 @@ TEST_F(HostRoad, MapTypeAndViewAreRememberedBetweenRuns)
     EXPECT_EQ(map->GetZoomLevel(), 7);
     EXPECT_TRUE(window->action(QStringLiteral("actionMapType2"))->isChecked());
     window->SetMapType(MAP_OPENSTREETMAP);
-}
-
-TEST_F(HostRoad, DefaultWalkWritesAPictureOfEveryStep)
-{
-    CScreenshotWalk walk(window.get(), out.path());
-    QStringList written;
-    QString error;
-    const QList<CScreenshotWalk::Step> walkSteps = steps(CScreenshotWalk::DefaultSteps());
-    ASSERT_TRUE(walk.Run(walkSteps, written, error)) << error.toStdString();
-    ASSERT_EQ(written.size(), walkSteps.size());
-    for (const QString& path : written) {
-        const QImage image(path);
-        ASSERT_FALSE(image.isNull()) << path.toStdString();
-        EXPECT_GE(image.width(), 200) << path.toStdString();
-        EXPECT_GE(image.height(), 100) << path.toStdString();
-        EXPECT_GT(colourCount(image), 8) << path.toStdString() << " looks blank";
-    }
-    EXPECT_TRUE(written.first().endsWith(QStringLiteral("01-view.png")));
 }
