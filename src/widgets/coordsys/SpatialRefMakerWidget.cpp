@@ -27,12 +27,6 @@ const char* groupOf(int datum)
     }
 }
 
-bool isGaussDatum(int coordSys)
-{
-    return coordSys == COORD_BEIJING54_GAUSS || coordSys == COORD_XIAN80_GAUSS
-        || coordSys == COORD_CGCS2000_GAUSS;
-}
-
 // The zone width a dialog is given: the zoning for a meridian on a 3-degree zone line, else -1
 // (a free projection).
 int dialogZone(double meridian, E_ELLIPOSE_ZONE zoning)
@@ -233,7 +227,7 @@ void CSpatialRefMakerWidget::SlotCurrentIndexChanged(int eCoordSys)
     m_gaussDialog->setSaveParameterVisable(true);
     m_params.coordSys = static_cast<E_COORDINATE_SYSTEM>(eCoordSys);
     m_params.save = false;
-    if (isGaussDatum(eCoordSys)) {
+    if (SpatialRefParameters::IsGaussDatum(eCoordSys)) {
         m_group = QString::fromLatin1(groupOf(eCoordSys));
         readDatumDefaults(m_params.coordSys);
         applyParameterChange();
@@ -248,10 +242,7 @@ void CSpatialRefMakerWidget::SlotCurrentIndexChanged(int eCoordSys)
         const int epsg = ui->comboBox_SpatialReferences->getEpsg();
         if (epsg >= 0 && EkGDALUtilityNS::ConvertEPSGToCoordSystem(epsg, cs)) {
             m_params.coordSys = cs.coordSys;
-            if (cs.hasCentralMeridian) m_params.meridian = cs.centralMeridian;
-            if (cs.hasZone) m_params.zoning = static_cast<E_ELLIPOSE_ZONE>(cs.zone);
-            if (cs.hasHZone) m_params.addZoneNO = cs.hzone;
-            if (cs.hasNorth) m_params.north = cs.north;
+            m_params.TakeFrom(cs);
         }
         ui->pushButton_Param->setEnabled(false);
     }
@@ -274,7 +265,8 @@ void CSpatialRefMakerWidget::SlotPushButtonParamClicked()
 {
     if (m_params.coordSys == COORD_WGS84_UTM)
         runUtmDialog();
-    else if (isGaussDatum(m_params.coordSys) || m_params.coordSys == COORD_BY_EPSG)
+    else if (SpatialRefParameters::IsGaussDatum(m_params.coordSys)
+        || m_params.coordSys == COORD_BY_EPSG)
         runGaussDialog();
 }
 

@@ -23,12 +23,6 @@ constexpr double kZonePrefix_m = 1000000.0;
 constexpr int kLastZone = 61;
 constexpr int kSevenDigits = 6;
 
-bool isGaussDatum(E_COORDINATE_SYSTEM coordSys)
-{
-    return coordSys == COORD_BEIJING54_GAUSS || coordSys == COORD_XIAN80_GAUSS
-        || coordSys == COORD_CGCS2000_GAUSS;
-}
-
 // The local offset system standing for a GCJ02 or BD09 choice; 0 for the others.
 int localGeoSRSOf(int coordSys)
 {
@@ -81,6 +75,12 @@ CSpatialReference* makeNamed(const SpatialRefParameters& p, E_COORDINATE_SYSTEM 
 
 } // namespace
 
+bool SpatialRefParameters::IsGaussDatum(int coordSys)
+{
+    return coordSys == COORD_BEIJING54_GAUSS || coordSys == COORD_XIAN80_GAUSS
+        || coordSys == COORD_CGCS2000_GAUSS;
+}
+
 void SpatialRefParameters::ResetFromPresets()
 {
     meridian = presetMeridian;
@@ -110,6 +110,11 @@ void SpatialRefParameters::TakeFromEpsg(int epsg)
         OvLogWarn() << QStringLiteral("获取坐标系统描述信息失败");
         return;
     }
+    TakeFrom(cs);
+}
+
+void SpatialRefParameters::TakeFrom(const tagCoordinateSystem& cs)
+{
     if (cs.hasCentralMeridian) meridian = cs.centralMeridian;
     if (cs.hasZone) zoning = static_cast<E_ELLIPOSE_ZONE>(cs.zone);
     if (cs.hasHZone) addZoneNO = cs.hzone;
@@ -123,7 +128,7 @@ void SpatialRefParameters::GuessFromDxf()
         filePathPending = false;
         return;
     }
-    if (save || !isGaussDatum(coordSys)) return;
+    if (save || !IsGaussDatum(coordSys)) return;
     if (QFileInfo(filePath).suffix() != QLatin1String("dxf")) return;
     filePathPending = false;
     QFile file(filePath);

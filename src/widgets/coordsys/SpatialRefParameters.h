@@ -36,6 +36,9 @@ struct OVCOORD_EXPORT SpatialRefParameters
     bool filePathPending = false; // filePath waits for the DXF guess
     QString filePath;
 
+    // Whether COORDSYS is one of the Gauss-Krüger datums (Beijing 1954, Xian 1980, CGCS2000).
+    static bool IsGaussDatum(int coordSys);
+
     // Meridian, prefix, zoning and hemisphere from their presets.
     void ResetFromPresets();
     // The three-degree zone of the extent's middle; the hemisphere from the second corner. A BD09
@@ -44,6 +47,8 @@ struct OVCOORD_EXPORT SpatialRefParameters
     // Takes over what an EPSG code tells of meridian, zoning, prefix and hemisphere; logs a warning
     // when the code describes nothing.
     void TakeFromEpsg(int epsg);
+    // Takes over the meridian, zoning, prefix and hemisphere that CS reports as present.
+    void TakeFrom(const tagCoordinateSystem& cs);
     // Examines a pending DXF file once: the zone number in front of its "$EXTMIN" easting sets the
     // prefix and, for zones 1 to 61, the three-degree zone. Only for the Gauss-Krüger datums and
     // without stored defaults; a path not ending in "dxf" stays pending.
