@@ -53,7 +53,7 @@ struct Layers
                                // halfway between two printed values: ties go to even
                                { CVector3D(1.0 / 8192, 3.0 / 8192, 0.125) },
                                { CVector3D(-3.0 / 8192, 2.5, -0.375) } },
-                           QStringLiteral("tab\there")),
+                           QStringLiteral("tab\there &#x41; &#xZ &#")),
                     plain),
                 pointFeature(179.9999999999995, -89.99999999999949) });
         nested = layerOf(QStringLiteral("nested"),
