@@ -11,12 +11,14 @@
 //     f.list("Placemark", placemarks);    // every item, empty ones included
 //     f.textList("gx:coord", coords);     // one text child per string
 //
-// Writer, Reader and the two equality visitors below interpret that list, so the write order,
-// the read order, the defaults and equality cannot drift apart.
+// Writer, Reader, Printing and the two equality visitors below interpret that list, so the write
+// order, the read order, the defaults and equality cannot drift apart.
 
+#include "OvCoordSystem/kml/KmlPrinter_p.h"
 #include "OvCoordSystem/kml/SerTinyXml_p.h"
 #include "OvCoordSystem/kml/TinyXmlSerializer.h"
 #include "OvCoordSystem/kml/XmlMessageObject.h"
+#include "OvCoordSystem/kml/XmlText_p.h"
 
 #include <string>
 #include <type_traits>
@@ -127,6 +129,85 @@ private:
     SerTinyXml::TiXmlElement* m_element;
     bool m_ok = true;
 };
+
+inline std::string printed(int value)
+{
+    return xmltext::formatInt(value);
+}
+
+inline std::string printed(float value)
+{
+    return xmltext::formatFixed(value, 6);
+}
+
+inline std::string printed(double value)
+{
+    return xmltext::formatFixed(value, 9);
+}
+
+// Prints what Writer would write, straight to a printer, without a TinyXML document.
+class Printing
+{
+public:
+    explicit Printing(CKmlPrinter& printer)
+        : m_printer(printer)
+    { }
+
+    void attr(const char* name, std::string& value)
+    {
+        if (!value.empty()) m_printer.attribute(name, value);
+    }
+
+    void attr(const char* name, double& value, Same<double> byDefault)
+    {
+        if (value != byDefault) m_printer.attribute(name, printed(value));
+    }
+
+    void text(const char* name, std::string& value)
+    {
+        if (!value.empty()) m_printer.text(name, value);
+    }
+
+    template <class T> void text(const char* name, T& value, Same<T> byDefault)
+    {
+        if (value != byDefault) m_printer.text(name, printed(value));
+    }
+
+    template <class T> void child(T& object)
+    {
+        if (!object.isEmpty()) element(object, T::kElement);
+    }
+
+    template <class T> void list(const char* name, std::vector<T>& items)
+    {
+        for (T& item : items)
+            element(item, name);
+    }
+
+    void textList(const char* name, std::vector<std::string>& items)
+    {
+        for (std::string& item : items)
+            m_printer.text(name, item);
+    }
+
+private:
+    template <class T> void element(T& object, const char* name)
+    {
+        m_printer.open(name);
+        object.fields(*this);
+        m_printer.close();
+    }
+
+    CKmlPrinter& m_printer;
+};
+
+// Opens HEAD's element and prints its content, leaving the element open.
+template <class T> void printHead(CKmlPrinter& printer, T& head, const char* name)
+{
+    printer.open(name);
+    Printing printing(printer);
+    head.fields(printing);
+}
 
 // Reads every field from the object's element; what is missing gets its default.
 class Reader
@@ -312,8 +393,10 @@ template <class T> bool equal(const T& a, const T& b)
 
 } // namespace kmlfields
 
-// The two members every model class shares: serialize() and operator==, both driven by fields().
+// The two members every model class shares, serialize() and operator==, both driven by fields();
+// and fields() compiled for the streaming printer.
 #define OV_KML_ELEMENT_MEMBERS(Class)                                                              \
+    template void Class::fields<kmlfields::Printing>(kmlfields::Printing&);                        \
     SerTinyXml::TiXmlElement* Class::serialize(                                                    \
         CTinyXmlSerializer* serializer, SerTinyXml::TiXmlElement* parent, const char* name)        \
     {                                                                                              \

@@ -3,6 +3,7 @@
 #include "OvCoordSystem/kml/SerTinyXml_p.h"
 #include "OvCoordSystem/kml/XmlStream.h"
 #include "OvCoordSystem/kml/XmlStreamProgressCallback.h"
+#include "OvCoordSystem/kml/XmlText_p.h"
 
 #include <charconv>
 #include <climits>
@@ -39,24 +40,6 @@ private:
     }
     locale_t m_previous;
 };
-
-// Longest "%.9f" of a double: 309 integer digits, sign, point and nine decimals.
-constexpr int kNumberBuffer = 330;
-
-std::string formatFixed(double value, int decimals)
-{
-    char buffer[kNumberBuffer];
-    const auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
-}
-
-std::string formatInt(int value)
-{
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
 
 // atoi and atof in the C locale: the leading number of TEXT, 0 when there is none.
 int parseInt(const char* text, bool* parsed = nullptr)
@@ -111,38 +94,6 @@ int countElementsBelow(const TiXmlElement* root)
     for (const TiXmlElement* e = root->FirstChildElement(); e; e = nextElement(e, root))
         ++count;
     return count;
-}
-
-// Whether TEXT is well-formed UTF-8: no stray continuation bytes, overlong forms, surrogates or
-// code points above U+10FFFF.
-bool isUtf8(const std::string& text)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* end = p + text.size();
-    while (p < end) {
-        const unsigned char c = *p++;
-        if (c < 0x80) continue;
-        int more;
-        unsigned char low = 0x80, high = 0xBF; // range of the first continuation byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            more = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2;
-            low = c == 0xE0 ? 0xA0 : 0x80;
-            high = c == 0xED ? 0x9F : 0xBF;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3;
-            low = c == 0xF0 ? 0x90 : 0x80;
-            high = c == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (end - p < more || *p < low || *p > high) return false;
-        for (++p, --more; more > 0; --more, ++p) {
-            if (*p < 0x80 || *p > 0xBF) return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -235,7 +186,7 @@ bool CTinyXmlSerializer::isWriting() const
 
 bool CTinyXmlSerializer::acceptsText(const std::string& text) const
 {
-    return m_encoding != CXmlStream::EncodingUtf8 || isUtf8(text);
+    return m_encoding != CXmlStream::EncodingUtf8 || xmltext::isUtf8(text);
 }
 
 const std::string& CTinyXmlSerializer::error() const
@@ -378,17 +329,17 @@ TiXmlText* CTinyXmlSerializer::textNode(const std::string& value)
 
 TiXmlText* CTinyXmlSerializer::textNode(int value)
 {
-    return new TiXmlText(formatInt(value));
+    return new TiXmlText(xmltext::formatInt(value));
 }
 
 TiXmlText* CTinyXmlSerializer::textNode(float value)
 {
-    return new TiXmlText(formatFixed(value, 6));
+    return new TiXmlText(xmltext::formatFixed(value, 6));
 }
 
 TiXmlText* CTinyXmlSerializer::textNode(double value)
 {
-    return new TiXmlText(formatFixed(value, 9));
+    return new TiXmlText(xmltext::formatFixed(value, 9));
 }
 
 bool CTinyXmlSerializer::readInt(const TiXmlElement* element, int& value)
@@ -429,12 +380,12 @@ bool CTinyXmlSerializer::setAttribute(
 
 bool CTinyXmlSerializer::setIntAttribute(TiXmlElement* element, const char* name, int value)
 {
-    return setAttribute(element, name, formatInt(value));
+    return setAttribute(element, name, xmltext::formatInt(value));
 }
 
 bool CTinyXmlSerializer::setDoubleAttribute(TiXmlElement* element, const char* name, double value)
 {
-    return setAttribute(element, name, formatFixed(value, 9));
+    return setAttribute(element, name, xmltext::formatFixed(value, 9));
 }
 
 bool CTinyXmlSerializer::getAttribute(

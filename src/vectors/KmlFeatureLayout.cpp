@@ -1,8 +1,7 @@
 #include "OvCoordSystem/vectors/KmlFeatureLayout_p.h"
 
 #include "OvCoordSystem/kml/IcdPlacemark.h"
-
-#include <charconv>
+#include "OvCoordSystem/kml/XmlText_p.h"
 
 namespace kmllayout {
 
@@ -14,15 +13,6 @@ constexpr double kLabelMaxPoints = 72.0;
 
 constexpr int kLonLatDecimals = 12;
 constexpr int kHeightDecimals = 2;
-
-void appendFixed(std::string& text, double value, int decimals)
-{
-    // Enough for any double in fixed notation with 12 decimals (309 digits before the point).
-    char buffer[340];
-    const auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    text.append(buffer, result.ptr);
-}
 
 std::string coordinates(const VectorPointList& points)
 {
@@ -74,11 +64,11 @@ float labelScale(const QFont& font)
 void appendCoordinate(std::string& text, const CVector3D& point)
 {
     text += ' ';
-    appendFixed(text, point.x, kLonLatDecimals);
+    xmltext::appendFixed(text, point.x, kLonLatDecimals);
     text += ',';
-    appendFixed(text, point.y, kLonLatDecimals);
+    xmltext::appendFixed(text, point.y, kLonLatDecimals);
     text += ',';
-    appendFixed(text, point.z, kHeightDecimals);
+    xmltext::appendFixed(text, point.z, kHeightDecimals);
 }
 
 void setStyle(CICD_STYLE& style, const FeatureStyleData& featureStyle, int geometryType)

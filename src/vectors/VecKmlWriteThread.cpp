@@ -1,7 +1,8 @@
 #include "OvCoordSystem/vectors/VecKmlWriteThread.h"
 
 #include "OvCoordSystem/kml/IcdKml.h"
-#include "OvCoordSystem/kml/XmlFileStream.h"
+#include "OvCoordSystem/kml/KmlPrinter_p.h"
+#include "OvCoordSystem/kml/XmlStream.h"
 #include "OvCoordSystem/vectors/I_VectorToolObserver.h"
 #include "OvCoordSystem/vectors/KmlFeatureLayout_p.h"
 #include "OvCoordSystem/vectors/KmlZipVisitor_p.h"
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTextCodec>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -47,19 +49,20 @@ int countFeatures(const VectorLayerData& layer, QVector<const VectorLayerData*>&
     return count;
 }
 
-bool saveKml(CICD_KML& kml, const std::string& path, int encoding)
+using Body = std::function<void(CKmlPrinter&)>;
+
+bool saveKml(const Body& body, const std::string& path, int encoding)
 {
-    CXmlFileStream stream(path);
-    stream.setEncoding(encoding);
-    if (stream.save(&kml)) return true;
-    logFailure(QString::fromStdString(path), stream.errorString());
+    std::string error;
+    if (printKmlFile(path, encoding, body, error)) return true;
+    logFailure(QString::fromStdString(path), error);
     return false;
 }
 
 // The document goes to a KML file beside the archive (the archive's path ending in "l" instead of
 // "z"), is packed as the archive's one entry and removed. A file already there is the user's: it
 // stays, and the document takes the same name in a private folder instead.
-bool saveKmz(CICD_KML& kml, const QString& path, int encoding)
+bool saveKmz(const Body& body, const QString& path, int encoding)
 {
     const std::string zipPath = path.toUtf8().toStdString();
     std::string kmlPath = zipPath;
@@ -77,7 +80,7 @@ bool saveKmz(CICD_KML& kml, const QString& path, int encoding)
     }
 
     bool packed = false;
-    if (saveKml(kml, kmlPath, encoding)) {
+    if (saveKml(body, kmlPath, encoding)) {
         CZipCoder coder;
         CKmlZipVisitor visitor(kmlPath);
         packed = coder.ZipFile(zipPath, &visitor, std::string(), ZIP_APPEND_STATUS_CREATE);
@@ -89,7 +92,8 @@ bool saveKmz(CICD_KML& kml, const QString& path, int encoding)
 
 } // namespace
 
-// Turns the held layers into the document and counts the converted features.
+// Turns the held layers into the document, a placemark at a time, and counts the converted
+// features.
 class VecKmlWriteThread::Builder
 {
 public:
@@ -107,25 +111,53 @@ public:
         return m_encoder ? m_encoder->fromUnicode(text).toStdString() : text.toStdString();
     }
 
-    void addFolder(
-        CICD_FOLDER& folder, const VectorLayerData& layer, QVector<const VectorLayerData*>& trail)
+    // Prints LAYER as a folder: its placemarks, each as soon as it is built, then its sub-layers.
+    void printFolder(
+        CKmlPrinter& printer, const VectorLayerData& layer, QVector<const VectorLayerData*>& trail)
     {
+        CICD_FOLDER folder;
         folder.name = documentText(
             layer.id == kFileLayerId ? QFileInfo(m_writer.m_path).baseName() : layer.name);
         folder.visibility = 1;
-        folder.placemarks.reserve(static_cast<size_t>(layer.features.size()));
+        printer.begin(folder);
         for (const VectorFeatureData& feature : layer.features) {
-            folder.placemarks.emplace_back();
-            addPlacemark(folder.placemarks.back(), feature);
+            CICD_PLACEMARK placemark;
+            addPlacemark(placemark, feature);
+            printer.write(placemark);
             featureDone();
         }
         trail.append(&layer);
         for (const VectorLayerData* child : layer.children) {
-            if (!child || trail.contains(child)) continue;
-            folder.folders.emplace_back();
-            addFolder(folder.folders.back(), *child, trail);
+            if (child && !trail.contains(child)) printFolder(printer, *child, trail);
         }
         trail.removeLast();
+        printer.close();
+    }
+
+    // The whole document: kml, the root folder, and the layers below it.
+    void printDocument(CKmlPrinter& printer)
+    {
+        CICD_KML kml;
+        kml.xmlns = kKmlNamespace;
+        kml.xmlnsGx = kGoogleExtensionNamespace;
+        kml.xmlnsKml = kKmlNamespace;
+        kml.xmlnsAtom = kAtomNamespace;
+        printer.begin(kml);
+        QVector<const VectorLayerData*> trail;
+        const QVector<VectorLayerData>& layers = m_writer.m_layers;
+        if (layers.size() == 1) {
+            printFolder(printer, layers.constFirst(), trail);
+        } else {
+            // Several layers go into one mixed layer named after the file.
+            CICD_FOLDER root;
+            root.name = documentText(QFileInfo(m_writer.m_path).baseName());
+            root.visibility = 1;
+            printer.begin(root);
+            for (const VectorLayerData& layer : layers)
+                printFolder(printer, layer, trail);
+            printer.close();
+        }
+        printer.close();
     }
 
 private:
@@ -201,29 +233,11 @@ bool VecKmlWriteThread::write(const QVector<VectorLayerData>& layers, const QStr
     }
 
     Builder builder(*this);
-    CICD_KML kml;
-    kml.xmlns = kKmlNamespace;
-    kml.xmlnsGx = kGoogleExtensionNamespace;
-    kml.xmlnsKml = kKmlNamespace;
-    kml.xmlnsAtom = kAtomNamespace;
-    kml.folders.emplace_back();
-    CICD_FOLDER& root = kml.folders.back();
-    if (m_layers.size() == 1) {
-        builder.addFolder(root, m_layers.constFirst(), trail);
-    } else {
-        // Several layers go into one mixed layer named after the file.
-        root.name = builder.documentText(QFileInfo(m_path).baseName());
-        root.visibility = 1;
-        for (const VectorLayerData& layer : qAsConst(m_layers)) {
-            root.folders.emplace_back();
-            builder.addFolder(root.folders.back(), layer, trail);
-        }
-    }
-
+    const Body body = [&builder](CKmlPrinter& printer) { builder.printDocument(printer); };
     const bool written
         = QFileInfo(m_path).suffix().compare(QLatin1String("KMZ"), Qt::CaseInsensitive) == 0
-        ? saveKmz(kml, m_path, m_encoding)
-        : saveKml(kml, m_path.toUtf8().toStdString(), m_encoding);
+        ? saveKmz(body, m_path, m_encoding)
+        : saveKml(body, m_path.toUtf8().toStdString(), m_encoding);
     if (written && m_openFolderAfterWrite) RevealInFileBrowser(m_path);
     return written;
 }
