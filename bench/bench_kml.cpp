@@ -1,13 +1,14 @@
 // Saving and loading a large KML document: 100,000 placemarks with 5-point polygons, as a range
-// export writes them, to a file and to a string and back. Reports MB/s and the process's peak
-// resident memory so far (run one benchmark at a time with --benchmark_filter for its own peak).
+// export writes them, to a file and to a string and back. Reports MB/s and each benchmark's peak
+// memory above what the process held when it started.
+#include "PeakMemory.h"
+
 #include "OvCoordSystem/kml/IcdKml.h"
 #include "OvCoordSystem/kml/XmlFileStream.h"
 #include "OvCoordSystem/kml/XmlStringStream.h"
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,13 +17,6 @@
 namespace {
 
 constexpr int kPlacemarks = 100000;
-
-double peakResidentMb()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
-}
 
 // " lon,lat,height" per point, in the writer's fixed notation.
 std::string ring(int i)
@@ -77,40 +71,43 @@ long long fileSize(const std::string& path)
     return size;
 }
 
-void report(benchmark::State& state, long long bytes)
+void report(benchmark::State& state, long long bytes, const PeakMemory& memory)
 {
     state.SetBytesProcessed(bytes * state.iterations());
     state.counters["size_MB"] = bytes / 1e6;
-    state.counters["peak_rss_MB"] = peakResidentMb();
+    memory.report(state);
 }
 
 void BM_SaveString(benchmark::State& state)
 {
     CICD_KML& kml = document();
+    const PeakMemory memory;
     long long bytes = 0;
     for (auto _ : state) {
         CXmlStringStream stream;
         if (!stream.save(&kml)) state.SkipWithError("save failed");
         bytes = static_cast<long long>(stream.text().size());
     }
-    report(state, bytes);
+    report(state, bytes, memory);
 }
 
 void BM_SaveFile(benchmark::State& state)
 {
     CICD_KML& kml = document();
+    const PeakMemory memory;
     const std::string path = tempPath();
     for (auto _ : state) {
         CXmlFileStream stream(path);
         if (!stream.save(&kml)) state.SkipWithError("save failed");
     }
-    report(state, fileSize(path));
+    report(state, fileSize(path), memory);
     std::remove(path.c_str());
 }
 
 void BM_LoadString(benchmark::State& state)
 {
     CICD_KML& kml = document();
+    const PeakMemory memory;
     CXmlStringStream stream;
     stream.save(&kml);
     for (auto _ : state) {
@@ -118,12 +115,13 @@ void BM_LoadString(benchmark::State& state)
         if (!stream.load(&read) || read.folders[0].placemarks.size() != size_t(kPlacemarks))
             state.SkipWithError("load failed");
     }
-    report(state, static_cast<long long>(stream.text().size()));
+    report(state, static_cast<long long>(stream.text().size()), memory);
 }
 
 void BM_LoadFile(benchmark::State& state)
 {
     CICD_KML& kml = document();
+    const PeakMemory memory;
     const std::string path = tempPath();
     CXmlFileStream stream(path);
     stream.save(&kml);
@@ -132,7 +130,7 @@ void BM_LoadFile(benchmark::State& state)
         if (!stream.load(&read) || read.folders[0].placemarks.size() != size_t(kPlacemarks))
             state.SkipWithError("load failed");
     }
-    report(state, fileSize(path));
+    report(state, fileSize(path), memory);
     std::remove(path.c_str());
 }
 

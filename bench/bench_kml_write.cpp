@@ -1,7 +1,11 @@
 // Writing 100,000 placemarks (5-point polygons with a name, a remark and a pen and fill colour)
 // to KML and KMZ through I_WriteVector::writeLayers, against the same features written with
-// GDAL's "KML" and "LIBKML" drivers. Reports features per second, and at the end each
-// benchmark's speed relative to GDAL's KML driver (above 1: faster).
+// GDAL's "KML" and "LIBKML" drivers; and one polygon of 1,000,000 vertices to KML, ours against
+// GDAL's KML driver. Reports features (or vertices) per second and each benchmark's peak memory
+// above what the process held when it started; at the end each benchmark's speed relative to
+// GDAL's (above 1: faster).
+#include "PeakMemory.h"
+
 #include "OvCoordSystem/vectors/I_WriteVector.h"
 
 #include <benchmark/benchmark.h>
@@ -13,6 +17,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -21,6 +26,7 @@
 namespace {
 
 constexpr int kFeatures = 100000;
+constexpr int kLargeVertices = 1000000;
 
 // Squares of 0.04 by 0.2 degrees across China, a row of 1000 per 0.3 degrees of latitude.
 VectorPointList ring(int i)
@@ -56,24 +62,50 @@ const QVector<VectorLayerData>& layers()
     return data;
 }
 
+// One polygon of kLargeVertices vertices: a circle of one degree around Beijing.
+const QVector<VectorLayerData>& largePolygon()
+{
+    static const QVector<VectorLayerData> data = [] {
+        VectorLayerData layer;
+        layer.name = QStringLiteral("large");
+        layer.kind = VectorLayerData::Polygons;
+        VectorFeatureData feature;
+        feature.geometryType = VectorFeatureData::Polygon;
+        VectorPointList ring;
+        ring.reserve(kLargeVertices);
+        for (int i = 0; i < kLargeVertices - 1; ++i) {
+            const double angle = 2.0 * M_PI * i / (kLargeVertices - 1);
+            ring.append(CVector3D(116.4 + std::cos(angle), 39.9 + std::sin(angle)));
+        }
+        ring.append(ring.first());
+        feature.parts = { ring };
+        layer.features = { feature };
+        return QVector<VectorLayerData> { layer };
+    }();
+    return data;
+}
+
 QString outputPath(const char* suffix)
 {
     return QDir::tempPath()
         + QStringLiteral("/bench_kml_write_%1.%2").arg(getpid()).arg(QLatin1String(suffix));
 }
 
-void reportRate(benchmark::State& state, const QString& path)
+void reportRate(benchmark::State& state, const QString& path, const PeakMemory& memory,
+    int items = kFeatures, const char* unit = "features/s")
 {
-    state.counters["features/s"] = benchmark::Counter(
-        double(kFeatures) * double(state.iterations()), benchmark::Counter::kIsRate);
+    memory.report(state);
+    state.counters[unit] = benchmark::Counter(
+        double(items) * double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["size_MB"] = QFile(path).size() / 1e6;
     QFile::remove(path);
 }
 
-// writeLayers with SUFFIX ("kml" or "kmz") and kmlEncoding ENCODING.
-void writeLayers(benchmark::State& state, const char* suffix, int encoding)
+// writeLayers of DATA with SUFFIX ("kml" or "kmz") and kmlEncoding ENCODING.
+void writeLayers(benchmark::State& state, const char* suffix, int encoding,
+    const QVector<VectorLayerData>& data = layers())
 {
-    const QVector<VectorLayerData>& data = layers();
+    const PeakMemory memory;
     VectorWriteOptions options;
     options.path = outputPath(suffix);
     options.openFolderAfterWrite = false;
@@ -83,7 +115,10 @@ void writeLayers(benchmark::State& state, const char* suffix, int encoding)
         writer.writeLayers(data, options);
     }
     if (!QFile::exists(options.path)) state.SkipWithError("nothing written");
-    reportRate(state, options.path);
+    if (&data == &layers())
+        reportRate(state, options.path, memory);
+    else
+        reportRate(state, options.path, memory, kLargeVertices, "vertices/s");
 }
 
 void BM_WriteLayersKml(benchmark::State& state)
@@ -101,17 +136,28 @@ void BM_WriteLayersKmz(benchmark::State& state)
     writeLayers(state, "kmz", 0);
 }
 
+void BM_WriteLayersKmzUtf8(benchmark::State& state)
+{
+    writeLayers(state, "kmz", 1);
+}
+
+void BM_LargePolygonKml(benchmark::State& state)
+{
+    writeLayers(state, "kml", 0, largePolygon());
+}
+
 // The same features through a GDAL driver: a field per attribute, the geometry and a style
 // string with the pen and brush colours.
-void gdalWrite(benchmark::State& state, const char* driverName, const char* suffix)
+void gdalWrite(benchmark::State& state, const char* driverName, const char* suffix,
+    const QVector<VectorLayerData>& data = layers())
 {
+    const PeakMemory memory;
     GDALAllRegister();
     GDALDriver* driver = GetGDALDriverManager()->GetDriverByName(driverName);
     if (!driver) {
         state.SkipWithError("driver missing");
         return;
     }
-    const QVector<VectorLayerData>& data = layers();
     const QString path = outputPath(suffix);
     const QByteArray localPath = QFile::encodeName(path);
     for (auto _ : state) {
@@ -151,7 +197,10 @@ void gdalWrite(benchmark::State& state, const char* driverName, const char* suff
             }
         }
     }
-    reportRate(state, path);
+    if (&data == &layers())
+        reportRate(state, path, memory);
+    else
+        reportRate(state, path, memory, kLargeVertices, "vertices/s");
 }
 
 void BM_GdalKml(benchmark::State& state)
@@ -169,8 +218,13 @@ void BM_GdalLibkmlKmz(benchmark::State& state)
     gdalWrite(state, "LIBKML", "kmz");
 }
 
-// Prints the results as usual, then each benchmark's features per second over GDAL's KML
-// driver's.
+void BM_GdalLargePolygonKml(benchmark::State& state)
+{
+    gdalWrite(state, "KML", "kml", largePolygon());
+}
+
+// Prints the results as usual, then each benchmark's rate over its GDAL reference: KMZ over
+// LIBKML's KMZ, the large polygon over the KML driver's, everything else over the KML driver's.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -178,25 +232,41 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            const auto rate = run.counters.find("features/s");
-            if (rate != run.counters.end() && !run.error_occurred)
-                m_rates[run.benchmark_name()] = rate->second.value;
+            if (run.error_occurred) continue;
+            for (const char* unit : { "features/s", "vertices/s" }) {
+                const auto rate = run.counters.find(unit);
+                if (rate == run.counters.end()) continue;
+                const std::string name = run.benchmark_name();
+                m_results[name.substr(0, name.find('/'))]
+                    = { rate->second.value, run.counters.at("above_base_MB").value, unit };
+            }
         }
     }
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        const auto gdalKml = m_rates.find("BM_GdalKml/iterations:3");
-        if (gdalKml == m_rates.end()) return;
-        std::printf(
-            "\nfeatures/s relative to GDAL's KML driver (%.0f features/s):\n", gdalKml->second);
-        for (const auto& rate : m_rates)
-            std::printf("  %-34s %10.0f features/s  x%.2f\n", rate.first.c_str(), rate.second,
-                rate.second / gdalKml->second);
+        std::printf("\nrate relative to GDAL (KMZ: LIBKML's KMZ; others: the KML driver):\n");
+        for (const auto& result : m_results) {
+            const std::string& name = result.first;
+            const char* reference = name.find("Kmz") != std::string::npos ? "BM_GdalLibkmlKmz"
+                : name.find("LargePolygon") != std::string::npos          ? "BM_GdalLargePolygonKml"
+                                                                          : "BM_GdalKml";
+            const auto base = m_results.find(reference);
+            const double ratio
+                = base == m_results.end() ? 0.0 : result.second.rate / base->second.rate;
+            std::printf("  %-26s %10.0f %s  x%.2f  peak %+.0f MB\n", name.c_str(),
+                result.second.rate, result.second.unit, ratio, result.second.aboveBaseMb);
+        }
     }
 
 private:
-    std::map<std::string, double> m_rates;
+    struct Result
+    {
+        double rate;
+        double aboveBaseMb;
+        const char* unit;
+    };
+    std::map<std::string, Result> m_results;
 };
 
 } // namespace
@@ -204,9 +274,12 @@ private:
 BENCHMARK(BM_WriteLayersKml)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_WriteLayersKmlUtf8)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_WriteLayersKmz)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_WriteLayersKmzUtf8)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LargePolygonKml)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GdalKml)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GdalLibkml)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GdalLibkmlKmz)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GdalLargePolygonKml)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {

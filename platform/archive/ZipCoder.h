@@ -39,7 +39,7 @@ public:
     CZipCoder(const CZipCoder&) = delete;
     CZipCoder& operator=(const CZipCoder&) = delete;
 
-    // Writes the archive at zipPath (UTF-8) with the visitor's files, deflated; with a
+    // Writes the archive at zipPath (UTF-8) with the visitor's files, deflated (level 1); with a
     // non-empty password every new entry is AES-256 encrypted. The archive is written in full
     // or not at all: on failure a file already at zipPath is left as it was. Fails when the
     // visitor supplies no file, a file without a name, a null buffer with a non-zero size, or
