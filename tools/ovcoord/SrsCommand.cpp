@@ -156,6 +156,6 @@ int runSrs(const QStringList& args)
 }
 
 const CommandRegistrar registrar(
-    { kName, "print the WKT of a Gauss-Krüger or UTM spatial reference", runSrs });
+    { kName, "print the WKT of a Gauss-Kruger or UTM spatial reference", runSrs });
 
 } // namespace
