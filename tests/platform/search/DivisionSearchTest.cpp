@@ -20,6 +20,7 @@
 
 namespace {
 
+using Codes = std::vector<std::string>;
 const std::string kBundled = OV_TEST_DATA_DIR "/divisions/divisions.gpkg";
 
 std::string Gb(const char* utf8)
@@ -27,9 +28,9 @@ std::string Gb(const char* utf8)
     return ConvertQStringToStdString(QString::fromUtf8(utf8), "GB18030");
 }
 
-std::vector<std::string> Codes(const std::vector<tagDivisionInfo>& infos)
+Codes CodesOf(const std::vector<tagDivisionInfo>& infos)
 {
-    std::vector<std::string> codes;
+    Codes codes;
     for (const tagDivisionInfo& info : infos)
         codes.push_back(info.code);
     return codes;
@@ -42,7 +43,6 @@ class DivisionSearch : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
         qputenv("OV_CONFIG_DIR", dir.path().toUtf8());
         qunsetenv("OV_DIVISIONS");
         module->SetDataFile(std::string());
@@ -57,6 +57,10 @@ protected:
         module->SetQueryDelay(0);
         qunsetenv("OV_CONFIG_DIR");
     }
+    std::unique_ptr<IAnnotationFeature> query(const char* code)
+    {
+        return std::unique_ptr<IAnnotationFeature>(module->QueryDivision(code, 1));
+    }
     QTemporaryDir dir;
     ILocationDataSearchModule* module = GetOrCreateLocationDataSearchModule();
     std::vector<std::string> errors;
@@ -64,32 +68,21 @@ protected:
 
 TEST(AdCode, LevelsAndEnclosingCodes)
 {
-    const struct
-    {
-        const char* text;
-        int level;
-        const char* province;
-        const char* city;
-    } cases[] = {
-        { "110000", 1, "110000", "" },
-        { "460300", 2, "460000", "460300" },
-        { "110105", 3, "110000", "110100" },
-        { "469001", 3, "460000", "469000" },
-        { "000000", 0, "", "" },
-        { "001234", 0, "", "" },
-        { "", 0, "", "" },
-        { "11010", 0, "", "" },
-        { "1101050", 0, "", "" },
-        { "11o105", 0, "", "" },
-        { " 110105", 0, "", "" },
-        { "-11010", 0, "", "" },
-    };
+    const char* const cases[][4]
+        = { { "110000", "1", "110000", "" }, { "460300", "2", "460000", "460300" },
+              { "110105", "3", "110000", "110100" }, { "469001", "3", "460000", "469000" } };
     for (const auto& c : cases) {
-        const tagAdCode code { std::string(c.text) };
-        EXPECT_EQ(code.level, c.level) << c.text;
-        EXPECT_EQ(code.code, c.level ? c.text : "") << c.text;
-        EXPECT_EQ(code.GetProvinceCode(), c.province) << c.text;
-        EXPECT_EQ(code.GetCityCode(), c.city) << c.text;
+        const tagAdCode code { std::string(c[0]) };
+        EXPECT_EQ(std::to_string(code.level) + code.GetProvinceCode() + code.GetCityCode(),
+            std::string(c[1]) + c[2] + c[3])
+            << c[0];
+    }
+    for (const char* bad :
+        { "000000", "001234", "", "11010", "1101050", "11o105", " 110105", "-11010" }) {
+        const tagAdCode code { std::string(bad) };
+        EXPECT_TRUE(code.level == 0 && code.code.empty() && code.GetProvinceCode().empty()
+            && code.GetCityCode().empty())
+            << bad;
     }
 }
 
@@ -107,62 +100,50 @@ TEST_F(DivisionSearch, OnePartPerPolygonWithCodesAndLevels)
     } cases[] = { { "460300", 2, "460000", 220, 4252 }, { "110105", 3, "110100", 3, 425 },
         { "469005", 3, "469000", 8, 760 }, { "460000", 1, "", 230, 4858 } };
     for (const auto& c : cases) {
-        std::unique_ptr<IAnnotationFeature> feature(module->QueryDivision(c.code, 1));
-        ASSERT_TRUE(feature) << c.code;
+        const auto feature = query(c.code);
         tagDivisionInfo info;
-        ASSERT_TRUE(module->FindDivision(c.code, info));
-        EXPECT_EQ(info.level, c.level);
-        EXPECT_EQ(info.parent, c.parent);
+        ASSERT_TRUE(feature && module->FindDivision(c.code, info)) << c.code;
+        EXPECT_TRUE(info.level == c.level && info.parent == c.parent) << c.code;
         EXPECT_EQ(feature->GetName(), info.name);
-        EXPECT_EQ(feature->GetKind(), ANNOTATION_FEATURE_RANGE);
         ASSERT_EQ(feature->GetGeometryCount(), c.polygons) << c.code;
         int vertices = 0;
         for (int i = 0; i < c.polygons; ++i) {
             CGeometryData part;
-            ASSERT_TRUE(feature->GetGeometry(part, i));
-            EXPECT_EQ(part.GetGeometryDataType(), GEOMETRY_DATA_TYPE_POLYGON);
-            ASSERT_GE(part.GetSize(), 4);
+            ASSERT_TRUE(feature->GetGeometry(part, i) && part.GetSize() >= 4);
             EXPECT_EQ(part.At(0), part.At(part.GetSize() - 1)) << c.code << " part " << i;
             vertices += part.GetSize();
         }
         EXPECT_EQ(vertices, c.vertices) << c.code;
     }
+    // Bad codes and levels give nothing, and no error.
+    for (const char* code : { "", "abcdef", "11010", "1101050", "999999", "110100 ", "000000" }) {
+        tagDivisionInfo info;
+        EXPECT_TRUE(!query(code) && !module->FindDivision(code, info)) << code;
+    }
+    EXPECT_EQ(module->QueryDivision(std::string("110105\0", 7), 1), nullptr);
+    EXPECT_EQ(module->QueryDivision("110105", 0), nullptr);
     EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(DivisionSearch, NamesExactFirstThenPrefixAndChildren)
 {
     const std::vector<tagDivisionInfo> beijing = module->FindDivisionsByName(Gb("北京市"), 10);
-    EXPECT_EQ(Codes(beijing), (std::vector<std::string> { "110000", "110100" }));
-    ASSERT_FALSE(beijing.empty());
-    EXPECT_EQ(beijing[0].name, Gb("北京市"));
+    EXPECT_EQ(CodesOf(beijing), (Codes { "110000", "110100" }));
+    EXPECT_EQ(beijing.at(0).name, Gb("北京市"));
     // Prefix matches by level, then code (Haidian 110108 before Haitang 460202); the limit holds.
-    EXPECT_EQ(Codes(module->FindDivisionsByName(Gb("海"), 3)),
-        (std::vector<std::string> { "460000", "460100", "110108" }));
-    EXPECT_EQ(Codes(module->FindDivisionsByName(Gb("三沙市"), 5)),
-        (std::vector<std::string> { "460300" }));
+    EXPECT_EQ(CodesOf(module->FindDivisionsByName(Gb("海"), 3)),
+        (Codes { "460000", "460100", "110108" }));
+    EXPECT_EQ(CodesOf(module->FindDivisionsByName(Gb("三沙市"), 5)), Codes { "460300" });
     // No wildcard characters, no quoting trouble, nothing for nothing.
     for (const char* name : { "%", "_", "北京'", "", "nowhere" })
         EXPECT_TRUE(module->FindDivisionsByName(Gb(name), 5).empty()) << name;
     EXPECT_TRUE(module->FindDivisionsByName(Gb("北京"), 0).empty());
 
-    EXPECT_EQ(Codes(module->ListDivisions("")), (std::vector<std::string> { "110000", "460000" }));
-    EXPECT_EQ(Codes(module->ListDivisions("460000")),
-        (std::vector<std::string> { "460100", "460200", "460300", "460400", "469000" }));
+    EXPECT_EQ(CodesOf(module->ListDivisions("")), (Codes { "110000", "460000" }));
+    EXPECT_EQ(CodesOf(module->ListDivisions("460000")),
+        (Codes { "460100", "460200", "460300", "460400", "469000" }));
     EXPECT_EQ(module->ListDivisions("110100").size(), 16u);
     EXPECT_TRUE(module->ListDivisions("x' OR '1'='1").empty());
-}
-
-TEST_F(DivisionSearch, BadCodesGiveNothing)
-{
-    for (const char* code : { "", "abcdef", "11010", "1101050", "999999", "110100 ", "000000" }) {
-        EXPECT_EQ(module->QueryDivision(code, 1), nullptr) << code;
-        tagDivisionInfo info;
-        EXPECT_FALSE(module->FindDivision(code, info)) << code;
-    }
-    EXPECT_EQ(module->QueryDivision(std::string("110105\0", 7), 1), nullptr);
-    EXPECT_EQ(module->QueryDivision("110105", 0), nullptr);
-    EXPECT_TRUE(errors.empty());
 }
 
 // A GeoPackage with one layer of division fields and a feature per (code, rings); a ring is
@@ -180,11 +161,11 @@ void WriteGeoPackage(const std::string& path, const char* layerName,
     }
     OGRFieldDefn level("level", OFTInteger);
     layer->CreateField(&level);
-    for (const auto& division : divisions) {
+    for (const auto& [code, rings] : divisions) {
         OGRFeature feature(layer->GetLayerDefn());
-        feature.SetField("code", division.first);
+        feature.SetField("code", code);
         OGRMultiPolygon multi;
-        for (const std::vector<double>& points : division.second) {
+        for (const std::vector<double>& points : rings) {
             OGRLinearRing ring;
             for (size_t i = 0; i + 1 < points.size(); i += 2)
                 ring.addPoint(points[i], points[i + 1]);
@@ -193,7 +174,7 @@ void WriteGeoPackage(const std::string& path, const char* layerName,
             polygon.addRing(&ring);
             multi.addGeometry(&polygon);
         }
-        if (!division.second.empty()) feature.SetGeometry(&multi);
+        if (!rings.empty()) feature.SetGeometry(&multi);
         EXPECT_EQ(layer->CreateFeature(&feature), OGRERR_NONE);
     }
 }
@@ -208,15 +189,13 @@ TEST_F(DivisionSearch, NanPointsAreDropped)
         { { "110101", { { 0, 0, 1, 0, nan, 5, 1, 1, 0, 1 }, { 2, 2, 3, nan, 3, 3 } } },
             { "110102", { { nan, nan, 1, 1, 2, 2 } } }, { "110103", {} } });
     module->SetDataFile(path);
-    std::unique_ptr<IAnnotationFeature> feature(module->QueryDivision("110101", 1));
-    ASSERT_TRUE(feature);
-    ASSERT_EQ(feature->GetGeometryCount(), 1);
+    const auto feature = query("110101");
+    ASSERT_TRUE(feature && feature->GetGeometryCount() == 1);
     CGeometryData part;
     feature->GetGeometry(part, 0);
     EXPECT_EQ(part.GetPoints(),
         (std::vector<CVector3D> { { 0, 0 }, { 1, 0 }, { 1, 1 }, { 0, 1 }, { 0, 0 } }));
-    EXPECT_EQ(module->QueryDivision("110102", 1), nullptr);
-    EXPECT_EQ(module->QueryDivision("110103", 1), nullptr);
+    EXPECT_TRUE(!query("110102") && !query("110103"));
     tagDivisionInfo info;
     EXPECT_TRUE(module->FindDivision("110103", info));
     EXPECT_TRUE(errors.empty());
@@ -235,10 +214,9 @@ TEST_F(DivisionSearch, MissingOrCorruptDataIsLoggedAndEmpty)
     for (const std::string& path : { missing, corrupt, otherLayer }) {
         errors.clear();
         module->SetDataFile(path);
-        EXPECT_EQ(module->QueryDivision("110105", 1), nullptr) << path;
+        EXPECT_EQ(query("110105"), nullptr) << path;
         EXPECT_TRUE(module->FindDivisionsByName(Gb("北京"), 5).empty());
-        EXPECT_TRUE(module->ListDivisions("").empty());
-        EXPECT_EQ(module->GetDataFile(), "");
+        EXPECT_TRUE(module->ListDivisions("").empty() && module->GetDataFile().empty());
         ASSERT_EQ(errors.size(), 1u) << path; // once, not per query
         EXPECT_NE(errors[0].find(path), std::string::npos) << errors[0];
     }
@@ -248,22 +226,21 @@ TEST_F(DivisionSearch, MissingOrCorruptDataIsLoggedAndEmpty)
     EXPECT_EQ(module->GetDataFile(), kBundled);
     qputenv("OV_DIVISIONS", missing.c_str());
     module->SetDataFile(std::string());
-    EXPECT_EQ(module->GetSearchedFiles(), std::vector<std::string> { missing });
-    EXPECT_EQ(module->QueryDivision("110105", 1), nullptr);
+    EXPECT_EQ(module->GetSearchedFiles(), Codes { missing });
+    EXPECT_EQ(query("110105"), nullptr);
 }
 
 TEST_F(DivisionSearch, LocalPositionFromConfigurationOrBeijing)
 {
-    CVector3D position;
-    module->GetLocalPosition(position);
-    EXPECT_EQ(position, CVector3D(116.407526, 39.904030, 0.0));
-    ConfigIni::setConfig("LocationSearch", "LocalPosition", "110.35, 20.02");
-    module->GetLocalPosition(position);
-    EXPECT_EQ(position, CVector3D(110.35, 20.02, 0.0));
-    for (const char* bad : { "200,20", "110", "x,y", "nan,20" }) {
-        ConfigIni::setConfig("LocationSearch", "LocalPosition", bad);
+    const CVector3D beijing(116.407526, 39.904030, 0.0);
+    for (const auto& [text, expected] :
+        { std::pair("", beijing), std::pair("110.35, 20.02", CVector3D(110.35, 20.02, 0.0)),
+            std::pair("200,20", beijing), std::pair("110", beijing), std::pair("x,y", beijing),
+            std::pair("nan,20", beijing) }) {
+        if (*text) ConfigIni::setConfig("LocationSearch", "LocalPosition", text);
+        CVector3D position;
         module->GetLocalPosition(position);
-        EXPECT_EQ(position, CVector3D(116.407526, 39.904030, 0.0)) << bad;
+        EXPECT_EQ(position, expected) << text;
     }
 }
 
@@ -273,19 +250,16 @@ TEST_F(DivisionSearch, DelaySeamAndThreads)
     module->SetQueryDelay(60);
     QElapsedTimer timer;
     timer.start();
-    std::unique_ptr<IAnnotationFeature> slow(module->QueryDivision("110101", 1));
+    EXPECT_TRUE(query("110101"));
     EXPECT_GE(timer.elapsed(), 60);
-    EXPECT_TRUE(slow);
     module->SetQueryDelay(0);
     int found[4] = {};
     std::vector<std::thread> threads;
-    for (int& count : found) {
+    for (int& count : found)
         threads.emplace_back([this, &count] {
             for (const char* code : { "460300", "110105", "469005", "110000" })
-                count
-                    += std::unique_ptr<IAnnotationFeature>(module->QueryDivision(code, 1)) ? 1 : 0;
+                count += query(code) ? 1 : 0;
         });
-    }
     for (std::thread& thread : threads)
         thread.join();
     for (int count : found)
