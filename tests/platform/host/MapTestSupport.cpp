@@ -6,8 +6,10 @@
 #include "OvCoordSystem/host/annotation/IAnnotation2DObject.h"
 #include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QDir>
-#include <QWidget>
+#include <QMouseEvent>
 
 #include <cstdlib>
 
@@ -38,6 +40,18 @@ QPoint ScreenOf(double x, double y)
     int sx = 0, sy = 0;
     GetGlobalOvMapModule()->WorldToScreen(sx, sy, x, y);
     return QPoint(sx, sy);
+}
+
+QWidget* MapViewport()
+{
+    return static_cast<QAbstractScrollArea*>(GetGlobalOvMapModule()->GetMapWidget())->viewport();
+}
+
+void SendMouse(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QWidget* viewport = MapViewport();
+    QMouseEvent event(type, pos, viewport->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
 }
 
 CGeometryData BoxRing(const QRectF& box)

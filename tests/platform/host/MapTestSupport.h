@@ -4,20 +4,26 @@
 #include "OvCoordSystem/host/map/IOvMapModule.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QImage>
 #include <QRectF>
 
 class IAnnotation2DMapLayer;
 class IAnnotation2DObject;
+class QWidget;
 
-// The shared map view in a known state: 800 × 600, OpenStreetMap type, no base map, centred
-// on Beijing at level 10.
+// The shared map view in a known state: 800 × 600, OpenStreetMap type, no base
+// map, centred on Beijing at level 10.
 IOvMapModule* ResetMap();
 // The view as a person sees it.
 QImage RenderMap();
 // Writes the image under the build folder's screenshots/ for people to look at.
 void SaveScreenshot(const QImage& image, const char* name);
 QPoint ScreenOf(double x, double y);
+// The widget of the map view that takes the mouse, and a mouse event sent to
+// it.
+QWidget* MapViewport();
+void SendMouse(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons);
 // A closed ring through the box's corners (x longitude, y latitude).
 CGeometryData BoxRing(const QRectF& box);
 // A range object on layer with one box part, pen and opaque fill, shown.
