@@ -3,6 +3,7 @@
 #include "OvCoordSystem/host/Tools.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gdal_priv.h>
@@ -59,32 +60,32 @@ void expectSameRing(QPolygonF written, QPolygonF expected, double tolerance)
     }
 }
 
-TEST(ExportDownRange, ShapefileNamesEachPolygonAfterTheFile)
+// Shapefiles name each polygon after the file; Baidu maps get their shifted points.
+TEST(ExportDownRange, EachPolygonNamedAfterTheFileInTheMapsCoordinates)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("range.shp"));
-    ASSERT_TRUE(I_ExportTools::toExportDownRange(path, kRange, MAP_GOOGLE_EARTH));
-    const ReadBack back = readWithGdal(dir.filePath(QStringLiteral("range_polygon.shp")));
-    ASSERT_EQ(back.rings.size(), 2);
-    EXPECT_EQ(back.names, QStringList({ "range", "range" }));
-    for (int i = 0; i < 2; ++i)
-        expectSameRing(back.rings[i], kRange[i], 1e-9);
-}
-
-TEST(ExportDownRange, BaiduMapsGetShiftedPoints)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("baidu.tab"));
-    ASSERT_TRUE(I_ExportTools::toExportDownRange(path, kRange, MAP_BAIDU));
-    const ReadBack back = readWithGdal(path);
-    ASSERT_EQ(back.rings.size(), 2);
-    EXPECT_EQ(back.names, QStringList({ "baidu", "baidu" }));
-    for (int i = 0; i < 2; ++i) {
-        QPolygonF shifted;
-        for (const QPointF& point : kRange[i])
-            shifted << Tools::wgs84ToBd09ByPos(point, 20);
-        expectSameRing(back.rings[i], shifted, 1e-6);
-        EXPECT_GT(std::abs(back.rings[i][0].x() - kRange[i][0].x()), 1e-3); // really moved
+    const struct
+    {
+        const char* name;
+        const char* readName;
+        int mapType;
+    } cases[] = { { "range.shp", "range_polygon.shp", MAP_GOOGLE_EARTH },
+        { "baidu.tab", "baidu.tab", MAP_BAIDU } };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(I_ExportTools::toExportDownRange(dir.filePath(c.name), kRange, c.mapType));
+        const ReadBack back = readWithGdal(dir.filePath(c.readName));
+        const QString base = QFileInfo(c.name).completeBaseName();
+        ASSERT_EQ(back.rings.size(), 2);
+        EXPECT_EQ(back.names, QStringList({ base, base }));
+        for (int i = 0; i < 2; ++i) {
+            QPolygonF expected = kRange[i];
+            if (c.mapType == MAP_BAIDU) {
+                for (QPointF& point : expected)
+                    point = Tools::wgs84ToBd09ByPos(point, 20);
+                EXPECT_GT(std::abs(expected[0].x() - kRange[i][0].x()), 1e-3); // really moved
+            }
+            expectSameRing(back.rings[i], expected, c.mapType == MAP_BAIDU ? 1e-6 : 1e-9);
+        }
     }
 }
 

@@ -1,8 +1,6 @@
 #include "LocateFixture.h"
 
-#include "OvCoordSystem/host/annotation/FeatureIconStyle.h"
 #include "OvCoordSystem/host/annotation/GeometryData.h"
-#include "OvCoordSystem/host/annotation/IAnnotation2DMapLayer.h"
 #include "OvCoordSystem/host/events/StateEventSubject.h"
 #include "OvCoordSystem/host/map/IOvTileMapLayer.h"
 
@@ -35,14 +33,8 @@ QPoint pixel(double x, double y)
 }
 } // namespace
 
-TEST_F(LocateTest, ConfiguresItsLayerAndTakesAllAwayWhenDestroyed)
+TEST_F(LocateTest, TakesAllAwayWhenDestroyed)
 {
-    IAnnotation2DMapLayer* layer = locate->GetMapLayer();
-    EXPECT_EQ(layer->GetName(), "__ovlocate__.annotation_layer__");
-    EXPECT_EQ(QList<int>({ layer->GetMaxDisplayLevel(), layer->GetMinDisplayLevel(),
-                  layer->GetMaxLabelLevel(), layer->GetMinLabelLevel(), layer->GetZOrder() }),
-        QList<int>({ 21, 0, 20, 6, 600 }));
-    EXPECT_TRUE(layer->IsVisible() && layer->IsLabelVisible() && layer->IsIconFixedSize());
     IStateEventObserver* observer = locate.get();
     EXPECT_TRUE(map()->GetStateEventSubject()->HasObserver(observer));
     ASSERT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
@@ -88,15 +80,11 @@ TEST_F(LocateTest, TypedCoordinateBecomesAFocusedPoint)
     for (const auto& c : cases) {
         ASSERT_TRUE(locate->Location(QString::fromUtf8(c.text), c.format)) << c.text;
         IAnnotationFeature* feature = current()->GetFeature();
-        EXPECT_EQ(feature->GetKind(), ANNOTATION_FEATURE_POINT);
-        EXPECT_EQ(feature->GetName(), c.title);
+        EXPECT_TRUE(
+            feature->GetKind() == ANNOTATION_FEATURE_POINT && feature->GetName() == c.title);
         CGeometryData part;
         ASSERT_TRUE(feature->GetGeometry(part, 0) && feature->GetGeometryCount() == 1);
-        EXPECT_EQ(part.GetGeometryDataType(), GEOMETRY_DATA_TYPE_POINT);
         EXPECT_EQ(part.GetPoints(), std::vector<CVector3D>({ CVector3D(c.x, c.y, 0.0) }));
-        EXPECT_EQ(
-            static_cast<CFeatureIconStyle*>(feature->FindStyle(FEATURE_STYLE_ICON))->GetIconUrl(),
-            ":/Resource/LocationSearch/44.png");
         EXPECT_TRUE(
             hasDownloadStyle(current()) && current()->IsVisible() && current()->GetPointFlag());
         EXPECT_EQ(view(), QStringLiteral("%1,%2@14").arg(c.x).arg(c.y));
@@ -107,8 +95,7 @@ TEST_F(LocateTest, TypedCoordinateBecomesAFocusedPoint)
     IAnnotation2DObject* point = current();
     for (const char* text : { "181,40", "116", "116.5.5,40", "" })
         EXPECT_FALSE(locate->Location(QString::fromUtf8(text), DEGREE_DECIMAL)) << text;
-    const QString refused = QStringLiteral("坐标不正确! 1024");
-    EXPECT_EQ(messages, QStringList() << refused << refused << refused << refused);
+    EXPECT_TRUE(messages.size() == 4 && messages.count(QStringLiteral("坐标不正确! 1024")) == 4);
     EXPECT_EQ(current(), point);
     locate->DestroyPointModule();
     EXPECT_EQ(current(), nullptr);
@@ -120,11 +107,10 @@ TEST_F(LocateTest, DivisionIsShownFocusedWithItsToolBar)
     IAnnotation2DObject* division = current();
     EXPECT_EQ(nameOf(division), QStringLiteral("朝阳区"));
     EXPECT_EQ(division->GetFeature()->GetGeometryCount(), 3); // with two exclaves
-    EXPECT_TRUE(hasDownloadStyle(division) && division->IsVisible());
+    EXPECT_TRUE(hasDownloadStyle(division) && division->IsVisible() && toolBarVisible());
     EXPECT_EQ(map()->GetZoomLevel(), 18);
     EXPECT_EQ(locate->GetCurrentCityKey() + locate->GetCurrentCityName(),
         kChaoyang + QStringLiteral("朝阳区"));
-    EXPECT_TRUE(toolBarVisible());
     // No point was located, so this keeps the division.
     locate->DestroyPointModule();
     EXPECT_EQ(current(), division);
@@ -152,8 +138,7 @@ TEST_F(LocateTest, HiddenDivisionAndFailedQueries)
     EXPECT_FALSE(locate->Location(QStringLiteral("-1"), QStringLiteral("无"), true));
     EXPECT_FALSE(locate->Location(kUnknownCode, QStringLiteral("无此区划"), true));
     EXPECT_EQ(logged(OvLogLevel::Error), QStringList(QStringLiteral("请求区划范围 无此区划 失败")));
-    EXPECT_EQ(current(), beijing);
-    EXPECT_EQ(locate->GetCurrentCityKey(), kBeijing);
+    EXPECT_TRUE(current() == beijing && locate->GetCurrentCityKey() == kBeijing);
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -161,7 +146,6 @@ TEST_F(LocateTest, ExtentsAsRangesAndAsPlainRectangles)
 {
     const EXTENT extent { 116.0, 39.0, 117.0, 40.0 };
     locate->UpdateGeoExtent(QStringLiteral("矩形"), extent, true);
-    EXPECT_EQ(current()->GetFeature()->GetKind(), ANNOTATION_FEATURE_EXTENT);
     EXPECT_EQ(parts(current()),
         QList<QPolygonF>(
             { QPolygonF({ { 116, 39 }, { 117, 39 }, { 117, 40 }, { 116, 40 }, { 116, 39 } }) }));
@@ -181,8 +165,7 @@ TEST_F(LocateTest, ExtentsAsRangesAndAsPlainRectangles)
     locate->UpdateGeoExtent(QStringLiteral("矩形"), extent, false);
     EXPECT_EQ(parts(current()),
         QList<QPolygonF>({ QPolygonF({ { 116, 40 }, { 117, 40 }, { 116, 39 }, { 117, 39 } }) }));
-    EXPECT_FALSE(hasDownloadStyle(current()));
-    EXPECT_TRUE(current()->IsVisible());
+    EXPECT_TRUE(!hasDownloadStyle(current()) && current()->IsVisible());
 
     // A first corner that is not the minimum places neither geometry nor tool bar.
     locate->ClearMapLocate();

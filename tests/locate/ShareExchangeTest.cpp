@@ -83,9 +83,9 @@ TEST_F(ShareExchange, ServiceDecodesTheRequestAndAnswersALink)
     EXPECT_EQ(answer.password.size(), 4);
     // The service checked every byte of the layout; it saw the values we sent.
     const QJsonObject seen = service->lastRequest();
-    EXPECT_EQ(seen.value("adcode").toString(), QStringLiteral("110105"));
-    EXPECT_EQ(seen.value("extent_minx").toString(), QStringLiteral("116.198"));
-    EXPECT_EQ(seen.value("extent_maxx").toString(), QStringLiteral("116.541"));
+    EXPECT_EQ(QStringList({ seen.value("adcode").toString(), seen.value("extent_minx").toString(),
+                  seen.value("extent_maxx").toString() }),
+        QStringList({ "110105", "116.198", "116.541" }));
     QFile pem(pemPath());
     ASSERT_TRUE(pem.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pem.readAll().startsWith("-----BEGIN PUBLIC KEY-----"));
@@ -94,33 +94,18 @@ TEST_F(ShareExchange, ServiceDecodesTheRequestAndAnswersALink)
 TEST_F(ShareExchange, EveryFaultEndsWithItsCode)
 {
     CLocateThread::SetExchangeTimeout(300); // the delay fault waits 3 s
-    const struct
-    {
-        const char* fault;
-        int step;
-        int code;
-    } cases[] = {
-        { "error-code", 2, 2 },
-        { "http-500", 1, 1 },
-        { "http-500", 2, 1 },
-        { "delay", 1, 1 },
-        { "delay", 2, 1 },
-        { "bad-hex", 2, 1 },
-        { "non-json", 2, 1 },
-    };
-    for (const auto& c : cases) {
-        service->setFault(QString::fromLatin1(c.fault), c.step);
+    const std::tuple<const char*, int, int> cases[] = { { "error-code", 2, 2 },
+        { "http-500", 1, 1 }, { "http-500", 2, 1 }, { "delay", 1, 1 }, { "delay", 2, 1 },
+        { "bad-hex", 2, 1 }, { "non-json", 2, 1 } }; // fault, in step, code
+    for (const auto& [fault, step, code] : cases) {
+        service->setFault(QString::fromLatin1(fault), step);
         const ShareAnswer answer = share();
-        EXPECT_EQ(answer.code, c.code) << c.fault << " in step " << c.step;
-        if (c.code != 0) {
-            EXPECT_EQ(answer.url, QStringLiteral("NULL"));
-            EXPECT_EQ(answer.password, QStringLiteral("NULL"));
-        }
+        EXPECT_EQ(answer.code, code) << fault << " in step " << step;
+        EXPECT_EQ(answer.url + answer.password, QStringLiteral("NULLNULL"));
     }
     service->setFault(QStringLiteral("empty-list"));
     const ShareAnswer empty = share();
-    EXPECT_EQ(empty.code, 0);
-    EXPECT_TRUE(empty.url.isEmpty() && empty.password.isEmpty());
+    EXPECT_TRUE(empty.code == 0 && empty.url.isEmpty() && empty.password.isEmpty());
 }
 
 TEST_F(ShareExchange, KeyFileIsKeptWhenTheKeyAnswerIsNotJson)
@@ -184,16 +169,17 @@ TEST(ShareCrypto, AesBlocksAreZeroFilledNeverPadded)
 TEST(ShareCrypto, AnswersThatCannotBeReadAreTransportFailures)
 {
     const QByteArray key = "0123456789ABCDEF";
-    const auto encrypted
-        = [&](const QByteArray& json) { return sharecrypto::aes128Ecb(key, json, true).toHex(); };
-    EXPECT_EQ(shareexchange::decodeShareAnswer(encrypted("{\"error_code\": 0}"), key).code, 1);
-    EXPECT_EQ(shareexchange::decodeShareAnswer(encrypted("[1,2]"), key).code, 1);
-    EXPECT_EQ(shareexchange::decodeShareAnswer("abc", key).code, 1); // odd length
-    EXPECT_EQ(shareexchange::decodeShareAnswer(encrypted("{\"error_code\": 7}"), key).code, 2);
-    const ShareAnswer ok = shareexchange::decodeShareAnswer(
-        encrypted("{\"share_list\": [{\"share_url\": \"u\", \"share_pwd\": \"p\"}]}"), key);
-    EXPECT_EQ(ok.code, 0);
-    EXPECT_EQ(ok.url + ok.password, QStringLiteral("up"));
+    const auto decode = [&](const QByteArray& json, bool hex = true) {
+        return shareexchange::decodeShareAnswer(
+            hex ? sharecrypto::aes128Ecb(key, json, true).toHex() : json, key);
+    };
+    EXPECT_EQ(decode("abc", false).code, 1); // odd length
+    for (const auto& [json, code] :
+        { std::pair("{\"error_code\": 0}", 1), { "[1,2]", 1 }, { "{\"error_code\": 7}", 2 } })
+        EXPECT_EQ(decode(json).code, code) << json;
+    const ShareAnswer ok
+        = decode("{\"share_list\": [{\"share_url\": \"u\", \"share_pwd\": \"p\"}]}");
+    EXPECT_EQ(QString::number(ok.code) + ok.url + ok.password, QStringLiteral("0up"));
 }
 
 TEST(NetworkDownDlg, ShowsTheLinkAndCopiesTheCode)
