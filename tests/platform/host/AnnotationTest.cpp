@@ -1,21 +1,12 @@
 #include "MapTestSupport.h"
 
-#include "OvCoordSystem/host/annotation/FeatureBrushStyle.h"
 #include "OvCoordSystem/host/annotation/FeatureIconStyle.h"
 #include "OvCoordSystem/host/annotation/FeatureLabelStyle.h"
-#include "OvCoordSystem/host/annotation/FeaturePenStyle.h"
-#include "OvCoordSystem/host/annotation/IAnnotation2DMapLayer.h"
-#include "OvCoordSystem/host/annotation/IAnnotation2DModule.h"
-#include "OvCoordSystem/host/annotation/IAnnotation2DObject.h"
-#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
 #include "OvCoordSystem/host/annotation/IAnnotationModule.h"
 #include "OvCoordSystem/host/graphics/IOvGraphicsItem.h"
 
 #include <QTextCodec>
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <memory>
 #include <set>
 
@@ -46,9 +37,18 @@ protected:
         objects.push_back(MakeBox(layer, r, fill, pen));
         return objects.back();
     }
-    QRgb pixelAt(const QImage& image, double x, double y) const
+    // An object of the test layer with a new feature of kind and its one part.
+    IAnnotation2DObject* make(int kind, const char* name, CGeometryData part)
     {
-        return image.pixel(ScreenOf(x, y));
+        objects.push_back(module->CreateObject());
+        objects.back()->SetMapLayer(layer);
+        objects.back()->CreateFeature(kind, name);
+        objects.back()->GetFeature()->AddGeometry(part);
+        return objects.back();
+    }
+    template <class Style> static Style* style(IAnnotation2DObject* object, int type)
+    {
+        return static_cast<Style*>(object->GetFeature()->FindStyle(type));
     }
 
     IOvMapModule* map = nullptr;
@@ -77,9 +77,7 @@ TEST_F(AnnotationTest, ObjectCreatedStyledFocusedHiddenAndDestroyedChangesTheVie
     EXPECT_GT(CountNear(shown, QRect(west - QPoint(2, 2), QSize(5, 5)), kRed), 3);
 
     // A new style shows after Update and Refresh.
-    auto* brush
-        = static_cast<CFeatureBrushStyle*>(object->GetFeature()->FindStyle(FEATURE_STYLE_BRUSH));
-    brush->SetBackgroundColor(kGreen);
+    style<CFeatureBrushStyle>(object, FEATURE_STYLE_BRUSH)->SetBackgroundColor(kGreen);
     object->Update();
     object->Refresh();
     EXPECT_LE(ColorDistance(RenderMap().pixel(400, 300), kGreen), 10);
@@ -127,18 +125,12 @@ TEST_F(AnnotationTest, LayersStackByZOrderAndShowOnlyInTheirLevels)
 TEST_F(AnnotationTest, ExtentIsTheBoxOfItsCornersInTheLocatorsOrder)
 {
     const double x1 = 116.2, y1 = 39.8, x2 = 116.6, y2 = 40.0;
-    IAnnotation2DObject* object = module->CreateObject();
-    objects.push_back(object);
-    object->SetMapLayer(layer);
-    ASSERT_TRUE(object->CreateFeature(ANNOTATION_FEATURE_EXTENT, "extent"));
     CGeometryData corners(GEOMETRY_DATA_TYPE_POLYGON);
     for (const CVector3D& p :
         { CVector3D(x1, y2), CVector3D(x2, y2), CVector3D(x1, y1), CVector3D(x2, y1) })
         corners.PushBack(p);
-    object->GetFeature()->AddGeometry(corners);
-    auto* brush
-        = static_cast<CFeatureBrushStyle*>(object->GetFeature()->FindStyle(FEATURE_STYLE_BRUSH));
-    brush->SetBackgroundColor(kRed);
+    IAnnotation2DObject* object = make(ANNOTATION_FEATURE_EXTENT, "extent", corners);
+    style<CFeatureBrushStyle>(object, FEATURE_STYLE_BRUSH)->SetBackgroundColor(kRed);
     object->Prepare();
     object->SetVisible(true);
     // Drawn in the given order the corners would make a bow tie, empty at the
@@ -155,22 +147,14 @@ TEST_F(AnnotationTest, ExtentIsTheBoxOfItsCornersInTheLocatorsOrder)
 TEST_F(AnnotationTest, PointShowsMarkerAndLabelAboveRanges)
 {
     box(QRectF(116.2, 39.8, 0.4, 0.2), kBlue);
-    IAnnotation2DObject* point = module->CreateObject();
-    objects.push_back(point);
-    point->SetMapLayer(layer);
-    point->CreateFeature(ANNOTATION_FEATURE_POINT, "116.400000,39.900000");
     CGeometryData at(GEOMETRY_DATA_TYPE_POINT);
     at.PushBack(CVector3D(116.4, 39.9));
-    point->GetFeature()->AddGeometry(at);
-    auto* pen = static_cast<CFeaturePenStyle*>(point->GetFeature()->FindStyle(FEATURE_STYLE_PEN));
-    pen->SetColor(kRed);
-    auto* label
-        = static_cast<CFeatureLabelStyle*>(point->GetFeature()->FindStyle(FEATURE_STYLE_LABEL));
-    label->SetForegroundColor(kRed);
-    label->SetOutLineColor(Qt::white);
+    IAnnotation2DObject* point = make(ANNOTATION_FEATURE_POINT, "116.400000,39.900000", at);
+    style<CFeaturePenStyle>(point, FEATURE_STYLE_PEN)->SetColor(kRed);
+    style<CFeatureLabelStyle>(point, FEATURE_STYLE_LABEL)->SetForegroundColor(kRed);
+    style<CFeatureLabelStyle>(point, FEATURE_STYLE_LABEL)->SetOutLineColor(Qt::white);
     // An icon that does not exist falls back to the marker.
-    static_cast<CFeatureIconStyle*>(point->GetFeature()->FindStyle(FEATURE_STYLE_ICON))
-        ->SetIconUrl(":/no/such/icon.png");
+    style<CFeatureIconStyle>(point, FEATURE_STYLE_ICON)->SetIconUrl(":/no/such/icon.png");
     point->Prepare();
     point->SetPointFlag(true);
     point->SetVisible(true);

@@ -1,17 +1,11 @@
 #include "MapTestSupport.h"
 
-#include "OvCoordSystem/host/annotation/IAnnotation2DMapLayer.h"
-#include "OvCoordSystem/host/annotation/IAnnotation2DModule.h"
-#include "OvCoordSystem/host/annotation/IAnnotation2DObject.h"
-#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
 #include "OvCoordSystem/host/graphics/IOvGraphicsModule.h"
 #include "OvCoordSystem/host/graphics/IOvSceneItem.h"
 
 #include <QLabel>
 #include <QPointer>
 #include <QToolButton>
-
-#include <gtest/gtest.h>
 
 #include <set>
 

@@ -1,17 +1,8 @@
 #include "MapTestSupport.h"
 
-#include "OvCoordSystem/host/annotation/FeatureBrushStyle.h"
-#include "OvCoordSystem/host/annotation/FeaturePenStyle.h"
-#include "OvCoordSystem/host/annotation/IAnnotation2DModule.h"
-#include "OvCoordSystem/host/annotation/IAnnotation2DObject.h"
-#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
-
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
-
-#include <cstdlib>
 
 IOvMapModule* ResetMap()
 {

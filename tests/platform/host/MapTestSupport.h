@@ -1,16 +1,26 @@
 #pragma once
 
+// The map, annotation and graphics tests share these.
+#include "OvCoordSystem/host/annotation/FeatureBrushStyle.h"
+#include "OvCoordSystem/host/annotation/FeaturePenStyle.h"
 #include "OvCoordSystem/host/annotation/GeometryData.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DMapLayer.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DModule.h"
+#include "OvCoordSystem/host/annotation/IAnnotation2DObject.h"
+#include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
 #include "OvCoordSystem/host/map/IOvMapModule.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QEvent>
 #include <QImage>
 #include <QRectF>
+#include <QWidget>
 
-class IAnnotation2DMapLayer;
-class IAnnotation2DObject;
-class QWidget;
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
 
 // The shared map view in a known state: 800 × 600, OpenStreetMap type, no base
 // map, centred on Beijing at level 10.

@@ -6,15 +6,9 @@
 #include "OvCoordSystem/host/map/IOvMapEventHandler.h"
 #include "OvCoordSystem/host/map/IOvTileMapLayer.h"
 
-#include <QApplication>
 #include <QWheelEvent>
-#include <QWidget>
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <utility>
-#include <vector>
 
 namespace {
 class RecordingObserver : public IStateEventObserver
