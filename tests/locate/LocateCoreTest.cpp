@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -191,15 +190,4 @@ TEST_F(LocateTest, TitlesAreSwitchedOnTheLayerInUse)
             EXPECT_TRUE((used == base ? label : base)->IsTitleShown()) << type;
         }
     }
-}
-
-TEST_F(LocateTest, ToolBarIsPlacedAgainWhenTheViewChangesUntilClosed)
-{
-    ASSERT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
-    QPointer<QWidget> first = toolBarProxy()->widget();
-    map()->SetCenter(116.0, 39.0);
-    EXPECT_TRUE(first.isNull() && toolBarVisible()); // rebuilt
-    button("btnCloseRange")->click();
-    map()->SetCenter(117.0, 39.0);
-    EXPECT_FALSE(toolBarVisible());
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMap>
+#include <QPointer>
 #include <QSignalSpy>
 
 namespace {
@@ -92,14 +93,19 @@ TEST_F(LocateTest, DownRangeByCodeOrByObject)
     destroy({ hidden }); // the previous object stays until then
 }
 
-TEST_F(LocateTest, ClosingHidesAndClearingRemovesTheToolBar)
+TEST_F(LocateTest, ToolBarFollowsTheViewUntilClosedAndGoesWithClearing)
 {
     QSignalSpy closes(locate.get(), SIGNAL(SigCloseRange()));
     ASSERT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
+    QPointer<QWidget> first = toolBarProxy()->widget();
+    map()->SetCenter(116.0, 39.0);
+    EXPECT_TRUE(first.isNull() && toolBarVisible()); // rebuilt
     button("btnCloseRange")->click();
     EXPECT_EQ(closes.count(), 1);
     EXPECT_TRUE(
         current() == nullptr && !toolBarVisible() && locate->GetCurrentCityName().isEmpty());
+    map()->SetCenter(117.0, 39.0);
+    EXPECT_FALSE(toolBarVisible());
 
     ASSERT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
     locate->DestroyCurrent2DObject();

@@ -66,7 +66,11 @@ protected:
         return answer;
     }
 
-    QString pemPath() const { return dataDir.path() + QStringLiteral("/public.pem"); }
+    QByteArray pem() const
+    {
+        QFile file(dataDir.path() + QStringLiteral("/public.pem"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     static std::unique_ptr<ShareService> service;
     QTemporaryDir dataDir;
@@ -86,9 +90,7 @@ TEST_F(ShareExchange, ServiceDecodesTheRequestAndAnswersALink)
     EXPECT_EQ(QStringList({ seen.value("adcode").toString(), seen.value("extent_minx").toString(),
                   seen.value("extent_maxx").toString() }),
         QStringList({ "110105", "116.198", "116.541" }));
-    QFile pem(pemPath());
-    ASSERT_TRUE(pem.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pem.readAll().startsWith("-----BEGIN PUBLIC KEY-----"));
+    EXPECT_TRUE(pem().startsWith("-----BEGIN PUBLIC KEY-----"));
 }
 
 TEST_F(ShareExchange, EveryFaultEndsWithItsCode)
@@ -111,21 +113,16 @@ TEST_F(ShareExchange, EveryFaultEndsWithItsCode)
 TEST_F(ShareExchange, KeyFileIsKeptWhenTheKeyAnswerIsNotJson)
 {
     ASSERT_EQ(share().code, 0);
-    QFile pem(pemPath());
-    ASSERT_TRUE(pem.open(QIODevice::ReadOnly));
-    const QByteArray stored = pem.readAll();
-    pem.close();
-
+    const QByteArray stored = pem();
     service->setFault(QStringLiteral("non-json"), 1);
     EXPECT_EQ(share().code, 0); // the stored key of the same service still works
-    ASSERT_TRUE(pem.open(QIODevice::ReadOnly));
-    EXPECT_EQ(pem.readAll(), stored);
-    pem.close();
+    EXPECT_EQ(pem(), stored);
 
     // A key file that holds no key gives an empty encrypted key, which the service refuses.
-    ASSERT_TRUE(pem.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    pem.write("not a key");
-    pem.close();
+    QFile file(dataDir.path() + QStringLiteral("/public.pem"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("not a key");
+    file.close();
     EXPECT_EQ(share().code, 1);
 }
 
