@@ -8,7 +8,6 @@
 #include "MapInput.h"
 #include "ScreenshotWalk.h"
 #include "ShareService.h"
-#include "WidgetShot.h"
 
 #include "OvCoordSystem/host/MapTypes.h"
 #include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
@@ -21,6 +20,7 @@
 #include "OvCoordSystem/locate/NetworkDownDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QHash>
 #include <QLabel>
@@ -168,16 +168,19 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
     int rows = 0;
     qint64 tiles = 0;
     QString area;
-    widgetshot::onNextModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<CDownloadDialog*>(modal);
-        ASSERT_TRUE(dialog);
-        dialog->SetLevel(12);
-        rows = dialog->findChild<QTableWidget*>(QStringLiteral("partsTable"))->rowCount();
-        tiles = dialog->TileCount();
-        area = dialog->findChild<QLabel*>(QStringLiteral("areaLabel"))->text();
-        dialog->reject();
+    QTimer downloadAnswerer;
+    QObject::connect(&downloadAnswerer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<CDownloadDialog*>(QApplication::activeModalWidget())) {
+            dialog->SetLevel(12);
+            rows = dialog->findChild<QTableWidget*>(QStringLiteral("partsTable"))->rowCount();
+            tiles = dialog->TileCount();
+            area = dialog->findChild<QLabel*>(QStringLiteral("areaLabel"))->text();
+            dialog->reject();
+        }
     });
+    downloadAnswerer.start(10);
     window->action(QStringLiteral("actionDownload"))->trigger();
+    downloadAnswerer.stop();
     EXPECT_EQ(rows, 3);
     EXPECT_EQ(tiles, hostgeometry::TileCount(parts, 12));
     EXPECT_GT(tiles, 0);
