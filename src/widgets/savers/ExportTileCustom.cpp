@@ -35,18 +35,14 @@ ExportTileCustom::ExportTileCustom(DownloadTask* task, QWidget* parent)
     , m_ui(new Ui::ExportTileCustomClass)
     , m_task(task)
 {
-    m_folderIcon.addFile(
-        QStringLiteral(":/Resource/Tree/folder_on.png"), QSize(), QIcon::Normal, QIcon::On);
-    m_folderIcon.addFile(
-        QStringLiteral(":/Resource/Tree/folder_on.png"), QSize(), QIcon::Selected, QIcon::On);
-    m_folderIcon.addFile(
-        QStringLiteral(":/Resource/Tree/folder_off.png"), QSize(), QIcon::Normal, QIcon::Off);
-    m_folderIcon.addFile(
-        QStringLiteral(":/Resource/Tree/folder_off.png"), QSize(), QIcon::Selected, QIcon::Off);
-    m_imageIcon.addFile(
-        QStringLiteral(":/Resource/Tree/tupian.png"), QSize(), QIcon::Normal, QIcon::Off);
-    m_imageIcon.addFile(
-        QStringLiteral(":/Resource/Tree/tupian.png"), QSize(), QIcon::Selected, QIcon::Off);
+    for (const QIcon::Mode mode : { QIcon::Normal, QIcon::Selected }) {
+        m_folderIcon.addFile(
+            QStringLiteral(":/Resource/Tree/folder_on.png"), QSize(), mode, QIcon::On);
+        m_folderIcon.addFile(
+            QStringLiteral(":/Resource/Tree/folder_off.png"), QSize(), mode, QIcon::Off);
+        m_imageIcon.addFile(
+            QStringLiteral(":/Resource/Tree/tupian.png"), QSize(), mode, QIcon::Off);
+    }
 
     m_ui->setupUi(contentWidget());
     setTitle(ConvertCharArrayToQString(kTitle, "GB18030"));
