@@ -12,14 +12,21 @@
 
 namespace {
 
-// The walk needs no display: choose the offscreen platform before Qt starts, unless the caller
-// chose one.
-void preferOffscreenForWalk(int argc, char** argv)
+bool hasArgument(int argc, char** argv, const char* name)
 {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0
-            && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (std::strcmp(argv[i], name) == 0) return true;
+    return false;
+}
+
+// The walk and the help need no display: choose the offscreen platform before Qt starts, unless
+// the caller chose one.
+void preferOffscreen(int argc, char** argv)
+{
+    const bool noWindow = hasArgument(argc, argv, "--screenshot")
+        || hasArgument(argc, argv, "--help") || hasArgument(argc, argv, "-h");
+    if (noWindow && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 int walk(const QString& directory, const QString& stepFile)
@@ -57,7 +64,12 @@ int walk(const QString& directory, const QString& stepFile)
 
 int main(int argc, char** argv)
 {
-    preferOffscreenForWalk(argc, argv);
+    // Said before Qt looks for a display, which a mistyped walk does not need.
+    if (hasArgument(argc, argv, "--steps") && !hasArgument(argc, argv, "--screenshot")) {
+        QTextStream(stderr) << "ovhost: --steps needs --screenshot DIR\n";
+        return 2;
+    }
+    preferOffscreen(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ovhost"));
     QApplication::setApplicationDisplayName(QStringLiteral("OvHost"));
@@ -76,10 +88,6 @@ int main(int argc, char** argv)
     parser.addOptions({ screenshot, steps });
     parser.process(app);
     if (parser.isSet(screenshot)) return walk(parser.value(screenshot), parser.value(steps));
-    if (parser.isSet(steps)) {
-        QTextStream(stderr) << "ovhost: --steps needs --screenshot DIR\n";
-        return 2;
-    }
     CHostWindow window;
     window.show();
     return app.exec();

@@ -6,6 +6,11 @@
 
 #include "OvCoordSystem/host/search/ILocationDataSearchModule.h"
 
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -164,4 +169,51 @@ TEST(DivisionBaseMap, LevelFollowsTheZoomAndOnlyDivisionsInViewAreDrawn)
     EXPECT_EQ(provinces.size(), 2) << provinces.join(' ').toStdString();
     for (const tagMapBaseFeature& feature : baseMap.Features(aroundTiananmen, 12))
         EXPECT_FALSE(feature.rings.isEmpty()) << feature.name.toStdString();
+}
+
+// The program itself: a walk from a step file lists its pictures; mistakes are told with exit
+// code 2 before any window.
+TEST(OvhostProgram, ScreenshotWalkFromAStepFile)
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.steps"));
+    const QString bad = dir.filePath(QStringLiteral("bad.steps"));
+    auto write = [](const QString& path, const char* text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write(good, "# Beijing\nview 116.4 39.9 10\nsheet J50D001005\n");
+    write(bad, "view 116.4 39.9 10\nfly away\n");
+    const QString shots = dir.filePath(QStringLiteral("shots"));
+    struct Case
+    {
+        QStringList args;
+        int exitCode;
+        QString output; // stdout, or the start of stderr for a failure
+    } cases[] = {
+        { { QStringLiteral("--screenshot"), shots, QStringLiteral("--steps"), good }, 0,
+            shots + QStringLiteral("/01-view.png\n") + shots + QStringLiteral("/02-sheet.png\n") },
+        { { QStringLiteral("--screenshot"), shots, QStringLiteral("--steps"), bad }, 2,
+            QStringLiteral("ovhost: ") + bad + QStringLiteral(": line 2: unknown step \"fly\"") },
+        { { QStringLiteral("--steps"), good }, 2,
+            QStringLiteral("ovhost: --steps needs --screenshot DIR") },
+    };
+    for (const Case& c : cases) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+        environment.insert(
+            QStringLiteral("OV_CONFIG_DIR"), dir.filePath(QStringLiteral("config/")));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(OVHOST_BIN), c.args);
+        ASSERT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitCode(), c.exitCode) << c.args.join(' ').toStdString();
+        if (c.exitCode == 0)
+            EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardOutput()), c.output);
+        else
+            EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError()).contains(c.output))
+                << c.output.toStdString();
+    }
+    EXPECT_FALSE(QImage(shots + QStringLiteral("/02-sheet.png")).isNull());
 }
