@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -50,14 +51,13 @@ ReadBack readWithGdal(const QString& path)
 void expectSameRing(QPolygonF written, QPolygonF expected, double tolerance)
 {
     ASSERT_EQ(written.size(), expected.size());
-    for (const QPointF& point : expected) {
-        bool found = false;
-        for (const QPointF& candidate : written)
-            found = found
-                || (std::abs(candidate.x() - point.x()) < tolerance
-                    && std::abs(candidate.y() - point.y()) < tolerance);
-        EXPECT_TRUE(found) << point.x() << "," << point.y();
-    }
+    for (const QPointF& point : expected)
+        EXPECT_TRUE(std::any_of(written.begin(), written.end(),
+            [&](const QPointF& p) {
+                return std::abs(p.x() - point.x()) < tolerance
+                    && std::abs(p.y() - point.y()) < tolerance;
+            }))
+            << point.x() << "," << point.y();
 }
 
 // Shapefiles name each polygon after the file; Baidu maps get their shifted points.

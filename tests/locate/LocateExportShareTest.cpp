@@ -88,8 +88,7 @@ TEST_F(LocateExportShare, ExportAsksForAFileAndRemembersItsFolder)
     QDir(dir.path()).mkdir("out");
     answer = dir.filePath("out/range.shp");
     locate->ExportRange(nullptr);
-    ASSERT_EQ(dialogs.size(), 1);
-    EXPECT_EQ(dialogs[0],
+    EXPECT_EQ(dialogs.value(0),
         QStringLiteral("导出下载范围|") + dir.filePath(kChaoyangName + "(3)")
             + "|ESRI Shapefile(*.shp);;Google Earth(*.kml);;Google Earth(*.kmz);;"
               "AutoCAD(*.dxf);;MapInfo(*.tab)");
@@ -144,18 +143,14 @@ TEST_F(LocateExportShare, ShareLinksAreCachedAndRateLimited)
     EXPECT_EQ(shown[1], shown[0]);
 
     ASSERT_TRUE(locate->Location(kDongcheng, QStringLiteral("东城区"), true));
-    const struct
-    {
-        int seconds;
-        const char* message;
-    } waits[] = { { 100, "由于百度网盘分享链接限制，请3分20秒后重试。 1024" },
-        { 300, "由于百度网盘分享链接限制，请0分0秒后重试。 1024" } };
     // Walk the clock from the first share: +100 s, +300 s, then +301 s sends the request.
     const QDateTime shared = clock.addSecs(-10);
-    for (const auto& wait : waits) {
-        clock = shared.addSecs(wait.seconds);
+    for (const auto& [seconds, wait] : { std::pair(100, "3分20秒"), std::pair(300, "0分0秒") }) {
+        clock = shared.addSecs(seconds);
         locate->SlotNetworkDownRange();
-        EXPECT_EQ(messages.last(), QString::fromUtf8(wait.message));
+        EXPECT_EQ(messages.last(),
+            QStringLiteral("由于百度网盘分享链接限制，请%1后重试。 1024")
+                .arg(QString::fromUtf8(wait)));
     }
     clock = shared.addSecs(301);
     locate->SlotNetworkDownRange();
