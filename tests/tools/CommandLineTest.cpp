@@ -96,6 +96,8 @@ TEST(WktAndCatalogCommands, CommandLines)
         { "wkt|--|-1", 1 },
         { "wkt|epsg:4326", 2 },
         { "wkt|4326|3857", 2 },
+        { "wkt", 2 },
+        { "wkt|--frob", 2 },
         // Code, tab, name lines in code order.
         { "catalog|--kind|gk|--datum|beijing54", 0, "21453\tBeijing 1954 GK CM 75\n", nullptr, 11 },
         { "catalog|--kind|gk|--width|3|--zone-numbers", 0,
@@ -108,5 +110,7 @@ TEST(WktAndCatalogCommands, CommandLines)
         { "catalog|--kind|gk|--width|4", 2 },
         { "catalog|--kind|utm|--datum|xian80", 2 },
         { "catalog|--kind|gk|--south", 2 },
+        { "catalog|--kind|gk|--datum|wgs84", 2 },
+        { "catalog|--kind|geographic|extra", 2 },
     });
 }

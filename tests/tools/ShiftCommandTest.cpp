@@ -49,6 +49,7 @@ TEST(ShiftCommand, CommandLines)
         { "shift|--from|wgs84|--to|mars", 2, nullptr, usage },
         { "shift|--from|wgs84|--to|gcj02|--precision|18", 2, nullptr, usage },
         { "shift|--from|wgs84|--to|gcj02|--frobnicate", 2, nullptr, usage },
+        { "shift|--from|wgs84|--to|gcj02|--precision|two", 2, nullptr, usage },
     });
 }
 
