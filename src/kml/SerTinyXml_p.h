@@ -10,6 +10,7 @@
 
 namespace SerTinyXml {
 using ::TiXmlAttribute;
+using ::TiXmlBase;
 using ::TiXmlDeclaration;
 using ::TiXmlEncoding;
 using ::TiXmlNode;
