@@ -62,6 +62,7 @@ bool CMergeDialog::AddDivision(const QString& text)
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Checked);
     m_list->addItem(item);
+    SlotUpdateOk();
     return true;
 }
 
@@ -84,7 +85,6 @@ void CMergeDialog::SlotAdd()
         m_input->clear();
     else
         m_input->selectAll();
-    SlotUpdateOk();
 }
 
 void CMergeDialog::SlotUpdateOk()

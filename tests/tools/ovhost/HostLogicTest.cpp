@@ -2,13 +2,17 @@
 #include "DivisionBaseMap.h"
 #include "HostGeometry.h"
 #include "LocationBar.h"
+#include "MergeDialog.h"
 #include "ScreenshotWalk.h"
 
 #include "OvCoordSystem/host/search/ILocationDataSearchModule.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QImage>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -216,4 +220,29 @@ TEST(OvhostProgram, ScreenshotWalkFromAStepFile)
                 << c.output.toStdString();
     }
     EXPECT_FALSE(QImage(shots + QStringLiteral("/02-sheet.png")).isNull());
+}
+
+TEST(MergeDialog, ListsEachDivisionOnceAndMergesOnlyCheckedOnes)
+{
+    CMergeDialog dialog(GetOrCreateLocationDataSearchModule());
+    QPushButton* merge = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_FALSE(merge->isEnabled());
+    EXPECT_TRUE(dialog.AddDivision(QStringLiteral("110105")));
+    EXPECT_TRUE(merge->isEnabled());
+    EXPECT_TRUE(dialog.AddDivision(QString::fromUtf8("朝阳区")));
+    EXPECT_FALSE(dialog.AddDivision(QStringLiteral("999999")));
+    EXPECT_TRUE(dialog.AddDivision(QString::fromUtf8("海淀区")));
+    const QList<QPair<QString, QString>> both { { QStringLiteral("110105"),
+                                                    QString::fromUtf8("朝阳区") },
+        { QStringLiteral("110108"), QString::fromUtf8("海淀区") } };
+    EXPECT_EQ(dialog.CheckedDivisions(), both);
+
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("mergeList"));
+    list->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(dialog.CheckedDivisions(), both.mid(1));
+    list->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(merge->isEnabled());
+    EXPECT_TRUE(dialog.AddDivision(QStringLiteral("110105"))); // checked again, not added
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(dialog.CheckedDivisions(), both.mid(0, 1));
 }

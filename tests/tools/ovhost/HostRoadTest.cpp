@@ -21,10 +21,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCompleter>
 #include <QDir>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QStringListModel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -274,6 +277,20 @@ TEST_F(HostRoad, ShareWithoutServiceOrRangeIsExplained)
     EXPECT_TRUE(messages[1].contains(QStringLiteral("OV_SHARE_SERVICE")));
 }
 
+TEST_F(HostRoad, DivisionSearchCompletesFromTheData)
+{
+    QLineEdit* edit = window->locationBar()->divisionEdit();
+    auto* model = qobject_cast<QStringListModel*>(edit->completer()->model());
+    ASSERT_TRUE(model);
+    emit edit->textEdited(QString::fromUtf8("朝阳"));
+    EXPECT_TRUE(model->stringList().contains(QString::fromUtf8("朝阳区  110105")))
+        << model->stringList().join(QLatin1Char('|')).toStdString();
+    emit edit->textEdited(QStringLiteral("460300"));
+    EXPECT_EQ(model->stringList(), QStringList { QString::fromUtf8("三沙市  460300") });
+    emit edit->textEdited(QStringLiteral(" "));
+    EXPECT_TRUE(model->stringList().isEmpty());
+}
+
 TEST_F(HostRoad, UnknownDivisionAndBadSheetAreToldAndKeepTheRange)
 {
     ASSERT_TRUE(search(kChaoyang));
@@ -291,9 +308,9 @@ TEST_F(HostRoad, RectangleToolAndMapSheetMakeRectangularRanges)
     CScreenshotWalk walk(window.get(), out.path());
     QStringList written;
     QString error;
-    ASSERT_TRUE(
-        walk.Run(steps(QStringLiteral("view 116.4 39.9 10\nrectangle 116.3 39.8 116.5 39.95\n")),
-            written, error));
+    ASSERT_TRUE(walk.Run(
+        steps(QStringLiteral("view 116.4 39.9 10\nformat 3\nrectangle 116.3 39.8 116.5 39.95\n")),
+        written, error));
     const QRectF drawn = locate()->GetCurrentDivision().value(0).boundingRect();
     // One pixel at level 10 is about 0.0014° of longitude.
     EXPECT_NEAR(drawn.left(), 116.3, 0.002);
@@ -301,6 +318,13 @@ TEST_F(HostRoad, RectangleToolAndMapSheetMakeRectangularRanges)
     EXPECT_NEAR(drawn.top(), 39.8, 0.002);
     EXPECT_NEAR(drawn.bottom(), 39.95, 0.002);
     EXPECT_FALSE(window->mapInput()->IsArmed());
+    // The status bar followed the drag to its end, in the colon format chosen.
+    const QString position = window->positionLabel()->text();
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^Lng 116:(29|30):\\d\\d\\.?\\d*   Lat 39:(56|57):"))
+            .match(position)
+            .hasMatch())
+        << position.toStdString();
 
     ASSERT_TRUE(window->ShowMapSheet(QStringLiteral("J50D001005")));
     EXPECT_EQ(locate()->GetCurrentCityName(), QStringLiteral("J50D001005"));
