@@ -1,5 +1,6 @@
 #include "CoordSysTestSupport.h"
 
+#include "OvCoordSystem/geodesy/SpatialReference.h"
 #include "OvCoordSystem/host/app/OvLog.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTimer>
+
+#include <ogr_spatialref.h>
 
 #include <gtest/gtest.h>
 
@@ -90,13 +93,33 @@ void checkScreenshot(QWidget* widget, const QString& name, int minWidth, int min
     EXPECT_TRUE(image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
 }
 
+OGRSpatialReference readWithGdal(const CSpatialReference* srs)
+{
+    OGRSpatialReference ogr;
+    if (srs) ogr.importFromWkt(srs->ToWktString().c_str());
+    return ogr;
+}
+
+std::tuple<double, double, double> gaussOf(const OGRSpatialReference& srs)
+{
+    double towgs84[7] = {};
+    srs.GetTOWGS84(towgs84);
+    return { srs.GetProjParm(SRS_PP_CENTRAL_MERIDIAN), srs.GetProjParm(SRS_PP_FALSE_EASTING),
+        towgs84[6] };
+}
+
+QString writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(content);
+    return path;
+}
+
 QString writeDxf(const QString& fileName, const QString& x)
 {
-    QFile file(tempDir().filePath(fileName));
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate); // a missing folder makes a missing file
-    file.write("  0\nSECTION\n  2\nHEADER\n  9\n$EXTMIN\n 10\n" + x.toUtf8()
-        + "\n 20\n4000000.0\n  0\nENDSEC\n  0\nEOF\n");
-    return file.fileName();
+    return writeFile(tempDir().filePath(fileName),
+        "  0\nSECTION\n  2\nHEADER\n  9\n$EXTMIN\n 10\n" + x.toUtf8()
+            + "\n 20\n4000000.0\n  0\nENDSEC\n  0\nEOF\n");
 }
 
 } // namespace coordsystest

@@ -35,11 +35,10 @@ TEST(DlgVectorGauss, ValidatesTheFieldsAndReportsTheZonesOrigin)
         DlgVectorGauss dialog;
         dialog.setAddZoneNO(true);
         onModal([&c](QWidget* shown) {
-            shown->findChild<QComboBox*>(QStringLiteral("cbZone"))->setCurrentIndex(c.zoneRow);
-            shown->findChild<QLineEdit*>(QLatin1String(c.edit))->setText(QLatin1String(c.text));
-            EXPECT_EQ(shown->findChild<QLabel*>(QStringLiteral("lbError"))->text(),
-                QString::fromUtf8(c.message));
-            auto* ok = shown->findChild<QAbstractButton*>(QStringLiteral("btnOk"));
+            child<QComboBox>(shown, "cbZone")->setCurrentIndex(c.zoneRow);
+            child<QLineEdit>(shown, c.edit)->setText(QLatin1String(c.text));
+            EXPECT_EQ(child<QLabel>(shown, "lbError")->text(), QString::fromUtf8(c.message));
+            auto* ok = child<QAbstractButton>(shown, "btnOk");
             EXPECT_EQ(ok->isEnabled(), !*c.message);
             ok->isEnabled() ? ok->click() : static_cast<QDialog*>(shown)->reject();
         });
@@ -72,10 +71,7 @@ TEST(SpatialRefWktConfig, RoundTripAndBadFiles)
 
     for (const char* content : { "", "Save=true\n", "[SpatialRef]\nSave true\n",
              "[SpatialRef]\nSave=perhaps\n", "[SpatialRef]\nZone=three\n" }) {
-        QFile file(QString::fromStdString(path));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-        file.close();
+        writeFile(QString::fromStdString(path), content);
         EXPECT_FALSE(reader.LoadConfigOrCreateIfNoExist(path)) << content;
         EXPECT_EQ(reader.GetFields().zone, 6) << "the fields stay";
     }

@@ -1,7 +1,6 @@
 #include "CoordSysTestSupport.h"
 
 #include "OvCoordSystem/geodesy/SpatialReference.h"
-#include "OvCoordSystem/host/app/ConfigIni.h"
 #include "OvCoordSystem/host/widgets/DlgVectorGauss.h"
 #include "OvCoordSystem/host/widgets/DlgVectorUTM.h"
 #include "OvCoordSystem/widgets/coordsys/MoreCoordSys_p.h"
@@ -23,15 +22,15 @@
 
 #include <gtest/gtest.h>
 
-// Reaches what no public path of the widget calls.
+#include <tuple>
+
+// Reaches the manager and parameters the widget keeps to itself.
 struct CSpatialRefMakerWidgetTestAccess
 {
     static void setManager(CSpatialRefMakerWidget& w, CSpatialRefWktConfigManager* manager)
     {
         w.m_manager = manager;
     }
-    static void readConfig(CSpatialRefMakerWidget& w, const QString& g) { w.ReadConfigToUi(g); }
-    static void saveConfig(CSpatialRefMakerWidget& w, const QString& g) { w.SaveConfigFromUi(g); }
     static SpatialRefParameters& params(CSpatialRefMakerWidget& w) { return w.m_params; }
 };
 using Access = CSpatialRefMakerWidgetTestAccess;
@@ -49,8 +48,7 @@ OGRSpatialReference made(CSpatialRefMakerWidget& w)
 {
     int epsg = 0;
     CSpatialReference* srs = w.MakeSpatialReference(epsg);
-    OGRSpatialReference ogr;
-    if (srs) ogr.importFromWkt(srs->ToWktString().c_str());
+    const OGRSpatialReference ogr = readWithGdal(srs);
     w.DestroySpatialReference(srs);
     return ogr;
 }
@@ -59,21 +57,20 @@ OGRSpatialReference made(CSpatialRefMakerWidget& w)
 void fillGauss(const char* meridian, bool prefix, bool save, const char* scale)
 {
     onModal([=](QWidget* shown) {
-        shown->findChild<QComboBox*>(QStringLiteral("cbZone"))->setCurrentIndex(0);
-        shown->findChild<QLineEdit*>(QStringLiteral("leMeridian"))->setText(meridian);
-        shown->findChild<QCheckBox*>(QStringLiteral("chkAddZoneNO"))->setChecked(prefix);
-        shown->findChild<QCheckBox*>(QStringLiteral("chkSaveParameter"))->setChecked(save);
-        shown->findChild<QLineEdit*>(QStringLiteral("leScale"))->setText(scale);
-        shown->findChild<QAbstractButton*>(QStringLiteral("btnOk"))->click();
+        child<QComboBox>(shown, "cbZone")->setCurrentIndex(0);
+        child<QLineEdit>(shown, "leMeridian")->setText(meridian);
+        child<QCheckBox>(shown, "chkAddZoneNO")->setChecked(prefix);
+        child<QCheckBox>(shown, "chkSaveParameter")->setChecked(save);
+        child<QLineEdit>(shown, "leScale")->setText(scale);
+        child<QAbstractButton>(shown, "btnOk")->click();
     });
 }
 
 } // namespace
 
-TEST(SpatialRefMakerWidget, RowsEnableTheButtonAndMakeTheirReference)
+TEST(SpatialRefMakerWidget, RowsEnableTheButtonOpenTheirDialogAndMakeTheirReference)
 {
     CSpatialRefMakerWidget w;
-    EXPECT_EQ(w.size(), QSize(549, 25));
     EXPECT_FALSE(paramButton(w)->isEnabled());
     QSignalSpy spy(&w, SIGNAL(SigCurrentIndexChanged(int)));
     const struct
@@ -98,22 +95,16 @@ TEST(SpatialRefMakerWidget, RowsEnableTheButtonAndMakeTheirReference)
         EXPECT_EQ(w.MakeSpatialReference(epsg)->GetLocalGeoSRS(), local) << "shared, not freed";
     }
     EXPECT_TRUE(Access::params(w).filePathPending) << "no DXF guess";
-}
-
-TEST(SpatialRefMakerWidget, ParamButtonOpensTheDialogOfTheRow)
-{
-    CSpatialRefMakerWidget w;
+    // Rows without parameters open nothing (a dialog would block here).
+    w.SlotPushButtonParamClicked();
     w.SetSpatialRef(COORD_WGS84_UTM);
     onModal([](QWidget* shown) {
-        shown->findChild<QSpinBox*>(QStringLiteral("sbZone"))->setValue(51);
-        shown->findChild<QRadioButton*>(QStringLiteral("rbSouth"))->setChecked(true);
-        shown->findChild<QAbstractButton*>(QStringLiteral("btnOk"))->click();
+        child<QSpinBox>(shown, "sbZone")->setValue(51);
+        child<QRadioButton>(shown, "rbSouth")->setChecked(true);
+        child<QAbstractButton>(shown, "btnOk")->click();
     });
     paramButton(w)->click();
     EXPECT_STREQ(made(w).GetAuthorityCode(nullptr), "32751");
-    // Rows without parameters open nothing (a dialog would block here).
-    w.SetSpatialRef(COORD_BD09_WEB_MERCATOR);
-    w.SlotPushButtonParamClicked();
 }
 
 TEST(SpatialRefMakerWidget, SavedDefaultsSurviveAFreshManagerReadingTheFiles)
@@ -132,12 +123,7 @@ TEST(SpatialRefMakerWidget, SavedDefaultsSurviveAFreshManagerReadingTheFiles)
     Access::setManager(w, &fresh);
     w.SetParameter(99, false, ELLIPOSE_ZONE_6, true); // presets, replaced by the stored defaults
     w.SetSpatialRef(COORD_XIAN80_GAUSS);
-    const OGRSpatialReference srs = made(w);
-    EXPECT_DOUBLE_EQ(srs.GetProjParm(SRS_PP_CENTRAL_MERIDIAN), 120);
-    EXPECT_DOUBLE_EQ(srs.GetProjParm(SRS_PP_FALSE_EASTING), 40500000);
-    double towgs84[7] = {};
-    srs.GetTOWGS84(towgs84);
-    EXPECT_DOUBLE_EQ(towgs84[6], 3.5);
+    EXPECT_EQ(gaussOf(made(w)), std::make_tuple(120.0, 40500000.0, 3.5));
     w.SetSpatialRef(COORD_BEIJING54_GAUSS); // nothing stored: the presets
     EXPECT_DOUBLE_EQ(made(w).GetProjParm(SRS_PP_CENTRAL_MERIDIAN), 99);
 }
@@ -146,10 +132,7 @@ TEST(SpatialRefMakerWidget, CorruptOrUnwritableProfilesFallBackToThePresets)
 {
     const QString file = configDir() + QStringLiteral("/Profiles/cgcs2000_SpatialRef_prj.ini");
     QDir().mkpath(configDir() + QStringLiteral("/Profiles"));
-    QFile corrupt(file);
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
-    corrupt.write("[SpatialRef]\nSave=true\nMeridian=not a number\n");
-    corrupt.close();
+    writeFile(file, "[SpatialRef]\nSave=true\nMeridian=not a number\n");
     CSpatialRefWktConfigManager manager;
     CSpatialRefMakerWidget w;
     Access::setManager(w, &manager);
@@ -166,32 +149,6 @@ TEST(SpatialRefMakerWidget, CorruptOrUnwritableProfilesFallBackToThePresets)
     EXPECT_DOUBLE_EQ(made(w).GetProjParm(SRS_PP_CENTRAL_MERIDIAN), 114);
 }
 
-TEST(SpatialRefMakerWidget, ConfigGroupKeepsTheParametersOnlyWhenSaved)
-{
-    const QString group = QStringLiteral("CGCS2000SpatialRef");
-    CSpatialRefMakerWidget w;
-    w.SetSpatialRef(COORD_CGCS2000_GAUSS);
-    SpatialRefParameters& p = Access::params(w);
-    Access::saveConfig(w, group);
-    EXPECT_FALSE(ConfigIni::getConfig(group, QStringLiteral("Meridian")).isValid());
-    p.save = true;
-    p.meridian = 126;
-    p.north = false;
-    p.seven.params[2] = -7.25;
-    Access::saveConfig(w, group);
-    EXPECT_EQ(ConfigIni::getConfig(group, QStringLiteral("E_COORDINATE_SYSTEM")).toInt(), 2);
-    CSpatialRefMakerWidget other;
-    Access::readConfig(other, group);
-    EXPECT_DOUBLE_EQ(other.GetMeridian(), 126);
-    EXPECT_FALSE(other.GetIsNorth());
-    double seven[7];
-    other.GetSevenData(seven);
-    EXPECT_DOUBLE_EQ(seven[2], -7.25);
-    other.SetMeridian(93);
-    Access::readConfig(other, QStringLiteral("NoSuchGroup")); // "Save" false: the presets
-    EXPECT_DOUBLE_EQ(other.GetMeridian(), 93);
-}
-
 TEST(CoordSysWidgets, Screenshots)
 {
     CSpatialRefMakerWidget maker;
@@ -204,15 +161,14 @@ TEST(CoordSysWidgets, Screenshots)
     catalogue.preselect(4498);
     checkScreenshot(&catalogue, QStringLiteral("MoreCoordSys"), 400, 448);
     DlgVectorGauss gauss;
-    onModal([](QWidget* shown) {
-        checkScreenshot(shown, QStringLiteral("DlgVectorGauss"), 300, 400);
-        static_cast<QDialog*>(shown)->reject();
-    });
-    gauss.exec();
     DlgVectorUTM utm;
-    onModal([](QWidget* shown) {
-        checkScreenshot(shown, QStringLiteral("DlgVectorUTM"), 250, 100);
-        static_cast<QDialog*>(shown)->reject();
-    });
-    utm.exec();
+    const std::tuple<QDialog*, const char*, int, int> dialogs[]
+        = { { &gauss, "DlgVectorGauss", 300, 400 }, { &utm, "DlgVectorUTM", 250, 100 } };
+    for (const auto& [dialog, name, width, height] : dialogs) {
+        onModal([name = name, width = width, height = height](QWidget* shown) {
+            checkScreenshot(shown, QLatin1String(name), width, height);
+            static_cast<QDialog*>(shown)->reject();
+        });
+        dialog->exec();
+    }
 }
