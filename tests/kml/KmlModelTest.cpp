@@ -1,19 +1,11 @@
-// What the KML classes write (defaults left out), how they read, and when they count as empty.
+// What the KML classes write (defaults left out) and when they count as empty.
 #include "KmlTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <iterator>
-
 namespace {
 
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n";
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 } // namespace
 
@@ -37,12 +29,6 @@ TEST(KmlModel, StylesLeaveDefaultsOut)
         kDeclaration
             + "<Style id=\"s\">\n    <IconStyle>\n        <hotSpot y=\"0.500000000\" />\n"
               "    </IconStyle>\n</Style>\n");
-
-    CICD_DOCUMENT document;
-    document.styles.resize(2);
-    document.styles[1].id = "second";
-    EXPECT_TRUE(contains(saveToString(document),
-        "<Document>\n    <Style />\n    <Style id=\"second\" />\n</Document>"));
 }
 
 TEST(KmlModel, IsEmptyFollowsEachClassRule)
@@ -71,27 +57,4 @@ TEST(KmlModel, IsEmptyFollowsEachClassRule)
     ICD_MULTIGEOMETRY multi;
     multi.points.resize(1); // a list with an empty item is not empty
     EXPECT_FALSE(multi.isEmpty());
-}
-
-TEST(KmlModel, RefusedContentFailsLoadAndSave)
-{
-    // A message object that refuses its content: the read above it fails, and so does load.
-    struct Refusing : CXmlMessageObject
-    {
-        SerTinyXml::TiXmlElement* serialize(CTinyXmlSerializer* serializer,
-            SerTinyXml::TiXmlElement* parent, const char* name) override
-        {
-            SerTinyXml::TiXmlElement* element = serializeChild(serializer, parent, "kml");
-            return element ? finishContent(serializer, parent, element, name, true) : nullptr;
-        }
-        bool afterContent(CTinyXmlSerializer*, SerTinyXml::TiXmlElement*, SerTinyXml::TiXmlElement*,
-            const char*) override
-        {
-            return false;
-        }
-    } refusing;
-    CXmlStringStream stream("<kml/>");
-    EXPECT_FALSE(stream.load(&refusing));
-    EXPECT_FALSE(stream.save(&refusing));
-    EXPECT_EQ(stream.text(), "<kml/>"); // nothing written for a failed tree
 }

@@ -3,12 +3,29 @@
 #include "OvCoordSystem/kml/IcdKml.h"
 #include "OvCoordSystem/kml/XmlStringStream.h"
 
+#include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
 #include <string>
+
+inline std::string localPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Writes OBJECT with a string stream and answers the text.
 inline std::string saveToString(CXmlMessageObject& object, int encoding = CXmlStream::EncodingUtf8)
@@ -173,9 +190,4 @@ inline QByteArray runTool(const QString& program, const QStringList& args, int* 
     }
     *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return process.readAllStandardOutput();
-}
-
-inline QByteArray runXmllint(const QStringList& args, int* exitCode)
-{
-    return runTool(QStringLiteral("xmllint"), args, exitCode);
 }

@@ -7,8 +7,6 @@
 #include "OvCoordSystem/vectors/I_VectorToolObserver.h"
 #include "OvCoordSystem/vectors/VectorLayerData.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTextCodec>
 #include <QVector>
 
@@ -56,11 +54,6 @@ inline VectorLayerData layerOf(const QString& name, const QVector<VectorFeatureD
     return layer;
 }
 
-inline std::string localPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 // Reads the KML file at PATH into the model; false when the reader refused it.
 inline bool readKml(const QString& path, CICD_KML& kml, int encoding = CXmlStream::EncodingLegacy)
 {
@@ -72,18 +65,6 @@ inline bool readKml(const QString& path, CICD_KML& kml, int encoding = CXmlStrea
 inline QString fromGb18030(const std::string& bytes)
 {
     return QTextCodec::codecForName("GB18030")->toUnicode(bytes.data(), int(bytes.size()));
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The entry names of the zip archive at PATH, as `unzip -Z1` lists them.
@@ -105,39 +86,22 @@ inline bool extractEntry(const QString& zip, const QString& entry, const QString
     return exitCode == 0 && writeFile(target, bytes);
 }
 
-// What a GDAL driver read from a file: the features of all layers in order.
-struct GdalRead
-{
-    bool opened = false;
-    QStringList layerNames;
-    QStringList featureNames; // the "Name" field
-    QStringList descriptions; // the "Description" field
-    QStringList geometryNames; // OGR geometry names ("POINT", "POLYGON", ...)
-};
-
-// Reads PATH with the one vector driver DRIVER ("KML" or "LIBKML").
-inline GdalRead readWithGdal(const QString& path, const char* driver)
+// What the one vector driver DRIVER ("KML" or "LIBKML") reads from PATH: "LAYER: NAME GEOMETRY"
+// per feature, nothing when it refused the file.
+inline QStringList readWithGdal(const QString& path, const char* driver)
 {
     GDALAllRegister();
     const char* const drivers[] = { driver, nullptr };
-    GdalRead read;
+    QStringList read;
     std::unique_ptr<GDALDataset> dataset(GDALDataset::Open(
         path.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY, drivers, nullptr, nullptr));
     if (!dataset) return read;
-    read.opened = true;
     for (OGRLayer* layer : dataset->GetLayers()) {
-        read.layerNames << QString::fromUtf8(layer->GetName());
         for (const auto& f : *layer) {
-            const int name = f->GetFieldIndex("Name");
-            const int description = f->GetFieldIndex("Description");
-            read.featureNames << (name >= 0 ? QString::fromUtf8(f->GetFieldAsString(name))
-                                            : QString());
-            read.descriptions << (description >= 0
-                    ? QString::fromUtf8(f->GetFieldAsString(description))
-                    : QString());
             const OGRGeometry* geometry = f->GetGeometryRef();
-            read.geometryNames << (geometry ? QString::fromLatin1(geometry->getGeometryName())
-                                            : QString());
+            read << QString::fromUtf8(layer->GetName()) + QStringLiteral(": ")
+                    + QString::fromUtf8(f->GetFieldAsString("Name")) + QLatin1Char(' ')
+                    + QLatin1String(geometry ? geometry->getGeometryName() : "-");
         }
     }
     return read;
