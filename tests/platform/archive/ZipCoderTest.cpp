@@ -15,13 +15,16 @@
 
 namespace {
 
+using Files = std::vector<std::pair<std::string, QByteArray>>;
+
 // Hands out the given files in order, each in a fresh new[] buffer, as a caller of the coder
-// must; counts the completion calls.
+// must (a null array gives a null buffer); counts the completion calls.
 class ListVisitor : public CZipCoder::CZipFileVisitor
 {
 public:
-    explicit ListVisitor(std::vector<std::pair<std::string, QByteArray>> files)
+    explicit ListVisitor(Files files, bool nullBuffers = false)
         : m_files(std::move(files))
+        , m_nullBuffers(nullBuffers)
     { }
 
     bool nextFile(CZipCoder*, char*& data, std::size_t& size, std::string& entryName) override
@@ -29,7 +32,7 @@ public:
         if (m_next == m_files.size()) return false;
         const auto& file = m_files[m_next++];
         data = nullptr;
-        if (!file.second.isNull()) {
+        if (!file.second.isNull() && !m_nullBuffers) {
             data = new char[size_t(file.second.size())];
             std::memcpy(data, file.second.constData(), size_t(file.second.size()));
         }
@@ -43,20 +46,20 @@ public:
     std::vector<bool> completions;
 
 private:
-    std::vector<std::pair<std::string, QByteArray>> m_files;
+    Files m_files;
+    bool m_nullBuffers;
     size_t m_next = 0;
 };
 
 // Every entry of the archive with its content, read back with libzip; with a password the
 // entries are opened as encrypted ones. An entry that does not open maps to a null array.
-QMap<QString, QByteArray> readArchive(const QString& path, const char* password = nullptr)
+QMap<QString, QByteArray> readArchive(const std::string& path, const char* password = nullptr)
 {
     QMap<QString, QByteArray> entries;
     int error = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &error);
     if (!archive) return entries;
     for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
-        const QString name = QString::fromUtf8(zip_get_name(archive, zip_uint64_t(i), 0));
         zip_stat_t st;
         zip_stat_index(archive, zip_uint64_t(i), 0, &st);
         zip_file_t* file = password
@@ -69,18 +72,10 @@ QMap<QString, QByteArray> readArchive(const QString& path, const char* password 
                 content = QByteArray();
             zip_fclose(file);
         }
-        entries.insert(name, content);
+        entries.insert(QString::fromUtf8(st.name), content);
     }
     zip_close(archive);
     return entries;
-}
-
-QString unzipList(const QString& path)
-{
-    QProcess unzip;
-    unzip.start(QStringLiteral("unzip"), { QStringLiteral("-l"), path });
-    unzip.waitForFinished(60000);
-    return QString::fromUtf8(unzip.readAllStandardOutput());
 }
 
 const QByteArray kKml = QStringLiteral(
@@ -94,132 +89,87 @@ class ZipCoder : public ::testing::Test
 {
 protected:
     std::string path(const QString& name) const { return m_dir.filePath(name).toStdString(); }
+    bool zip(const std::string& zipPath, Files files,
+        E_ZIP_APPEND_STATUS status = ZIP_APPEND_STATUS_CREATE)
+    {
+        ListVisitor visitor(std::move(files));
+        return m_coder.ZipFile(zipPath, &visitor, std::string(), status);
+    }
     QTemporaryDir m_dir;
     CZipCoder m_coder;
 };
 
-TEST_F(ZipCoder, PacksOneKmlEntryThatUnzipLists)
+TEST_F(ZipCoder, PacksAddsAndReplacesEntriesThatUnzipReads)
 {
-    ListVisitor visitor({ { "out.kml", kKml } });
-    const std::string kmz = path(QStringLiteral("out.kmz"));
+    ListVisitor visitor(
+        { { "out.kml", kKml }, { "图层/点.kml", QByteArray("a") }, { "空.txt", QByteArray() } });
+    const std::string kmz = path(QStringLiteral("范围.kmz"));
     ASSERT_TRUE(m_coder.ZipFile(kmz, &visitor, std::string(), ZIP_APPEND_STATUS_CREATE))
         << m_coder.GetLastError();
     EXPECT_EQ(m_coder.GetLastError(), "");
     EXPECT_EQ(visitor.completions, std::vector<bool>({ true }));
-
-    const QMap<QString, QByteArray> entries = readArchive(QString::fromStdString(kmz));
-    ASSERT_EQ(entries.keys(), QStringList({ QStringLiteral("out.kml") }));
-    EXPECT_EQ(entries.first(), kKml);
+    QMap<QString, QByteArray> expected { { QStringLiteral("out.kml"), kKml },
+        { QStringLiteral("图层/点.kml"), QByteArray("a") }, { QStringLiteral("空.txt"), "" } };
+    EXPECT_EQ(readArchive(kmz), expected);
     EXPECT_LT(QFileInfo(QString::fromStdString(kmz)).size(), kKml.size() / 10); // deflated
 
-    const QString listing = unzipList(QString::fromStdString(kmz));
-    EXPECT_TRUE(listing.contains(QStringLiteral(" out.kml\n"))) << listing.toStdString();
-    EXPECT_TRUE(listing.contains(QStringLiteral("1 file"))) << listing.toStdString();
-}
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), { QStringLiteral("-l"), QString::fromStdString(kmz) });
+    unzip.waitForFinished(60000);
+    const QString listing = QString::fromUtf8(unzip.readAllStandardOutput());
+    EXPECT_TRUE(listing.contains(QStringLiteral(" 图层/点.kml\n"))) << listing.toStdString();
+    EXPECT_TRUE(listing.contains(QStringLiteral("3 files"))) << listing.toStdString();
 
-TEST_F(ZipCoder, KeepsChineseNamesFoldersAndEmptyFiles)
-{
-    ListVisitor visitor({ { "图层/点.kml", QByteArray("a") }, { "空.txt", QByteArray() },
-        { "doc.kml", QByteArray("") } });
-    const std::string zip = path(QStringLiteral("范围.zip"));
-    ASSERT_TRUE(m_coder.ZipFile(zip, &visitor, std::string(), ZIP_APPEND_STATUS_CREATE))
+    // Adding keeps what is there and refuses a name already taken; creating replaces it all.
+    ASSERT_TRUE(zip(kmz, { { "b.kml", QByteArray("b") } }, ZIP_APPEND_STATUS_ADDINZIP))
         << m_coder.GetLastError();
-    const QMap<QString, QByteArray> entries = readArchive(QString::fromStdString(zip));
-    EXPECT_EQ(entries.keys(),
-        QStringList({ QStringLiteral("doc.kml"), QStringLiteral("图层/点.kml"),
-            QStringLiteral("空.txt") }));
-    EXPECT_EQ(entries.value(QStringLiteral("图层/点.kml")), QByteArray("a"));
-    EXPECT_TRUE(entries.value(QStringLiteral("空.txt")).isEmpty());
-    EXPECT_TRUE(unzipList(QString::fromStdString(zip)).contains(QStringLiteral("图层/点.kml")));
+    EXPECT_FALSE(zip(kmz, { { "out.kml", QByteArray("x") } }, ZIP_APPEND_STATUS_ADDINZIP));
+    expected.insert(QStringLiteral("b.kml"), "b");
+    EXPECT_EQ(readArchive(kmz), expected);
+    ASSERT_TRUE(zip(kmz, { { "c.kml", QByteArray("c") } }));
+    EXPECT_EQ(readArchive(kmz).keys(), QStringList({ QStringLiteral("c.kml") }));
 }
 
 TEST_F(ZipCoder, FailureLeavesAnExistingArchiveAlone)
 {
-    const std::string zip = path(QStringLiteral("kept.zip"));
-    ListVisitor original({ { "old.kml", QByteArray("old") } });
-    ASSERT_TRUE(m_coder.ZipFile(zip, &original, std::string(), ZIP_APPEND_STATUS_CREATE));
-
-    const std::vector<std::vector<std::pair<std::string, QByteArray>>> badRuns = {
-        {}, // nothing to pack
-        { { "new.kml", QByteArray("new") }, { "", QByteArray("x") } }, // no entry name
-        { { "a.kml", QByteArray("1") }, { "a.kml", QByteArray("2") } }, // same name twice
+    const std::string zipPath = path(QStringLiteral("kept.zip"));
+    ASSERT_TRUE(zip(zipPath, { { "old.kml", QByteArray("old") } }));
+    const struct
+    {
+        Files files;
+        bool nullBuffers;
+        std::string zipPath;
+        E_ZIP_APPEND_STATUS status;
+    } runs[] = {
+        { {}, false, zipPath, ZIP_APPEND_STATUS_CREATE }, // nothing to pack
+        { { { "new.kml", "new" }, { "", "x" } }, false, zipPath, ZIP_APPEND_STATUS_CREATE },
+        { { { "a.kml", "1" }, { "a.kml", "2" } }, false, zipPath, ZIP_APPEND_STATUS_CREATE },
+        { { { "x.kml", "x" } }, true, zipPath, ZIP_APPEND_STATUS_CREATE }, // data missing
+        { { { "a.kml", "a" } }, false, zipPath, E_ZIP_APPEND_STATUS(1) },
+        { { { "a.kml", "a" } }, false, std::string(), ZIP_APPEND_STATUS_CREATE },
+        { { { "a.kml", "a" } }, false, path(QStringLiteral("missing/a.zip")),
+            ZIP_APPEND_STATUS_CREATE },
+        { {}, false, path(QStringLiteral("absent.zip")), ZIP_APPEND_STATUS_CREATE },
     };
-    for (const auto& files : badRuns) {
-        ListVisitor visitor(files);
-        EXPECT_FALSE(m_coder.ZipFile(zip, &visitor, std::string(), ZIP_APPEND_STATUS_CREATE));
+    for (const auto& run : runs) {
+        ListVisitor visitor(run.files, run.nullBuffers);
+        EXPECT_FALSE(m_coder.ZipFile(run.zipPath, &visitor, std::string(), run.status));
         EXPECT_NE(m_coder.GetLastError(), "");
         EXPECT_EQ(visitor.completions, std::vector<bool>({ false }));
     }
-    struct NullBuffer : ListVisitor
-    {
-        using ListVisitor::ListVisitor;
-        bool nextFile(CZipCoder* c, char*& data, std::size_t& size, std::string& name) override
-        {
-            const bool more = ListVisitor::nextFile(c, data, size, name);
-            delete[] data;
-            data = nullptr; // size stays 1
-            return more;
-        }
-    } nullBuffer({ { "x.kml", QByteArray("x") } });
-    EXPECT_FALSE(m_coder.ZipFile(zip, &nullBuffer, std::string(), ZIP_APPEND_STATUS_CREATE));
-
-    const QMap<QString, QByteArray> entries = readArchive(QString::fromStdString(zip));
-    EXPECT_EQ(entries.keys(), QStringList({ QStringLiteral("old.kml") }));
-    EXPECT_EQ(entries.first(), QByteArray("old"));
-
-    // With nothing to pack and no archive yet, no file appears.
-    ListVisitor none({});
-    const std::string absent = path(QStringLiteral("absent.zip"));
-    EXPECT_FALSE(m_coder.ZipFile(absent, &none, std::string(), ZIP_APPEND_STATUS_CREATE));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(absent)));
-}
-
-TEST_F(ZipCoder, RefusesBadArguments)
-{
-    ListVisitor visitor({ { "a.kml", QByteArray("a") } });
-    EXPECT_FALSE(m_coder.ZipFile(
-        path(QStringLiteral("a.zip")), nullptr, std::string(), ZIP_APPEND_STATUS_CREATE));
-    EXPECT_FALSE(m_coder.ZipFile(std::string(), &visitor, std::string(), ZIP_APPEND_STATUS_CREATE));
-    EXPECT_FALSE(m_coder.ZipFile(
-        path(QStringLiteral("a.zip")), &visitor, std::string(), E_ZIP_APPEND_STATUS(1)));
-    EXPECT_FALSE(m_coder.ZipFile(
-        path(QStringLiteral("missing/a.zip")), &visitor, std::string(), ZIP_APPEND_STATUS_CREATE));
-    EXPECT_NE(m_coder.GetLastError(), "");
-    EXPECT_EQ(visitor.completions, std::vector<bool>({ false, false, false }));
-    EXPECT_TRUE(QDir(m_dir.path()).isEmpty());
-}
-
-TEST_F(ZipCoder, AddsToAnExistingArchive)
-{
-    const std::string zip = path(QStringLiteral("add.zip"));
-    ListVisitor first({ { "a.kml", QByteArray("a") } });
-    ASSERT_TRUE(m_coder.ZipFile(zip, &first, std::string(), ZIP_APPEND_STATUS_ADDINZIP))
-        << m_coder.GetLastError();
-    ListVisitor second({ { "b.kml", QByteArray("b") } });
-    ASSERT_TRUE(m_coder.ZipFile(zip, &second, std::string(), ZIP_APPEND_STATUS_ADDINZIP))
-        << m_coder.GetLastError();
-    ListVisitor again({ { "a.kml", QByteArray("changed") } });
-    EXPECT_FALSE(m_coder.ZipFile(zip, &again, std::string(), ZIP_APPEND_STATUS_ADDINZIP));
-
-    const QMap<QString, QByteArray> entries = readArchive(QString::fromStdString(zip));
-    EXPECT_EQ(entries.value(QStringLiteral("a.kml")), QByteArray("a"));
-    EXPECT_EQ(entries.value(QStringLiteral("b.kml")), QByteArray("b"));
-    EXPECT_EQ(entries.size(), 2);
-
-    // Create mode replaces the whole archive.
-    ListVisitor fresh({ { "c.kml", QByteArray("c") } });
-    ASSERT_TRUE(m_coder.ZipFile(zip, &fresh, std::string(), ZIP_APPEND_STATUS_CREATE));
-    EXPECT_EQ(
-        readArchive(QString::fromStdString(zip)).keys(), QStringList({ QStringLiteral("c.kml") }));
+    EXPECT_FALSE(m_coder.ZipFile(zipPath, nullptr, std::string(), ZIP_APPEND_STATUS_CREATE));
+    EXPECT_EQ(readArchive(zipPath), (QMap<QString, QByteArray> { { "old.kml", "old" } }));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+        QStringList({ QStringLiteral("kept.zip") }));
 }
 
 TEST_F(ZipCoder, PasswordEncryptsEveryEntry)
 {
-    const std::string zip = path(QStringLiteral("secret.zip"));
+    const std::string zipPath = path(QStringLiteral("secret.zip"));
     ListVisitor visitor({ { "doc.kml", kKml } });
-    ASSERT_TRUE(m_coder.ZipFile(zip, &visitor, "口令 secret", ZIP_APPEND_STATUS_CREATE))
+    ASSERT_TRUE(m_coder.ZipFile(zipPath, &visitor, "口令 secret", ZIP_APPEND_STATUS_CREATE))
         << m_coder.GetLastError();
-    EXPECT_TRUE(readArchive(QString::fromStdString(zip)).first().isNull()); // needs the password
-    EXPECT_TRUE(readArchive(QString::fromStdString(zip), "wrong").first().isNull());
-    EXPECT_EQ(readArchive(QString::fromStdString(zip), "口令 secret").first(), kKml);
+    EXPECT_TRUE(readArchive(zipPath).first().isNull()); // needs the password
+    EXPECT_TRUE(readArchive(zipPath, "wrong").first().isNull());
+    EXPECT_EQ(readArchive(zipPath, "口令 secret").first(), kKml);
 }

@@ -29,12 +29,6 @@ bool XlsSheet::operator==(const XlsSheet& other) const
         && std::equal(cells.cbegin(), cells.cend(), other.cells.cbegin(), sameCell);
 }
 
-void PrintTo(const XlsSheet& sheet, std::ostream* os)
-{
-    *os << "sheet \"" << sheet.name.toStdString() << "\" " << sheet.rows << "x" << sheet.columns
-        << ", " << sheet.cells.size() << " cells";
-}
-
 QString writeWorkbook(const QString& path, const QVector<XlsSheet>& sheets)
 {
     libxl::Book* book = xlCreateBookW();

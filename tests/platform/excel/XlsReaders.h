@@ -7,8 +7,6 @@
 #include <QVariant>
 #include <QVector>
 
-#include <ostream>
-
 // A worksheet as a reader sees it: its name, its used size and every cell that holds a value
 // (a QString or a double).
 struct XlsSheet
@@ -21,7 +19,6 @@ struct XlsSheet
     void set(int row, int column, const QVariant& value);
     bool operator==(const XlsSheet& other) const;
 };
-void PrintTo(const XlsSheet& sheet, std::ostream* os);
 
 // Writes the sheets through the library's workbook and saves it; an empty text on success,
 // otherwise the book's error message.
