@@ -2,9 +2,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTextCodec>
 
+#include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cmath>
+#include <string_view>
 
 namespace {
 constexpr double kMinutesPerDegree = 60.0;
@@ -244,6 +248,179 @@ QString sexagesimal(E_DEGREE_FOARMAT format, double degree)
             + twoDigits(seconds) + fraction;
     }
 }
+constexpr int kUtf8Mib = 106; // QTextCodec's number of UTF-8
+constexpr std::string_view kUtf8DegreeSign = "\xC2\xB0"; // °
+constexpr std::string_view kUtf8MinuteSign = "\xE2\x80\xB2"; // ′
+constexpr std::string_view kUtf8SecondSign = "\xE2\x80\xB3"; // ″
+constexpr std::string_view kUtf8FullWidthColon = "\xEF\xBC\x9A"; // ：
+
+// The common texts read without Qt: ASCII numbers in the decimal, packed and colon formats. The
+// value is the same as the general reader's (numbers are read correctly rounded, as Qt reads
+// them); any other text, or one that would not read, is left to the general reader.
+bool plainNumber(std::string_view text, bool fraction, double& value)
+{
+    size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+    const size_t integerStart = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    if (i == integerStart) return false;
+    if (i < text.size()) {
+        if (!fraction || text[i] != '.') return false;
+        const size_t decimalStart = ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        if (i == decimalStart || i != text.size()) return false;
+    }
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && std::isfinite(value);
+}
+
+bool allDigits(std::string_view text)
+{
+    for (const char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+// Digits as an int; at most two of them.
+int shortInt(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// A packed tail of digits: minutes, then whole seconds, then their decimals.
+bool plainPackedTail(std::string_view tail, double& minutes, double& seconds)
+{
+    if (!allDigits(tail)) return false;
+    if (tail.size() < 3) {
+        minutes = shortInt(tail);
+        return true;
+    }
+    minutes = shortInt(tail.substr(0, 2));
+    const std::string_view secondText = tail.substr(2);
+    seconds = shortInt(secondText.substr(0, 2));
+    if (secondText.size() <= 2) return true;
+    const std::string decimals = "0." + std::string(secondText.substr(2));
+    double fraction = 0.0;
+    if (!plainNumber(decimals, true, fraction)) return false;
+    seconds += fraction;
+    return true;
+}
+
+bool localEncodingIsUtf8()
+{
+    static const bool utf8 = QTextCodec::codecForLocale()->mibEnum() == kUtf8Mib;
+    return utf8;
+}
+
+// The first ":" of TEXT, or "：" when the local encoding is UTF-8; SIZE is its length in bytes.
+size_t nextColon(std::string_view text, size_t& size)
+{
+    const size_t ascii = text.find(':');
+    const size_t fullWidth
+        = localEncodingIsUtf8() ? text.find(kUtf8FullWidthColon) : std::string_view::npos;
+    size = fullWidth < ascii ? kUtf8FullWidthColon.size() : 1;
+    return std::min(ascii, fullWidth);
+}
+
+bool endsWith(std::string_view text, std::string_view end)
+{
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// D°, D°M′ or D°M′S″ with an optional hemisphere letter after the seconds, and the same with
+// "'" and the double quote, in UTF-8 with ASCII numbers.
+bool readPlainSymbols(
+    std::string_view text, double& degrees, double& minutes, double& seconds, bool& southOrWest)
+{
+    const size_t degreeSign = text.find(kUtf8DegreeSign);
+    if (degreeSign == std::string_view::npos
+        || !plainNumber(text.substr(0, degreeSign), true, degrees))
+        return false;
+    const std::string_view rest = text.substr(degreeSign + kUtf8DegreeSign.size());
+    if (rest.empty()) return true;
+    // The apostrophe, when there is one, is the minute sign.
+    const std::string_view minuteSign
+        = rest.find('\'') != std::string_view::npos ? std::string_view("'") : kUtf8MinuteSign;
+    const size_t minuteEnd = rest.find(minuteSign);
+    if (minuteEnd == std::string_view::npos
+        || !plainNumber(rest.substr(0, minuteEnd), true, minutes) || minutes < 0.0)
+        return false;
+    std::string_view secondText = rest.substr(minuteEnd + minuteSign.size());
+    if (secondText.empty()) return true;
+    const char last = secondText.back();
+    if (last == 'N' || last == 'S' || last == 'W' || last == 'E') {
+        secondText.remove_suffix(1);
+        southOrWest = last == 'S' || last == 'W';
+        // A double quote anywhere is the second sign, else "″".
+        const std::string_view secondSign = secondText.find('"') != std::string_view::npos
+            ? std::string_view("\"")
+            : kUtf8SecondSign;
+        if (!endsWith(secondText, secondSign)) return false;
+        secondText.remove_suffix(secondSign.size());
+    } else if (endsWith(secondText, kUtf8SecondSign)) {
+        // Without a letter only "″" is a sign (a double quote makes the seconds 0).
+        secondText.remove_suffix(kUtf8SecondSign.size());
+    }
+    return plainNumber(secondText, true, seconds);
+}
+
+// The degrees, minutes and seconds of a plain TEXT, and whether a hemisphere letter makes it
+// negative; false when the general reader must decide.
+bool readPlain(E_DEGREE_FOARMAT format, std::string_view text, double& degrees, double& minutes,
+    double& seconds, bool& southOrWest)
+{
+    minutes = 0.0;
+    seconds = 0.0;
+    southOrWest = false;
+    switch (format) {
+    case DEGREE_SYMBOLS:
+        if (!localEncodingIsUtf8()
+            || !readPlainSymbols(text, degrees, minutes, seconds, southOrWest))
+            return false;
+        break;
+    case DEGREE_PACKED: {
+        const size_t dot = text.find('.');
+        if (!plainNumber(text.substr(0, dot), false, degrees)) return false;
+        if (dot != std::string_view::npos
+            && !plainPackedTail(text.substr(dot + 1), minutes, seconds))
+            return false;
+        break;
+    }
+    case DEGREE_COLONS: {
+        double* const values[3] = { &degrees, &minutes, &seconds };
+        std::string_view rest = text;
+        for (int i = 0; i < 3; ++i) {
+            size_t colonSize = 0;
+            const size_t colon = nextColon(rest, colonSize);
+            if (!plainNumber(rest.substr(0, colon), true, *values[i])) return false;
+            if (colon == std::string_view::npos) break;
+            if (i == 2) return false;
+            rest = rest.substr(colon + colonSize);
+        }
+        break;
+    }
+    default:
+        return plainNumber(text, true, degrees);
+    }
+    // Minutes compare by their integer part.
+    return std::trunc(minutes) <= kMaxMinutes && secondsInRange(seconds);
+}
+
+// The angle of DEGREES (its sign given apart, as "-0" counts), MINUTES and SECONDS; false when
+// it is not finite.
+bool combine(double degrees, bool negative, double minutes, double seconds, double& angle)
+{
+    const double magnitude = std::fabs(degrees) + minutes / kMinutesPerDegree
+        + effectiveSeconds(seconds) / kSecondsPerDegree;
+    if (!std::isfinite(magnitude)) return false;
+    angle = negative ? -magnitude : magnitude;
+    return true;
+}
 } // namespace
 
 CEkDegree::CEkDegree(double degree)
@@ -262,23 +439,28 @@ double CEkDegree::GetDegree() const
 
 bool CEkDegree::FromFormat(E_DEGREE_FOARMAT format, const std::string& text)
 {
+    double degrees = 0.0;
+    double minutes = 0.0;
+    double seconds = 0.0;
+    bool southOrWest = false;
+    if (readPlain(format, text, degrees, minutes, seconds, southOrWest)) {
+        const bool negative = (!text.empty() && text[0] == '-') || southOrWest;
+        return combine(degrees, negative, minutes, seconds, m_degree);
+    }
+
     if (text.size() > static_cast<size_t>(INT_MAX)) return false;
     const QString decoded = QString::fromLocal8Bit(text.data(), static_cast<int>(text.size()));
     DegreeParts parts;
     if (!hasOnlyAllowedCharacters(decoded) || !readParts(format, decoded, parts)) return false;
-    const double degrees = numberValue(parts.degrees);
+    degrees = numberValue(parts.degrees);
     if (!parts.tailRead) {
         const double whole = std::trunc(std::fabs(degrees));
         if (whole != kLatitudeLimit && whole != kLongitudeLimit) return false;
         parts.minutes = 0.0;
         parts.seconds = 0.0;
     }
-    const double magnitude = std::fabs(degrees) + parts.minutes / kMinutesPerDegree
-        + effectiveSeconds(parts.seconds) / kSecondsPerDegree;
-    if (!std::isfinite(magnitude)) return false;
     const bool negative = parts.degrees.startsWith(QLatin1Char('-')) || parts.negativeHemisphere;
-    m_degree = negative ? -magnitude : magnitude;
-    return true;
+    return combine(degrees, negative, parts.minutes, parts.seconds, m_degree);
 }
 
 std::string CEkDegree::ToString(E_DEGREE_FOARMAT format) const

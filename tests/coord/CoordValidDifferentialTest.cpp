@@ -2,9 +2,11 @@
 // generated texts: valid pairs in every format, the same texts with one character changed, and
 // random texts. Every decision and every value read must be the same.
 #include "ReferenceCoordValid.h"
+#include "ReferenceEkDegree.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 namespace {
@@ -185,5 +187,27 @@ TEST(CoordValidDifferential, EdgeTexts)
     for (const QString& text : texts) {
         for (const E_DEGREE_FOARMAT format : kFormats)
             EXPECT_TRUE(sameEverywhere(text, format)) << text.toStdString();
+    }
+}
+
+TEST(CoordValidDifferential, DegreeReadingMatchesTheReference)
+{
+    Generator generate(1206);
+    for (const E_DEGREE_FOARMAT format : kFormats) {
+        for (int i = 0; i < kTextsPerKind; ++i) {
+            const QString valid = generate.value(format, generate.chance(50) ? 180 : 90);
+            for (const QString& text : { valid, generate.mutated(valid), generate.random() }) {
+                const std::string bytes = text.toLocal8Bit().toStdString();
+                CEkDegree shipped(-999.0);
+                ReferenceEkDegree reference;
+                const bool read = reference.FromFormat(format, bytes);
+                ASSERT_EQ(shipped.FromFormat(format, bytes), read) << bytes << " format " << format;
+                const double expected = read ? reference.GetDegree() : -999.0;
+                const double angle = shipped.GetDegree();
+                // Bit for bit: -0 and 0 differ in the text written back.
+                ASSERT_EQ(std::memcmp(&angle, &expected, sizeof angle), 0)
+                    << bytes << " format " << format << ": " << angle << " vs " << expected;
+            }
+        }
     }
 }
