@@ -57,16 +57,9 @@ bool optionIs(const char* key, const QString& path)
     I_VectorTools* tool = createVectorTool(VectorToolWriteVector);
     check(GetGDALDriverManager()->GetDriverByName("ESRI Shapefile") != nullptr, "drivers");
     check(optionIs("GDAL_DATA", dir.path() + QStringLiteral("/data")), "GDAL_DATA");
-    check(optionIs("GDAL_FILENAME_IS_UTF8", "NO"), "GDAL_FILENAME_IS_UTF8");
-    check(optionIs("CPL_DEBUG", "YES"), "CPL_DEBUG");
     const QString log = dir.path() + QStringLiteral("/vuzudur.log");
     check(optionIs("CPL_LOG", log), "CPL_LOG");
-    check(optionIs("SHAPE_ENCODING", ""), "SHAPE_ENCODING");
     check(optionIs("DXF_ENCODING", "UTF-8"), "DXF_ENCODING");
-    check(optionIs("DXF_WRITE_HATCH", "NO"), "DXF_WRITE_HATCH");
-    check(optionIs("LIBKML_USE_DOC.KML", "NO"), "LIBKML_USE_DOC.KML");
-    check(optionIs("LIBKML_EXTERNAL_STYLE", "YES"), "LIBKML_EXTERNAL_STYLE");
-    check(optionIs("LIBKML_STYLEMAP_KEY", "highlight"), "LIBKML_STYLEMAP_KEY");
     releaseVectorTool(tool);
 
     CPLError(CE_Warning, CPLE_AppDefined, "into the log");

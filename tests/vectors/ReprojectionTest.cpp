@@ -120,103 +120,87 @@ class Reprojection : public StreamTest
 {
 };
 
-TEST_F(Reprojection, OffsetTargetsFollowTheEngines)
+// Tokyo lies outside the GCJ02 area and keeps its coordinates there.
+TEST_F(Reprojection, OffsetSystemsFollowTheEngines)
 {
     using coordinate::BD09CoordSys;
     using coordinate::GCJ02CoordSys;
-    const std::vector<Point> gcj02
-        = throughEngine<GCJ02CoordSys>(kWgs84Points, &GCJ02CoordSys::FromWGS84);
-    const std::vector<Point> bd09
-        = throughEngine<BD09CoordSys>(kWgs84Points, &BD09CoordSys::FromWGS84);
-    expectNear(
-        reprojected(kWgs84Points, reprojecting(3, 15)), gcj02, kDegreeTolerance, true, "GCJ02");
-    expectNear(
-        reprojected(kWgs84Points, reprojecting(3, 13)), bd09, kDegreeTolerance, true, "BD09");
-    expectNear(reprojected(kWgs84Points, reprojecting(3, 16)), webMercator(gcj02), kMetreTolerance,
-        true, "GCJ02 Web Mercator");
-    expectNear(reprojected(kWgs84Points, reprojecting(3, 14)),
-        throughEngine<BD09CoordSys>(bd09, &BD09CoordSys::LngLatToMercator), kMetreTolerance, true,
-        "BD09 Mercator");
-    // Tokyo lies outside the GCJ02 area and keeps its coordinates.
-    EXPECT_EQ(gcj02.back().x, kWgs84Points.back().x);
-}
-
-TEST_F(Reprojection, OffsetSourcesAndOffsetToOffset)
-{
-    using coordinate::BD09CoordSys;
-    using coordinate::GCJ02CoordSys;
-    const std::vector<Point> gcj02
-        = throughEngine<GCJ02CoordSys>(kWgs84Points, &GCJ02CoordSys::FromWGS84);
+    const std::vector<Point>& wgs84 = kWgs84Points;
+    const std::vector<Point> gcj02 = throughEngine<GCJ02CoordSys>(wgs84, &GCJ02CoordSys::FromWGS84);
     const std::vector<Point> bd09 = throughEngine<BD09CoordSys>(gcj02, &BD09CoordSys::GCJ02ToBD09);
     const std::vector<Point> bd09Mercator
         = throughEngine<BD09CoordSys>(bd09, &BD09CoordSys::LngLatToMercator);
-
-    expectNear(reprojected(gcj02, reprojecting(15, 3)),
-        throughEngine<GCJ02CoordSys>(gcj02, &GCJ02CoordSys::ToWGS84), kDegreeTolerance, true,
-        "GCJ02 to WGS84");
-    expectNear(reprojected(webMercator(gcj02), reprojecting(16, 3)),
-        throughEngine<GCJ02CoordSys>(gcj02, &GCJ02CoordSys::ToWGS84), 1e-9, true,
-        "GCJ02 Web Mercator to WGS84");
-    expectNear(reprojected(bd09, reprojecting(13, 15)), gcj02, 1e-5, true, "BD09 to GCJ02");
-    expectNear(reprojected(gcj02, reprojecting(15, 14)), bd09Mercator, kMetreTolerance, true,
-        "GCJ02 to BD09 Mercator");
-    expectNear(reprojected(bd09Mercator, reprojecting(14, 16)),
-        webMercator(throughEngine<BD09CoordSys>(
-            throughEngine<BD09CoordSys>(bd09Mercator, &BD09CoordSys::MercatorToLngLat),
-            &BD09CoordSys::BD09ToGCJ02)),
-        kMetreTolerance, true, "BD09 Mercator to GCJ02 Web Mercator");
-    // Same datum, other form: no datum shift on the way.
-    expectNear(reprojected(gcj02, reprojecting(15, 16)), webMercator(gcj02), kMetreTolerance, true,
-        "GCJ02 to its Web Mercator");
+    const std::vector<Point> gcjToWgs84
+        = throughEngine<GCJ02CoordSys>(gcj02, &GCJ02CoordSys::ToWGS84);
+    const std::vector<Point> bdBackToGcj = throughEngine<BD09CoordSys>(
+        throughEngine<BD09CoordSys>(bd09Mercator, &BD09CoordSys::MercatorToLngLat),
+        &BD09CoordSys::BD09ToGCJ02);
+    const struct
+    {
+        int source, target;
+        std::vector<Point> input, expected;
+        double tolerance;
+    } rows[] = {
+        { 3, 15, wgs84, gcj02, kDegreeTolerance },
+        { 3, 13, wgs84, throughEngine<BD09CoordSys>(wgs84, &BD09CoordSys::FromWGS84),
+            kDegreeTolerance },
+        { 15, 3, gcj02, gcjToWgs84, kDegreeTolerance },
+        { 16, 3, webMercator(gcj02), gcjToWgs84, 1e-9 }, { 13, 15, bd09, gcj02, 1e-5 },
+        { 15, 14, gcj02, bd09Mercator, kMetreTolerance },
+        { 14, 16, bd09Mercator, webMercator(bdBackToGcj), kMetreTolerance },
+        { 15, 16, gcj02, webMercator(gcj02), kMetreTolerance }, // same datum: no shift
+    };
+    for (const auto& row : rows) {
+        const std::string what = std::to_string(row.source) + " to " + std::to_string(row.target);
+        expectNear(reprojected(row.input, reprojecting(row.source, row.target)), row.expected,
+            row.tolerance, true, what.c_str());
+    }
+    EXPECT_EQ(gcj02.back().x, wgs84.back().x);
 }
 
 TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
 {
     const std::vector<Point> china(kWgs84Points.begin(), kWgs84Points.begin() + 2);
-    const QString wgs84 = QStringLiteral("EPSG:4326");
-    VectorCoordParameters gk = reprojecting(3, VECTOR_CGCS2000_GAUSS);
-    gk.centralMeridian = 117.0;
-    expectNear(reprojected(china, gk), gdaltransform(china, wgs84, QStringLiteral("EPSG:4548")),
-        kMetreTolerance, false, "CGCS2000 GK CM 117");
-
-    // Off the 3-degree grid the false easting is 500000 whatever was asked.
-    gk.centralMeridian = 118.5;
-    gk.falseEasting = 39500000;
-    expectNear(reprojected(china, gk),
-        gdaltransform(china, wgs84,
-            QStringLiteral("+proj=tmerc +lon_0=118.5 +k=1 +x_0=500000 +ellps=GRS80 +units=m")),
-        kMetreTolerance, false, "CGCS2000 GK CM 118.5");
-
-    // On the grid the asked false easting stays (a zone-number prefix).
-    VectorCoordParameters xian = reprojecting(3, VECTOR_XIAN80_GAUSS);
-    xian.centralMeridian = 117.0;
-    xian.falseEasting = 39500000;
-    expectNear(reprojected(china, xian), gdaltransform(china, wgs84, QStringLiteral("EPSG:2363")),
-        kMetreTolerance, false, "Xian 1980 3-degree GK zone 39");
-
-    VectorCoordParameters utm = reprojecting(3, VECTOR_WGS84_UTM);
-    utm.centralMeridian = 117.0;
-    expectNear(reprojected(china, utm), gdaltransform(china, wgs84, QStringLiteral("EPSG:32650")),
-        kMetreTolerance, false, "UTM 50N");
-    utm.streamFlag = true; // southern hemisphere
-    expectNear(reprojected(china, utm), gdaltransform(china, wgs84, QStringLiteral("EPSG:32750")),
-        kMetreTolerance, false, "UTM 50S");
-
-    // An EPSG code off WGS 84 takes the seven parameters, translations and scale negated.
-    VectorCoordParameters beijing = reprojecting(3, VECTOR_BY_EPSG);
-    beijing.targetEpsg = 21460;
+    // An EPSG code off WGS 84 takes the seven parameters, translations and scale negated. Off
+    // the 3-degree grid the false easting is 500000 whatever was asked; on it the asked one
+    // stays (a zone-number prefix).
+    const struct
+    {
+        int target;
+        double centralMeridian;
+        int falseEasting;
+        bool south;
+        int epsg;
+        const char* gdal;
+        double tolerance;
+    } rows[] = {
+        { VECTOR_CGCS2000_GAUSS, 117.0, 500000, false, -1, "EPSG:4548", kMetreTolerance },
+        { VECTOR_CGCS2000_GAUSS, 118.5, 39500000, false, -1,
+            "+proj=tmerc +lon_0=118.5 +k=1 +x_0=500000 +ellps=GRS80 +units=m", kMetreTolerance },
+        { VECTOR_XIAN80_GAUSS, 117.0, 39500000, false, -1, "EPSG:2363", kMetreTolerance },
+        { VECTOR_WGS84_UTM, 117.0, 500000, false, -1, "EPSG:32650", kMetreTolerance },
+        { VECTOR_WGS84_UTM, 117.0, 500000, true, -1, "EPSG:32750", kMetreTolerance },
+        { VECTOR_BY_EPSG, 0.0, 500000, false, 21460,
+            "+proj=tmerc +lon_0=117 +k=1 +x_0=500000 +ellps=krass "
+            "+towgs84=15,-150,-90,0.1,0.2,-0.3,-1.5 +units=m",
+            kDatumShiftTolerance_m },
+    };
     const double seven[7] = { -15.0, 150.0, 90.0, 0.1, 0.2, -0.3, 1.5 };
-    std::copy(seven, seven + 7, beijing.sevenParameters);
-    expectNear(reprojected(china, beijing),
-        gdaltransform(china, wgs84,
-            QStringLiteral("+proj=tmerc +lon_0=117 +k=1 +x_0=500000 +ellps=krass "
-                           "+towgs84=15,-150,-90,0.1,0.2,-0.3,-1.5 +units=m")),
-        kDatumShiftTolerance_m, false, "Beijing 1954 GK CM 117E with seven parameters");
-
+    for (const auto& row : rows) {
+        VectorCoordParameters parameters = reprojecting(3, row.target);
+        parameters.centralMeridian = row.centralMeridian;
+        parameters.falseEasting = row.falseEasting;
+        parameters.streamFlag = row.south;
+        parameters.targetEpsg = row.epsg;
+        if (row.epsg > 0) std::copy(seven, seven + 7, parameters.sevenParameters);
+        expectNear(reprojected(china, parameters),
+            gdaltransform(china, QStringLiteral("EPSG:4326"), QString::fromLatin1(row.gdal)),
+            row.tolerance, false, row.gdal);
+    }
     // And back again.
+    VectorCoordParameters gk = reprojecting(3, VECTOR_CGCS2000_GAUSS);
     VectorCoordParameters back = reprojecting(VECTOR_CGCS2000_GAUSS, 3);
-    back.centralMeridian = 117.0;
-    gk.centralMeridian = 117.0;
+    gk.centralMeridian = back.centralMeridian = 117.0;
     gk.falseEasting = 500000;
     expectNear(reprojected(reprojected(china, gk), back), china, 1e-9, false, "GK round trip");
 }
@@ -236,10 +220,11 @@ TEST_F(Reprojection, AGaussKruegerShapefileDeclaresItsSystem)
     const std::vector<ReadLayer> layers = readBack(file);
     ASSERT_EQ(layers.size(), 1u);
     ASSERT_EQ(layers[0].features.size(), 1u);
-    std::unique_ptr<OGRGeometry> read = geometryFromWkt(layers[0].features[0].wkt.c_str());
-    ASSERT_TRUE(read);
-    EXPECT_NEAR(read->toPoint()->getX(), expected[0].x, 1e-3);
-    EXPECT_NEAR(read->toPoint()->getY(), expected[0].y, 1e-3);
+    OGRPoint read;
+    const char* wkt = layers[0].features[0].wkt.c_str();
+    ASSERT_EQ(read.importFromWkt(&wkt), OGRERR_NONE);
+    EXPECT_NEAR(read.getX(), expected[0].x, 1e-3);
+    EXPECT_NEAR(read.getY(), expected[0].y, 1e-3);
     OGRSpatialReference declared;
     ASSERT_EQ(declared.importFromWkt(layers[0].spatialReference.c_str()), OGRERR_NONE);
     EXPECT_NEAR(declared.GetNormProjParm(SRS_PP_CENTRAL_MERIDIAN), 117.0, 0.0);

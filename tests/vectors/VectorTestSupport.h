@@ -9,15 +9,9 @@
 #include "OvCoordSystem/vectors/VectorWriteOptions.h"
 #include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QMap>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QVariant>
 
 #include <cpl_conv.h>
 #include <gdal_priv.h>
@@ -28,7 +22,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
 // Builders of stream and writer input and read-backs of the written files, shared by the vector
@@ -41,20 +34,15 @@ struct StreamReleaser
 };
 using StreamPtr = std::unique_ptr<vectors::IWriterStream, StreamReleaser>;
 
-inline std::unique_ptr<OGRGeometry> geometryFromWkt(const char* wkt)
-{
-    OGRGeometry* geometry = nullptr;
-    OGRGeometryFactory::createFromWkt(wkt, nullptr, &geometry);
-    return std::unique_ptr<OGRGeometry>(geometry);
-}
-
 // A feature whose geometry is the VCT wrapper of WKT.
 inline vectors::VCTFeature featureFromWkt(
     const char* wkt, const QMap<QString, QVariant>& attributes = {})
 {
+    OGRGeometry* geometry = nullptr;
+    OGRGeometryFactory::createFromWkt(wkt, nullptr, &geometry);
     vectors::VCTGeometry* wrapped = nullptr;
-    const std::unique_ptr<OGRGeometry> geometry = geometryFromWkt(wkt);
-    EXPECT_TRUE(geometry && vectors::createVctGeometry(geometry.get(), wrapped)) << wkt;
+    EXPECT_TRUE(geometry && vectors::createVctGeometry(geometry, wrapped)) << wkt;
+    OGRGeometryFactory::destroyGeometry(geometry);
     vectors::VCTFeature feature(wrapped);
     feature.setAttributes(attributes);
     return feature;
@@ -70,33 +58,20 @@ inline VectorCoordParameters reprojecting(int source, int target)
     return parameters;
 }
 
-// OGR features as a reader hands them out: one string field "NAME".
-class SourceFeatures
+// An OGR feature as a reader hands it out: one string field "NAME" (UTF-8) and GEOMETRY (taken
+// over; may be null). The feature keeps its definition alive.
+inline std::unique_ptr<OGRFeature> sourceFeature(const char* name, OGRGeometry* geometry)
 {
-public:
-    SourceFeatures()
-        : m_definition(new OGRFeatureDefn("source"))
-    {
-        m_definition->Reference();
-        OGRFieldDefn name("NAME", OFTString);
-        m_definition->AddFieldDefn(&name);
-    }
-    ~SourceFeatures() { m_definition->Release(); }
-    SourceFeatures(const SourceFeatures&) = delete;
-    SourceFeatures& operator=(const SourceFeatures&) = delete;
-
-    // A feature named NAME (UTF-8) holding GEOMETRY (taken over; may be null).
-    std::unique_ptr<OGRFeature> make(const char* name, OGRGeometry* geometry)
-    {
-        std::unique_ptr<OGRFeature> feature(new OGRFeature(m_definition));
-        if (name) feature->SetField("NAME", name);
-        feature->SetGeometryDirectly(geometry);
-        return feature;
-    }
-
-private:
-    OGRFeatureDefn* m_definition;
-};
+    auto* definition = new OGRFeatureDefn("source");
+    definition->Reference();
+    OGRFieldDefn field("NAME", OFTString);
+    definition->AddFieldDefn(&field);
+    std::unique_ptr<OGRFeature> feature(new OGRFeature(definition));
+    definition->Release();
+    if (name) feature->SetField("NAME", name);
+    feature->SetGeometryDirectly(geometry);
+    return feature;
+}
 
 // A stream for PATH writing FIELDS, opened; check errorText() when open() failed.
 inline StreamPtr openStream(const QString& path, const QList<vectors::WriterField>& fields,
@@ -115,12 +90,6 @@ inline StreamPtr openStream(const QString& path, const QList<vectors::WriterFiel
     if (opened) *opened = ok;
     return stream;
 }
-
-struct DatasetCloser
-{
-    void operator()(GDALDataset* dataset) const { GDALClose(dataset); }
-};
-using DatasetPtr = std::unique_ptr<GDALDataset, DatasetCloser>;
 
 // What a reader sees of one feature.
 struct ReadFeature
@@ -148,7 +117,7 @@ inline std::vector<ReadLayer> readBack(const QString& path)
     const std::string shape = CPLGetConfigOption("SHAPE_ENCODING", "");
     CPLSetConfigOption("SHAPE_ENCODING", nullptr);
     std::vector<ReadLayer> layers;
-    DatasetPtr dataset(
+    GDALDatasetUniquePtr dataset(
         GDALDataset::Open(QFile::encodeName(path).constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     for (int i = 0; dataset && i < dataset->GetLayerCount(); ++i) {
         OGRLayer* layer = dataset->GetLayer(i);
@@ -251,12 +220,6 @@ inline int featureCount(const QString& path)
     for (const ReadLayer& layer : layers)
         count += int(layer.features.size());
     return count;
-}
-
-inline DatasetPtr openVector(const QString& path)
-{
-    return DatasetPtr(
-        GDALDataset::Open(QFile::encodeName(path).constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
 }
 
 // Every file below ROOT, as paths relative to it, sorted.

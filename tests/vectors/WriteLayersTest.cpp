@@ -77,10 +77,11 @@ TEST_F(WriteLayers, GpxLeavesPolygonsOutAndReportsNoProgressForThem)
               { squareFeature(116, 39, 0.5), pointFeature(116.1, 39.9, QStringLiteral("p")),
                   lineFeature({ CVector3D(116, 39), CVector3D(116.5, 39.5) }) }) },
         QStringLiteral("track.gpx"));
-    DatasetPtr gpx = openVector(path(QStringLiteral("track.gpx")));
-    ASSERT_TRUE(gpx);
-    EXPECT_EQ(gpx->GetLayerByName("waypoints")->GetFeatureCount(), 1);
-    EXPECT_EQ(gpx->GetLayerByName("routes")->GetFeatureCount(), 1);
+    const std::vector<ReadLayer> gpx = readBack(path(QStringLiteral("track.gpx")));
+    ASSERT_GE(gpx.size(), 2u);
+    EXPECT_EQ(gpx[0].name + gpx[1].name, QStringLiteral("waypointsroutes"));
+    EXPECT_EQ(gpx[0].features.size(), 1u);
+    EXPECT_EQ(gpx[1].features.size(), 1u);
     // Three features, two written: a third of the way per feature, nothing for the polygon.
     EXPECT_EQ(observer.reports, (std::vector<int> { 33, 66 }));
 }
@@ -160,12 +161,9 @@ TEST_F(WriteLayers, FieldMissingFromTheWidthsIsFiftyWide)
     layer.fieldTypes.insert(QStringLiteral("CODE"), VectorLayerData::StringField);
     layer.fieldWidths.insert(QStringLiteral("CODE"), 8);
     write({ layer }, QStringLiteral("w.shp"));
-    DatasetPtr shp = openVector(path(QStringLiteral("w_point.shp")));
-    ASSERT_TRUE(shp);
-    OGRFeatureDefn* definition = shp->GetLayer(0)->GetLayerDefn();
-    ASSERT_GE(definition->GetFieldIndex("NAME"), 0);
-    EXPECT_EQ(definition->GetFieldDefn(definition->GetFieldIndex("NAME"))->GetWidth(), 50);
-    EXPECT_EQ(definition->GetFieldDefn(definition->GetFieldIndex("CODE"))->GetWidth(), 8);
+    const ReadLayer read = readBack(path(QStringLiteral("w_point.shp"))).at(0);
+    EXPECT_EQ(read.fieldWidths.at(read.fieldNames.indexOf("NAME")), 50);
+    EXPECT_EQ(read.fieldWidths.at(read.fieldNames.indexOf("CODE")), 8);
 }
 
 TEST_F(WriteLayers, UnusableFeaturesAreSkippedAndTheRestWritten)
@@ -211,15 +209,10 @@ TEST_F(WriteLayers, DxfPutsEveryLayerInOneFileOnItsOwnDxfLayer)
               layerOf(QStringLiteral("houses/blocks"), { squareFeature(116, 39, 0.1), labelled }) },
         QStringLiteral("plan.dxf"));
     EXPECT_EQ(files(), QStringList { QStringLiteral("plan.dxf") });
-    DatasetPtr dxf = openVector(path(QStringLiteral("plan.dxf")));
-    ASSERT_TRUE(dxf);
-    OGRLayer* entities = dxf->GetLayer(0);
     QMap<QString, int> perLayer;
-    entities->ResetReading();
-    while (OGRFeature* feature = entities->GetNextFeature()) {
-        ++perLayer[QString::fromUtf8(feature->GetFieldAsString("Layer"))];
-        OGRFeature::DestroyFeature(feature);
-    }
+    const std::vector<ReadLayer> dxf = readBack(path(QStringLiteral("plan.dxf")));
+    for (const ReadFeature& feature : dxf.at(0).features)
+        ++perLayer[feature.fields.value(QStringLiteral("Layer"))];
     // The labelled point is written twice; "/" is not allowed in a DXF layer name.
     EXPECT_EQ(perLayer.value(QStringLiteral("roads")), 1);
     EXPECT_EQ(perLayer.value(QStringLiteral("houses_blocks")), 3);
@@ -233,19 +226,16 @@ TEST_F(WriteLayers, DeclaresTheTargetSystemAndReprojectsWhenAsked)
     options.coordParameters.reproject = true;
     write({ layerOf(QStringLiteral("m"), { pointFeature(116.39, 39.91) }) },
         QStringLiteral("merc.geojson"), options);
-    DatasetPtr json = openVector(path(QStringLiteral("merc.geojson")));
-    ASSERT_TRUE(json);
-    OGRLayer* layer = json->GetLayer(0);
-    ASSERT_NE(layer->GetSpatialRef(), nullptr);
-    EXPECT_TRUE(layer->GetSpatialRef()->IsProjected());
-    std::unique_ptr<OGRFeature> feature(layer->GetNextFeature());
-    ASSERT_TRUE(feature);
-    const OGRPoint* point = feature->GetGeometryRef()->toPoint();
+    const ReadLayer layer = readBack(path(QStringLiteral("merc.geojson"))).at(0);
+    EXPECT_EQ(layer.spatialReference.rfind("PROJCS[", 0), 0u);
+    OGRPoint read;
+    const char* wkt = layer.features.at(0).wkt.c_str();
+    ASSERT_EQ(read.importFromWkt(&wkt), OGRERR_NONE);
     // Web Mercator (EPSG 3857): x = a * lon, y = a * ln(tan(pi/4 + lat/2)), a = 6378137 m.
     constexpr double kA_m = 6378137.0, kDegree = M_PI / 180.0, kTolerance_m = 0.01;
-    EXPECT_NEAR(point->getX(), kA_m * 116.39 * kDegree, kTolerance_m);
+    EXPECT_NEAR(read.getX(), kA_m * 116.39 * kDegree, kTolerance_m);
     EXPECT_NEAR(
-        point->getY(), kA_m * std::log(std::tan(M_PI / 4 + 39.91 * kDegree / 2)), kTolerance_m);
+        read.getY(), kA_m * std::log(std::tan(M_PI / 4 + 39.91 * kDegree / 2)), kTolerance_m);
 }
 
 } // namespace

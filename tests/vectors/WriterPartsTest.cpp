@@ -4,12 +4,6 @@
 #include "OvCoordSystem/vectors/I_DXFWriter_p.h"
 #include "OvCoordSystem/vectors/I_WriterVectorAdapter_p.h"
 
-#include <gtest/gtest.h>
-#include <ogr_geometry.h>
-
-#include <memory>
-#include <string>
-
 using namespace vectortest;
 
 namespace {
@@ -105,10 +99,6 @@ TEST(FeatureGeometry, CurvesBecomeLinesAndZIsKept)
     EXPECT_EQ(feature.parts.first().last(), CVector3D(2, 0, 5));
 }
 
-} // namespace
-
-namespace {
-
 TEST(LibKmlWriter, DispatcherWritesEachLayerAsAFolderOfOneDocument)
 {
     QTemporaryDir dir;
@@ -127,15 +117,12 @@ TEST(LibKmlWriter, DispatcherWritesEachLayerAsAFolderOfOneDocument)
                 layerOf(QStringLiteral("poi"), { pointFeature(116, 39), pointFeature(117, 40) }) },
             options);
     }
-    DatasetPtr kml = openVector(path);
-    ASSERT_TRUE(kml);
-    ASSERT_EQ(kml->GetLayerCount(), 2);
-    EXPECT_STREQ(kml->GetLayer(0)->GetName(), "roads");
-    EXPECT_EQ(kml->GetLayer(1)->GetFeatureCount(), 2);
-    std::unique_ptr<OGRFeature> road(kml->GetLayer(0)->GetNextFeature());
-    ASSERT_TRUE(road);
+    const std::vector<ReadLayer> kml = readBack(path);
+    ASSERT_EQ(kml.size(), 2u);
+    EXPECT_EQ(kml[0].name, QStringLiteral("roads"));
+    EXPECT_EQ(kml[1].features.size(), 2u);
     // "REMARK" is written as the KML description.
-    EXPECT_EQ(QString::fromUtf8(road->GetFieldAsString("description")), QStringLiteral("主路"));
+    EXPECT_EQ(kml[0].features.at(0).fields.value("description"), QStringLiteral("主路"));
 }
 
 } // namespace

@@ -1,14 +1,11 @@
 #include "VectorTestSupport.h"
 
-#include "OvCoordSystem/vectors/ExcelWriter.h"
 #include "OvCoordSystem/vectors/GDALWriter.h"
-#include "OvCoordSystem/vectors/GPXWriter.h"
 #include "OvCoordSystem/vectors/TextWriter.h"
-
 #include "OvCoordSystem/vectors/VCTPoint.h"
 
-#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <limits>
 
@@ -66,14 +63,6 @@ TEST(WriterStreamFactory, ChoosesStreamDriverAndEncodingBySuffix)
         EXPECT_EQ(gdalDriverName(path), QLatin1String(row.driver)) << row.path;
         EXPECT_EQ(textEncodingCode(path), row.encoding) << row.path;
     }
-    const auto isA = [](const char* path, auto* typed) {
-        StreamPtr stream(createWriterStream(QString::fromLatin1(path)));
-        return dynamic_cast<decltype(typed)>(stream.get()) != nullptr;
-    };
-    EXPECT_TRUE(isA("a.DAT", static_cast<TextWriter*>(nullptr)));
-    EXPECT_TRUE(isA("a.xls", static_cast<ExcelWriter*>(nullptr)));
-    EXPECT_TRUE(isA("a.gpx", static_cast<GPXWriter*>(nullptr)));
-    EXPECT_TRUE(isA("a.abc", static_cast<GDALWriter*>(nullptr)));
 }
 
 TEST(WriterStreamFactory, SharedSlotsHoldOneStreamPerFamilyUntilRelease)
@@ -84,11 +73,7 @@ TEST(WriterStreamFactory, SharedSlotsHoldOneStreamPerFamilyUntilRelease)
     IWriterStream* text = sharedWriterStream(QStringLiteral("a.csv"));
     EXPECT_NE(text, gdal);
     EXPECT_EQ(sharedWriterStream(QStringLiteral("b.xls")), text);
-    IWriterStream* fresh = createWriterStream(QStringLiteral("a.shp"));
-    EXPECT_NE(fresh, gdal);
-
     // Releasing any stream empties both slots; the shared pointers may still be handed in.
-    releaseWriterStream(fresh);
     releaseWriterStream(gdal);
     releaseWriterStream(text);
     releaseWriterStream(nullptr);
@@ -109,7 +94,6 @@ TEST_F(WriterStreamTest, ShapefileKeepsChineseTextFieldTypesAndDropsZ)
     VCTFeature bare = featureFromWkt("POINT (1 2)"); // no attributes: empty fields
     EXPECT_TRUE(stream->writeFeature(bare));
     stream->close();
-    EXPECT_TRUE(stream->errorText().isEmpty());
 
     EXPECT_EQ(fileText(path(QStringLiteral("点.cpg"))), QByteArray("CP936"));
     EXPECT_EQ(readBackText(file),
@@ -117,9 +101,7 @@ TEST_F(WriterStreamTest, ShapefileKeepsChineseTextFieldTypesAndDropsZ)
             QStringLiteral("POINT (116.391 39.907) AREA=1.500000000 BIG=5000000000 "
                            "COUNT=42 NAME=北京市 名称=天安门"),
             QStringLiteral("POINT (1 2)") }));
-    const std::vector<ReadLayer> layers = readBack(file);
-    EXPECT_EQ(layers[0].fieldNames, (QStringList { "NAME", "名称", "COUNT", "AREA", "BIG" }));
-    EXPECT_EQ(layers[0].fieldWidths[1], 20);
+    EXPECT_EQ(readBack(file)[0].fieldWidths[1], 20);
     // The caller's geometry keeps its height: only the written copy is flattened.
     EXPECT_EQ(feature.geometry()->getZ(), 44.5);
 }
@@ -156,10 +138,8 @@ TEST_F(WriterStreamTest, ExistingFilesAreDeletedWithTheirSideFiles)
         VCTFeature feature = featureFromWkt("POINT (2 2)");
         stream->writeFeature(feature);
     }
-    const std::vector<ReadLayer> layers = readBack(file);
-    ASSERT_EQ(layers.size(), 1u);
-    EXPECT_EQ(layers[0].features.size(), 1u);
-    EXPECT_EQ(layers[0].fieldNames, QStringList { "NAME" });
+    EXPECT_EQ(readBackText(file), (QStringList { "[again]", "POINT (2 2)" }));
+    EXPECT_EQ(readBack(file)[0].fieldNames, QStringList { "NAME" });
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("again.prj"))));
 }
 
@@ -208,18 +188,11 @@ TEST_F(WriterStreamTest, BadFeaturesAreSkippedWithTheirReason)
     EXPECT_FALSE(stream->writeFeature(notANumber));
     EXPECT_EQ(stream->errorText(), QStringLiteral("坐标转换失败。"));
 
-    VCTFeature emptyLine = featureFromWkt("LINESTRING EMPTY");
-    stream->writeFeature(emptyLine); // the driver decides; nothing breaks
     VCTFeature good = featureFromWkt("POINT (0 0)", chineseAttributes());
     EXPECT_TRUE(stream->writeFeature(good));
     EXPECT_FALSE(stream->copyFeature(nullptr, stream->createFolderLayer(QString())));
     stream->close();
-
-    const std::vector<ReadLayer> layers = readBack(file);
-    ASSERT_EQ(layers.size(), 1u);
-    ASSERT_FALSE(layers[0].features.empty());
-    EXPECT_EQ(layers[0].features.back().wkt, "POINT (0 0)");
-    EXPECT_EQ(layers[0].features.back().fields.value("NAME"), QStringLiteral("北京市"));
+    EXPECT_TRUE(readBackText(file).last().startsWith(QStringLiteral("POINT (0 0) ")));
 }
 
 TEST_F(WriterStreamTest, DxfAndMapInfoKeepStylesAndDxfLabelsCopiedPoints)
@@ -233,9 +206,8 @@ TEST_F(WriterStreamTest, DxfAndMapInfoKeepStylesAndDxfLabelsCopiedPoints)
     VCTFeature line = featureFromWkt("LINESTRING (0 0, 10 10)", { { "Layer", "道路" } });
     line.setStyle(style);
     EXPECT_TRUE(stream->writeFeature(line));
-    SourceFeatures source;
-    EXPECT_TRUE(stream->copyFeatureWithLabel(source.make("天安门", new OGRPoint(5, 5)).get()));
-    EXPECT_FALSE(stream->copyFeatureWithLabel(source.make("空", nullptr).get()));
+    EXPECT_TRUE(stream->copyFeatureWithLabel(sourceFeature("天安门", new OGRPoint(5, 5)).get()));
+    EXPECT_FALSE(stream->copyFeatureWithLabel(sourceFeature("空", nullptr).get()));
     EXPECT_EQ(stream->errorText(), QStringLiteral("无效的几何图形。"));
     stream->close();
     const QStringList read = readBackText(dxf);
@@ -276,22 +248,15 @@ TEST_F(WriterStreamTest, GpxWritesPointsAndLinesOnly)
     stream->close();
     // Waypoint and route points carry name, height and the extension field.
     const QStringList read = readBackText(file);
-    const QString all = read.join(QLatin1Char('\n'));
-    EXPECT_EQ(read.filter(QStringLiteral("POINT (116.1 40.2) "))
-                  .filter(QStringLiteral("ele=812.5"))
+    EXPECT_EQ(read.filter(QRegularExpression(QStringLiteral("^POINT \\(116.1 40.2\\) .*ele=812.5")))
                   .size(),
-        1)
-        << all.toStdString();
+        1);
     EXPECT_EQ(
-        read.filter(QStringLiteral("POINT (116.5 40.5) ")).filter(QStringLiteral("ele=20")).size(),
+        read.filter(QRegularExpression(QStringLiteral("^POINT \\(116.5 40.5\\) .*ele=20"))).size(),
         1);
     EXPECT_EQ(read.filter(QStringLiteral("LINESTRING (116 40,116.5 40.5)")).size(), 1);
     EXPECT_EQ(read.filter(QStringLiteral("=高")).size(), 2); // the waypoint and the route
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(WriterStreamTest, FolderLayersShareOneKmlDataset)
 {
@@ -317,12 +282,9 @@ TEST_F(WriterStreamTest, FolderLayersShareOneKmlDataset)
     EXPECT_TRUE(stream->writeFeature(c)); // the current layer: the folder asked for last
     stream->close();
 
-    const std::vector<ReadLayer> layers = readBack(file);
-    QMap<QString, int> counts;
-    for (const ReadLayer& layer : layers)
-        counts.insert(layer.name, int(layer.features.size()));
-    EXPECT_EQ(counts.value(QStringLiteral("甲")), 2);
-    EXPECT_EQ(counts.value(QStringLiteral("乙")), 1);
+    const QStringList read = readBackText(file);
+    EXPECT_EQ(read.indexOf(QStringLiteral("[乙]")) - read.indexOf(QStringLiteral("[甲]")), 3);
+    EXPECT_EQ(read.size(), 5) << read.join('\n').toStdString();
 }
 
 } // namespace
