@@ -15,145 +15,76 @@
 
 namespace {
 
-template <class T> T* child(QWidget* dialog, const char* name)
-{
-    return dialog->findChild<T*>(QLatin1String(name));
-}
+using saverstest::child;
 
 // The preview as lines: two spaces per depth, folders (folder icon with an on state, expanded)
 // end in "/", images (image icon without one) in nothing.
 void flatten(const QTreeWidgetItem* item, int depth, QStringList& lines)
 {
     const bool folder = item->childCount() > 0;
-    const bool folderIcon = !item->icon(0).availableSizes(QIcon::Normal, QIcon::On).isEmpty();
-    EXPECT_EQ(folderIcon, folder);
-    EXPECT_FALSE(item->icon(0).availableSizes(QIcon::Normal, QIcon::Off).isEmpty());
-    EXPECT_TRUE(item->isExpanded() || !folder);
+    const QIcon icon = item->icon(0);
+    EXPECT_EQ(!icon.availableSizes(QIcon::Normal, QIcon::On).isEmpty(), folder);
+    EXPECT_TRUE(!icon.availableSizes(QIcon::Normal, QIcon::Off).isEmpty()
+        && (item->isExpanded() || !folder));
     lines << QString(2 * depth, ' ') + item->text(0) + (folder ? "/" : "");
     for (int i = 0; i < item->childCount(); ++i)
         flatten(item->child(i), depth + 1, lines);
 }
 
-QStringList tree(QWidget* dialog)
+// The preview of levels 1 to 4 as "first|lines … last line #count", with as many first lines
+// as EXPECTED has: the whole of levels 1 and 2 pins the order, the last line and count the rest.
+QString outline(QWidget* dialog, const QString& expected)
 {
     QStringList lines;
     const QTreeWidget* tree = child<QTreeWidget>(dialog, "treeWidget");
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
         flatten(tree->topLevelItem(i), 0, lines);
-    return lines;
+    const QString cut = QString::fromUtf8(" … ");
+    return lines.mid(0, expected.section(cut, 0, 0).count('|') + 1).join('|') + cut
+        + lines.value(lines.size() - 1) + " #" + QString::number(lines.size());
 }
 
-// The expected tree of levels 1 to 4 (n tiles per axis), written out: LEVEL names a level's
-// folder and ENTRIES the lines of tile (a, b) below it, a in the outer loop; a folder line is
-// taken once, with b = 1. Counts start at 1.
-using Entries = std::function<QStringList(int a, int b)>;
-QStringList expected(std::function<QString(int)> level, Entries entries)
+TEST(ExportTileCustom, PresetsNumberFormatsAndOddPatternsPreviewTheirTrees)
 {
-    QStringList lines;
-    for (int z = 1, n = 1; z <= 4; ++z, n *= 2) {
-        lines << level(z) + "/";
-        for (int a = 1; a <= n; ++a)
-            for (int b = 1; b <= n; ++b)
-                for (const QString& line : entries(a, b))
-                    if (b == 1 || !line.endsWith('/')) lines << line;
-    }
-    return lines;
-}
-
-QString num(int v)
-{
-    return QString::number(v);
-}
-
-TEST(ExportTileCustom, PresetsPreviewTheirTrees)
-{
-    DownloadTask task;
+    DownloadTask task; // empty: the first preset in decimal
     ExportTileCustom dialog(&task);
-    // An empty task opens with the first preset in decimal.
-    EXPECT_EQ(child<QLineEdit>(&dialog, "customForm")->text(), "{z-1}\\{x-1}_{y-1}");
-    EXPECT_FALSE(child<QCheckBox>(&dialog, "isDxCheckBox")->isEnabled());
-    const auto zMinus1 = [](int z) { return num(z - 1); };
-    const QStringList preset1 = expected(zMinus1,
-        [](int y, int x) { return QStringList("  " + num(x - 1) + "_" + num(y - 1) + ".jpg"); });
-    EXPECT_EQ(tree(&dialog).mid(0, 2), QStringList({ "0/", "  0_0.jpg" }));
-    EXPECT_EQ(tree(&dialog), preset1);
-    const struct
-    {
-        const char* button;
-        QStringList tree;
-    } presets[] = {
-        { "radioButton_2",
-            expected(zMinus1,
-                [](int x, int y) {
-                    return QStringList({ "  " + num(x - 1) + "/", "    " + num(y - 1) + ".jpg" });
-                }) },
-        { "radioButton_3",
-            expected([](int z) { return "L" + num(z - 1); },
-                [](int y, int x) {
-                    return QStringList({ "  R" + num(y - 1) + "/", "    C" + num(x - 1) + ".jpg" });
-                }) },
-        { "radioButton_5",
-            expected([](int z) { return num(z); },
-                [](int y, int x) { return QStringList("  " + num(x) + "-" + num(y) + ".jpg"); }) },
-        { "radioButton_1", preset1 },
-    };
-    for (const auto& preset : presets) {
-        child<QRadioButton>(&dialog, preset.button)->click();
-        EXPECT_EQ(child<QLineEdit>(&dialog, "customForm")->text(),
-            child<QRadioButton>(&dialog, preset.button)->text());
-        EXPECT_EQ(tree(&dialog), preset.tree) << preset.button;
-    }
-}
-
-TEST(ExportTileCustom, HexadecimalAndOddPatterns)
-{
-    DownloadTask task;
-    task.namingPattern = "{z}\\{x+3}\\{y}";
-    ExportTileCustom dialog(&task);
-    QCheckBox* upper = child<QCheckBox>(&dialog, "isDxCheckBox");
-    child<QRadioButton>(&dialog, "rbHexadecimal")->click();
-    upper->click();
-    const auto hex = [](bool upperCase) {
-        return expected([](int z) { return num(z); },
-            [upperCase](int x, int y) {
-                const QString column = QString("%1").arg(x + 3, 6, 16, QChar('0'));
-                return QStringList({ "  " + (upperCase ? column.toUpper() : column) + "/",
-                    "    " + QString("%1.jpg").arg(y, 6, 16, QChar('0')) });
-            });
-    };
-    EXPECT_EQ(tree(&dialog), hex(true));
-    EXPECT_TRUE(tree(&dialog).contains("  00000B/"));
-    upper->click();
-    EXPECT_EQ(tree(&dialog), hex(false));
-    upper->click();
-    child<QRadioButton>(&dialog, "rbDecimal")->click(); // clears the case box
-    EXPECT_FALSE(upper->isChecked());
-    EXPECT_TRUE(tree(&dialog).contains("  11/"));
-
     QLineEdit* form = child<QLineEdit>(&dialog, "customForm");
-    const struct
-    {
-        QString pattern;
-        int lines;
-        QString first;
-    } cases[] = {
-        { "no braces", 0, "" },
-        { "{z--1}/{x+99999999999999999999}_{y+abc}", 4 + 85, "2/|  1_1.jpg|3/" },
-        { "{z}_{x}{y}", 85, "1_11.jpg|2_11.jpg|2_21.jpg" },
-        { "{z}\\{x}", 4 + 15, "1/|  1.jpg|2/|  1.jpg|  2.jpg|3/" }, // rows name the same files
-        { QString(form->maxLength(), '{'), 0, "" },
-        { "{z}\\" + QString(20000, 'a') + "{x}", 4 + 15, "1/" },
+    QCheckBox* upper = child<QCheckBox>(&dialog, "isDxCheckBox");
+    EXPECT_FALSE(upper->isEnabled());
+    // A preset button, or else the pattern typed, in hexadecimal after "hex " (upper case: "HEX ").
+    const char* cases[][2] = {
+        { "radioButton_2", "0/|  0/|    0.jpg|1/|  0/|    0.jpg|    1.jpg|  1/ …     7.jpg #104" },
+        { "radioButton_3",
+            "L0/|  R0/|    C0.jpg|L1/|  R0/|    C0.jpg|    C1.jpg|  R1/ …     C7.jpg #104" },
+        { "radioButton_5",
+            "1/|  1-1.jpg|2/|  1-1.jpg|  2-1.jpg|  1-2.jpg|  2-2.jpg …   8-8.jpg #89" },
+        { "radioButton_1",
+            "0/|  0_0.jpg|1/|  0_0.jpg|  1_0.jpg|  0_1.jpg|  1_1.jpg …   7_7.jpg #89" },
+        { "HEX {z}\\{x+9}\\{y}", "1/|  00000A/|    000001.jpg …     000008.jpg #104" },
+        { "hex {z}\\{x+9}\\{y}", "1/|  00000a/ …     000008.jpg #104" },
+        { "{z}\\{x+9}\\{y}", "1/|  10/ …     8.jpg #104" }, { "no braces", " …  #0" },
+        { "{z}\\{x}", "1/|  1.jpg|2/|  1.jpg|  2.jpg|3/ …   8.jpg #19" }, // rows: the same files
     };
+    EXPECT_EQ(outline(&dialog, cases[3][1]), cases[3][1]);
     for (const auto& c : cases) {
-        form->setText(c.pattern);
-        const QStringList lines = tree(&dialog);
-        EXPECT_EQ(lines.size(), c.lines) << c.pattern.left(40).toStdString();
-        const QStringList first = c.first.isEmpty() ? QStringList() : c.first.split('|');
-        EXPECT_EQ(lines.mid(0, first.size()), first);
+        const QString name = QString::fromUtf8(c[0]);
+        const bool hex = name.startsWith("hex ", Qt::CaseInsensitive);
+        child<QRadioButton>(&dialog, hex ? "rbHexadecimal" : "rbDecimal")->setChecked(true);
+        if (hex) upper->setChecked(name.startsWith("HEX"));
+        if (QRadioButton* preset = child<QRadioButton>(&dialog, c[0]))
+            preset->click();
+        else
+            form->setText(hex ? name.mid(4) : name);
+        EXPECT_EQ(outline(&dialog, c[1]), c[1]) << c[0];
     }
+    EXPECT_FALSE(upper->isChecked()); // decimal clears the case
+    form->setText(QString(form->maxLength(), '{'));
+    EXPECT_EQ(outline(&dialog, ""), QString::fromUtf8(" …  #0"));
+    form->setText("{z}\\" + QString(20000, 'a') + "{x}");
+    EXPECT_TRUE(outline(&dialog, "").endsWith("8.jpg #19"));
 }
 
-TEST(ExportTileCustom, OkReportsMissingVariablesAndWritesTheTask)
+TEST(ExportTileCustom, OkReportsMissingVariablesCancelKeepsTheTaskAndHostSettingsApply)
 {
     QStringList messages;
     const auto previous = ZuMessageBox::setResponder([&](const QString& text, int buttons) {
@@ -163,13 +94,17 @@ TEST(ExportTileCustom, OkReportsMissingVariablesAndWritesTheTask)
     DownloadTask task;
     task.namingPattern = "L{z-1}\\R{y-1}\\C{x-1}";
     task.hexadecimal = task.upperCase = task.zeroFill = true;
+    CAdaptive::m_fontScale = 1.5;
+    Whole::m_bIsHaveHelp = false;
     ExportTileCustom dialog(&task);
-    EXPECT_TRUE(child<QRadioButton>(&dialog, "radioButton_3")->isChecked());
-    EXPECT_TRUE(child<QCheckBox>(&dialog, "isDxCheckBox")->isChecked());
-    EXPECT_TRUE(child<QCheckBox>(&dialog, "CheckBox0")->isChecked());
-    EXPECT_EQ(tree(&dialog).mid(0, 3), QStringList({ "L0/", "  R000000/", "    C000000.jpg" }));
+    CAdaptive::m_fontScale = 1.0;
+    Whole::m_bIsHaveHelp = true;
+    EXPECT_EQ(dialog.size(), QSize(781, 555));
+    for (const char* name : { "radioButton_3", "rbHexadecimal", "isDxCheckBox", "CheckBox0" })
+        EXPECT_TRUE(child<QAbstractButton>(&dialog, name)->isChecked()) << name;
     bool openAfterOk = false;
     saverstest::onModal([&](QWidget* modal) {
+        EXPECT_FALSE(child<QLabel>(modal, "helpLabel")->isVisible());
         child<QLineEdit>(modal, "customForm")->setText("{z}_{x}");
         child<QRadioButton>(modal, "rbDecimal")->click();
         child<QPushButton>(modal, "okButton")->click();
@@ -181,47 +116,28 @@ TEST(ExportTileCustom, OkReportsMissingVariablesAndWritesTheTask)
     });
     dialog.exec();
     ZuMessageBox::setResponder(previous);
-    EXPECT_TRUE(openAfterOk);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(messages,
+    EXPECT_TRUE(openAfterOk && !dialog.isVisible());
+    EXPECT_EQ(messages.join('|'),
         QString::fromUtf8("自定义导出格式缺少“y”！|自定义导出格式缺少“x”！|"
-                          "自定义导出格式缺少“y”！|自定义导出格式缺少“z”！")
-            .split('|'));
-    EXPECT_EQ(task.namingPattern, "{z}\\{x}-{y}");
-    EXPECT_FALSE(task.hexadecimal || task.upperCase);
+                          "自定义导出格式缺少“y”！|自定义导出格式缺少“z”！"));
+    EXPECT_TRUE(task.namingPattern == "{z}\\{x}-{y}" && !task.hexadecimal && !task.upperCase);
     EXPECT_TRUE(task.zeroFill);
-}
-
-TEST(ExportTileCustom, CancelScrollBarsAndHostSettings)
-{
-    DownloadTask task;
-    task.namingPattern = "{z}/{x}/{y}";
-    CAdaptive::m_fontScale = 1.5;
-    Whole::m_bIsHaveHelp = false;
-    ExportTileCustom dialog(&task);
-    CAdaptive::m_fontScale = 1.0;
-    Whole::m_bIsHaveHelp = true;
-    EXPECT_EQ(dialog.size(), QSize(781, 555));
     saverstest::onModal([](QWidget* modal) {
-        EXPECT_FALSE(child<QLabel>(modal, "helpLabel")->isVisible());
         child<QLineEdit>(modal, "customForm")->setText("{z}");
         child<QRadioButton>(modal, "rbHexadecimal")->click();
         child<QPushButton>(modal, "cancelButton")->click();
     });
     dialog.exec();
-    EXPECT_EQ(task.namingPattern, "{z}/{x}/{y}");
-    EXPECT_FALSE(task.hexadecimal);
+    EXPECT_TRUE(task.namingPattern == "{z}\\{x}-{y}" && !task.hexadecimal);
+    // Scroll bars show only while the pointer is over the preview.
     QTreeWidget* preview = child<QTreeWidget>(&dialog, "treeWidget");
     for (const auto type : { QEvent::Enter, QEvent::Leave }) {
         QEvent event(type);
         QCoreApplication::sendEvent(preview, &event);
         const auto policy = type == QEvent::Enter ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
-        EXPECT_EQ(preview->verticalScrollBarPolicy(), policy);
-        EXPECT_EQ(preview->horizontalScrollBarPolicy(), policy);
+        EXPECT_TRUE(preview->verticalScrollBarPolicy() == policy
+            && preview->horizontalScrollBarPolicy() == policy);
     }
-    dialog.resize(521, 370);
-    child<QRadioButton>(&dialog, "radioButton_3")->click();
-    saverstest::screenshot(dialog, "ExportTileCustom", QSize(500, 350));
 }
 
 } // namespace

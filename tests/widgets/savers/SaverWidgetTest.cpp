@@ -1,69 +1,63 @@
 #include "OvCoordSystem/widgets/savers/SaverWidget.h"
+#include "OvCoordSystem/host/DownloadTask.h"
 #include "OvCoordSystem/host/export/ExportTypeReference.h"
+#include "OvCoordSystem/widgets/savers/DemSaverWidget.h"
+#include "OvCoordSystem/widgets/savers/ExportTileCustom.h"
 
 #include "SaversTestSupport.h"
 
-#include <QComboBox>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <set>
+
 namespace {
 
-// The layout buttons in the order in which a checked one wins, with the type each reports.
-const std::pair<const char*, EXPORTTYPE> kByPriority[] = {
-    { "wgtOriginalTilesRadioButton", EXPORT_ORIGINAL_TILES },
-    { "wgtStanderTMSTilesRadioButton", EXPORT_STANDARD_TMS_TILES },
-    { "wgtArcGISTilesRadioButton", EXPORT_ARCGIS_TILES },
-    { "wgtCustomTilesRadioButton", EXPORT_CUSTOM_TILES },
-    { "wgtWordWindTilesRadioButton", EXPORT_WORLDWIND_TILES },
-    { "wgtCesTilesRadioButton", EXPORT_CES_TILES },
-    { "wgtQuarryTilesRadioButton", EXPORT_QUARRY_TILES },
-};
+using saverstest::child;
 
-template <class T> T* child(QWidget* widget, const char* name)
-{
-    return widget->findChild<T*>(QLatin1String(name));
-}
-
-TEST(SaverWidget, StartsWithOriginalJpegAndResolvesSeveralLayoutsByPriority)
+TEST(SaverWidget, SeveralCheckedLayoutsResolveByPriority)
 {
     CSaverWidget widget;
-    EXPECT_EQ(widget.GetExportType(), EXPORT_ORIGINAL_TILES);
-    EXPECT_EQ(widget.GetTileSaverImageType(), SAVE_IMAGE_JPG);
-    child<QComboBox>(&widget, "wgtFormatComboBox")->setCurrentIndex(2);
-    EXPECT_EQ(widget.GetTileSaverImageType(), SAVE_IMAGE_MIXED);
-    saverstest::screenshot(widget, "CSaverWidget", QSize(400, 200));
-    EXPECT_FALSE(child<QRadioButton>(&widget, "wgtCesTilesRadioButton")->isVisible());
-
+    // In the order in which a checked one wins, each with the type it reports.
+    const std::pair<const char*, EXPORTTYPE> byPriority[] = {
+        { "wgtOriginalTilesRadioButton", EXPORT_ORIGINAL_TILES },
+        { "wgtStanderTMSTilesRadioButton", EXPORT_STANDARD_TMS_TILES },
+        { "wgtArcGISTilesRadioButton", EXPORT_ARCGIS_TILES },
+        { "wgtCustomTilesRadioButton", EXPORT_CUSTOM_TILES },
+        { "wgtWordWindTilesRadioButton", EXPORT_WORLDWIND_TILES },
+        { "wgtCesTilesRadioButton", EXPORT_CES_TILES },
+        { "wgtQuarryTilesRadioButton", EXPORT_QUARRY_TILES },
+    };
     // Made non-exclusive (as code can), all checked: unchecking from the top lets each next win.
-    for (const auto& layout : kByPriority) {
+    for (const auto& layout : byPriority) {
         child<QRadioButton>(&widget, layout.first)->setAutoExclusive(false);
         child<QRadioButton>(&widget, layout.first)->setChecked(true);
     }
     CPropertySetObject properties;
-    for (const auto& layout : kByPriority) {
-        EXPECT_EQ(widget.GetExportType(), layout.second) << layout.first;
-        properties.SetProperty("stale", 1);
-        EXPECT_EQ(
-            widget.GetTileSaverReferenceName(properties), GetExportTypeReference(layout.second));
-        EXPECT_EQ(properties.Count(), layout.second == EXPORT_CUSTOM_TILES ? 4 : 0);
+    for (const auto& layout : byPriority) {
+        properties.SetProperty("stale", 1); // replaced by the saver's own settings
+        const std::string reference = widget.GetTileSaverReferenceName(properties);
+        EXPECT_TRUE(widget.GetExportType() == layout.second
+            && reference == GetExportTypeReference(layout.second)
+            && properties.Count() == (layout.second == EXPORT_CUSTOM_TILES ? 4 : 0))
+            << layout.first << ": " << reference << ", " << properties.Count() << " properties";
         child<QRadioButton>(&widget, layout.first)->setChecked(false);
     }
     EXPECT_EQ(widget.GetExportType(), EXPORT_ORIGINAL_TILES);
 }
 
-TEST(SaverWidget, CustomLayoutHandsTheNamingToTheSaver)
+TEST(SaverWidget, OnlyTheCustomLayoutOpensTheNamingAndHandsItToTheSaver)
 {
     CSaverWidget widget;
     QPushButton* set = child<QPushButton>(&widget, "wgtCustomTitlesPushButton");
-    EXPECT_FALSE(set->isEnabled());
     child<QRadioButton>(&widget, "wgtCustomTilesRadioButton")->click();
     EXPECT_TRUE(set->isEnabled());
     child<QRadioButton>(&widget, "wgtArcGISTilesRadioButton")->click();
     EXPECT_FALSE(set->isEnabled());
-    // Only the custom layout opens the dialog, even when code enables the button.
-    set->setEnabled(true);
+    set->setEnabled(true); // code may enable it: still no dialog
     QWidget* opened = nullptr;
     QTimer::singleShot(0, [&] { opened = QApplication::activeModalWidget(); });
     set->click();
@@ -78,13 +72,11 @@ TEST(SaverWidget, CustomLayoutHandsTheNamingToTheSaver)
     });
     set->click();
     CPropertySetObject properties;
-    EXPECT_EQ(
-        widget.GetTileSaverReferenceName(properties), GetExportTypeReference(EXPORT_CUSTOM_TILES));
-    EXPECT_EQ(properties.GetPropertyNames(),
-        std::vector<std::string>({ "XYZStyle", "XYZDecimal", "XYZUpper", "XYZFillZero" }));
-    EXPECT_EQ(properties.GetProperty("XYZStyle").toString(), "{z}\\{x}-{y}");
-    EXPECT_EQ(properties.GetProperty("XYZDecimal"), QVariant(true));
-    EXPECT_EQ(properties.GetProperty("XYZUpper"), QVariant(false));
+    widget.GetTileSaverReferenceName(properties);
+    QString named;
+    for (const std::string& name : properties.GetPropertyNames())
+        named += QString::fromStdString(name) + "=" + properties.GetProperty(name).toString() + " ";
+    EXPECT_EQ(named, "XYZStyle={z}\\{x}-{y} XYZDecimal=true XYZUpper=false XYZFillZero=false ");
     // The naming stays with the widget: the dialog opens on it again.
     QString shown;
     saverstest::onModal([&](QWidget* dialog) {
@@ -93,6 +85,39 @@ TEST(SaverWidget, CustomLayoutHandsTheNamingToTheSaver)
     });
     set->click();
     EXPECT_EQ(shown, "{z}\\{x}-{y}");
+}
+
+// Renders WIDGET into NAME.png ($OV_SCREENSHOT_DIR, else "screenshots/savers" beside the test
+// program); the picture must have at least MINSIZE and not be nearly one colour.
+void screenshot(QWidget& widget, const QString& name, QSize minSize)
+{
+    widget.show();
+    QCoreApplication::processEvents();
+    const QImage image = widget.grab().toImage();
+    std::set<QRgb> colours;
+    for (int i = 0; i < image.width() * image.height(); i += 3)
+        colours.insert(image.pixel(i % image.width(), i / image.width()));
+    EXPECT_TRUE(image.width() >= minSize.width() && image.height() >= minSize.height()
+        && colours.size() > 8)
+        << name.toStdString() << ": " << image.width() << " x " << image.height() << ", "
+        << colours.size() << " colours";
+    const QString dir = qEnvironmentVariable(
+        "OV_SCREENSHOT_DIR", QCoreApplication::applicationDirPath() + "/screenshots/savers");
+    EXPECT_TRUE(QDir().mkpath(dir) && image.save(dir + "/" + name + ".png"));
+}
+
+// Also run by the demo, which shows these pictures.
+TEST(SaverWidgets, Screenshots)
+{
+    CSaverWidget saver;
+    screenshot(saver, "CSaverWidget", QSize(400, 200));
+    DownloadTask task;
+    ExportTileCustom naming(&task);
+    naming.resize(521, 370);
+    child<QRadioButton>(&naming, "radioButton_3")->click();
+    screenshot(naming, "ExportTileCustom", QSize(500, 350));
+    CDemSaverWidget dem;
+    screenshot(dem, "CDemSaverWidget", QSize(500, 40));
 }
 
 } // namespace
