@@ -119,7 +119,7 @@ TEST(GeoToolsCatalog, CataloguesMatchGdalForEveryCode)
     EXPECT_TRUE(I_ExportTools::getWkt(999999).isEmpty());
 }
 
-TEST(GeoToolsConvert, WebMercatorMatchesItsClosedForm)
+TEST(GeoTools, ConvertsToWebMercatorAndPicksDefaultParameters)
 {
     const ToolPtr tool = geoTools();
     QVector<double> xs;
@@ -139,11 +139,7 @@ TEST(GeoToolsConvert, WebMercatorMatchesItsClosedForm)
     EXPECT_TRUE(xs.isEmpty());
     EXPECT_TRUE(ys.isEmpty());
     EXPECT_TRUE(tool->convertCoordinates(4326, 3857, xs, ys, {}));
-}
 
-TEST(GeoToolsParameters, KnownSystemsGetTheirCodes)
-{
-    const ToolPtr tool = geoTools();
     const VectorCoordParameters toGcj = tool->defaultCoordParameters(3, 16);
     EXPECT_EQ(toGcj.sourceEpsg, 4326);
     EXPECT_EQ(toGcj.targetEpsg, -1);
@@ -160,9 +156,8 @@ TEST(GeoToolsDem, StatisticsSkipNoDataAndProgressEndsAtHundred)
     tool->setObserver(&observer);
     double statistics[3] = { -1.0, -1.0, -1.0 };
     tool->analyzeDem({ NAN, 10.0, 20.0, 60.0, INFINITY }, statistics);
-    EXPECT_EQ(statistics[0], 10.0);
-    EXPECT_EQ(statistics[1], 60.0);
-    EXPECT_EQ(statistics[2], 30.0);
+    EXPECT_EQ(
+        std::vector<double>(statistics, statistics + 3), (std::vector<double> { 10, 60, 30 }));
     ASSERT_FALSE(observer.reports.empty());
     EXPECT_EQ(observer.reports.back(), 100);
 

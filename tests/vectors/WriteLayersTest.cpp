@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace vectortest;
 
 namespace {
@@ -185,12 +183,8 @@ TEST_F(WriteLayers, UnusableFeaturesAreSkippedAndTheRestWritten)
     EXPECT_EQ(observer.reports.size(), 1u);
 }
 
-TEST_F(WriteLayers, AnExistingFileIsReplacedAndTheFileBrowserOnlyOpensWhenAsked)
+TEST_F(WriteLayers, TheFileBrowserOnlyOpensWhenAsked)
 {
-    QFile stale(path(QStringLiteral("old.gmt")));
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write("not gmt at all");
-    stale.close();
     VectorWriteOptions quiet;
     quiet.openFolderAfterWrite = false;
     write({ layerOf(QStringLiteral("x"), { pointFeature(116, 39), pointFeature(117, 40) }) },
@@ -216,26 +210,6 @@ TEST_F(WriteLayers, DxfPutsEveryLayerInOneFileOnItsOwnDxfLayer)
     // The labelled point is written twice; "/" is not allowed in a DXF layer name.
     EXPECT_EQ(perLayer.value(QStringLiteral("roads")), 1);
     EXPECT_EQ(perLayer.value(QStringLiteral("houses_blocks")), 3);
-}
-
-TEST_F(WriteLayers, DeclaresTheTargetSystemAndReprojectsWhenAsked)
-{
-    VectorWriteOptions options;
-    options.coordParameters.sourceCoordSys = VECTOR_WGS84_LNGLAT;
-    options.coordParameters.targetCoordSys = VECTOR_WGS84_WEB_MERCATOR;
-    options.coordParameters.reproject = true;
-    write({ layerOf(QStringLiteral("m"), { pointFeature(116.39, 39.91) }) },
-        QStringLiteral("merc.geojson"), options);
-    const ReadLayer layer = readBack(path(QStringLiteral("merc.geojson"))).at(0);
-    EXPECT_EQ(layer.spatialReference.rfind("PROJCS[", 0), 0u);
-    OGRPoint read;
-    const char* wkt = layer.features.at(0).wkt.c_str();
-    ASSERT_EQ(read.importFromWkt(&wkt), OGRERR_NONE);
-    // Web Mercator (EPSG 3857): x = a * lon, y = a * ln(tan(pi/4 + lat/2)), a = 6378137 m.
-    constexpr double kA_m = 6378137.0, kDegree = M_PI / 180.0, kTolerance_m = 0.01;
-    EXPECT_NEAR(read.getX(), kA_m * 116.39 * kDegree, kTolerance_m);
-    EXPECT_NEAR(
-        read.getY(), kA_m * std::log(std::tan(M_PI / 4 + 39.91 * kDegree / 2)), kTolerance_m);
 }
 
 } // namespace

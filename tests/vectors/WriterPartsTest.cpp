@@ -54,7 +54,6 @@ TEST(FeatureGeometry, RecordsOfOgrGeometries)
         int firstPartVertices;
     } cases[] = {
         { "POINT (1 2)", VectorFeatureData::Point, 1, 1 },
-        { "POINT Z (1 2 3)", VectorFeatureData::Point, 1, 1 },
         { "LINESTRING (0 0,1 1,2 0)", VectorFeatureData::Line, 1, 3 },
         { "POLYGON ((0 0,4 0,4 4,0 0),(1 1,2 1,2 2,1 1))", VectorFeatureData::Polygon, 2, 4 },
         { "MULTIPOINT ((0 0),(1 1))", VectorFeatureData::MultiPoint, 2, 1 },
