@@ -1,7 +1,6 @@
 #pragma once
 
 #include "OvCoordSystem/host/annotation/FeatureBrushStyle.h"
-#include "OvCoordSystem/host/annotation/FeatureLabelStyle.h"
 #include "OvCoordSystem/host/annotation/FeaturePenStyle.h"
 #include "OvCoordSystem/host/annotation/IAnnotation2DModule.h"
 #include "OvCoordSystem/host/annotation/IAnnotation2DObject.h"
@@ -75,17 +74,15 @@ protected:
         return polygons;
     }
 
-    // Blue fill, red outline 2 pixels wide, red labels outlined in white.
+    // Blue fill, red outline 2 pixels wide.
     static bool hasDownloadStyle(IAnnotation2DObject* object)
     {
         IAnnotationFeature* f = object->GetFeature();
-        auto* brush = static_cast<CFeatureBrushStyle*>(f->FindStyle(FEATURE_STYLE_BRUSH));
         auto* pen = static_cast<CFeaturePenStyle*>(f->FindStyle(FEATURE_STYLE_PEN));
-        auto* label = static_cast<CFeatureLabelStyle*>(f->FindStyle(FEATURE_STYLE_LABEL));
-        return brush->GetBackgroundColor() == QColor(0, 0, 255, 32)
-            && brush->GetForegroundColor() == QColor(0, 0, 255, 32) && pen->GetWidth() == 2.0
-            && pen->GetColor() == QColor(255, 0, 0) && label->GetForegroundColor() == Qt::red
-            && label->GetOutLineColor() == Qt::white;
+        return static_cast<CFeatureBrushStyle*>(f->FindStyle(FEATURE_STYLE_BRUSH))
+                   ->GetBackgroundColor()
+            == QColor(0, 0, 255, 32)
+            && pen->GetWidth() == 2.0 && pen->GetColor() == QColor(255, 0, 0);
     }
 
     // The proxy of the locator's tool bar in the map scene, or null.

@@ -48,17 +48,6 @@ TEST_F(LocationLimitTest, SlowQueryRunsOutOfTimeAndBlocksTheNextUntilItEnds)
     EXPECT_EQ(locate->GetCurrentCityName(), QStringLiteral("北京市"));
 }
 
-// Five seconds of 200 ms: a query of 0.6 s is waited for, one of 1.6 s is not.
-TEST_F(LocationLimitTest, TheLocatorWaitsFiveSeconds)
-{
-    slowDown(200, 600);
-    EXPECT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), false));
-    slowDown(200, 1600);
-    EXPECT_FALSE(locate->Location(kBeijing, QStringLiteral("北京市"), false));
-    EXPECT_EQ(locate->GetCurrentCityName(), QStringLiteral("朝阳区"));
-    EXPECT_TRUE(lateResultDiscarded());
-}
-
 TEST_F(LocationLimitTest, DestroyingTheLocatorWaitsForARunningQuery)
 {
     slowDown(10, 400);
