@@ -228,28 +228,24 @@ TEST_F(ExportCommand, KmlCheckSummarisesNestedContentAndRefusesBadFiles)
     const QByteArray name
         = QTextCodec::codecForName("GB18030")->fromUnicode(QString::fromUtf8("北京"));
     write("a.kml",
-        "<?xml version=\"1.0\" encoding=\"gb2312\" ?>\n"
-        "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document><name>"
+        "<?xml version=\"1.0\" encoding=\"gb2312\" ?>\n<kml "
+        "xmlns=\"http://www.opengis.net/kml/2.2\">"
+        "<Document><name>"
             + name
-            + "</name>"
-              "<Folder><Placemark><Point><coordinates>1,2,0</coordinates></"
-              "Point></Placemark>"
-              "<Folder><Placemark><LineString><coordinates>1,2 "
-              "3,4</coordinates></LineString>"
-              "</Placemark></Folder></Folder>"
-              "<Placemark><MultiGeometry><Polygon/><Polygon/><Point/></"
-              "MultiGeometry></Placemark>"
-              "</Document><Placemark/></kml>\n");
+            + "</name><Folder><Placemark><Point><coordinates>1,2,0"
+              "</coordinates></Point></Placemark><Folder><Placemark><LineString><coordinates>1,2 "
+              "3,4"
+              "</coordinates></LineString></Placemark></Folder></Folder><Placemark><MultiGeometry>"
+              "<Polygon/><Polygon/><Point/></MultiGeometry></Placemark></Document><Placemark/></"
+              "kml>\n");
     write("b.kml", "\xEF\xBB\xBF<kml><Placemark/></kml>");
     write("broken.kml", "<kml><Placemark></kml>");
     write("other.xml", "<gpx/>");
     expectCommandLines(
         {
             { "kml-check|%d/a.kml", 0,
-                "encoding: gb2312 (GB18030 bytes)\ndocuments: 1\nfolders: 2\nplacemarks: "
-                "4\npoints: "
-                "2\nlines: "
-                "1\npolygons: 2\ntracks: 0\n" },
+                "encoding: gb2312 (GB18030 bytes)\ndocuments: 1\nfolders: 2\n"
+                "placemarks: 4\npoints: 2\nlines: 1\npolygons: 2\ntracks: 0\n" },
             { "kml-check|%d/b.kml", 0, "encoding: UTF-8 with byte-order mark\n" },
             { "kml-check|%d/missing.kml", 1, nullptr, "ovcoord kml-check: " },
             { "kml-check|%d/broken.kml", 1, nullptr, "line 1" },

@@ -83,12 +83,6 @@ TEST_F(ExcelBook, SeveralSheetsReadBackIdentically)
     const QString file = path(QStringLiteral("导出.xls"));
     ASSERT_EQ(writeWorkbook(file, sheets), QString());
     expectReadersSee(file, sheets);
-
-    // GDAL's XLS driver takes the first row as the header and skips the empty sheet.
-    const QMap<QString, int> layers = ogrinfoLayers(file);
-    EXPECT_EQ(layers.value(QStringLiteral("图层一")), 2999);
-    EXPECT_TRUE(layers.contains(QStringLiteral("数值 (2)")));
-    EXPECT_FALSE(layers.contains(QStringLiteral("空表")));
 }
 
 TEST_F(ExcelBook, RefusesWhatAnXlsSheetCannotHold)
@@ -97,21 +91,16 @@ TEST_F(ExcelBook, RefusesWhatAnXlsSheetCannotHold)
     libxl::Sheet* sheet = book->addSheet(L"Sheet1");
     ASSERT_NE(sheet, nullptr);
 
-    const std::wstring tooLong(32768, L'x');
-    struct
-    {
-        int row, col;
-        bool ok;
-    } const cells[] = { { -1, 0, false }, { 65536, 0, false }, { 0, -1, false }, { 0, 256, false },
-        { 65535, 255, true } };
-    for (const auto& c : cells) {
-        EXPECT_EQ(sheet->writeNum(c.row, c.col, 1.0), c.ok) << c.row << "," << c.col;
-        EXPECT_EQ(sheet->writeStr(c.row, c.col, L"t"), c.ok) << c.row << "," << c.col;
+    for (const auto& [row, col] : { std::pair { -1, 0 }, { 65536, 0 }, { 0, -1 }, { 0, 256 } }) {
+        EXPECT_FALSE(sheet->writeNum(row, col, 1.0)) << row << "," << col;
+        EXPECT_FALSE(sheet->writeStr(row, col, L"t")) << row << "," << col;
     }
+    EXPECT_TRUE(sheet->writeNum(65535, 255, 1.0));
+    EXPECT_TRUE(sheet->writeStr(65535, 255, L"t"));
     EXPECT_FALSE(sheet->writeNum(1, 0, std::numeric_limits<double>::quiet_NaN()));
     EXPECT_FALSE(sheet->writeNum(1, 0, std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(sheet->writeStr(1, 0, nullptr));
-    EXPECT_FALSE(sheet->writeStr(1, 0, tooLong.c_str()));
+    EXPECT_FALSE(sheet->writeStr(1, 0, std::wstring(32768, L'x').c_str()));
     EXPECT_STRNE(book->errorMessage(), "ok");
     EXPECT_TRUE(sheet->writeStr(1, 0, L"x"));
     EXPECT_STREQ(book->errorMessage(), "ok");

@@ -6,7 +6,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 
 #include <freexl.h>
 
@@ -131,21 +130,4 @@ sys.stdout.write(json.dumps(out))
         sheets.append(sheet);
     }
     return sheets;
-}
-
-QMap<QString, int> ogrinfoLayers(const QString& path)
-{
-    QProcess ogrinfo;
-    ogrinfo.start(QStringLiteral("ogrinfo"),
-        { QStringLiteral("-ro"), QStringLiteral("-so"), QStringLiteral("-al"), path });
-    ogrinfo.waitForFinished(120000);
-    const QString text = QString::fromUtf8(ogrinfo.readAllStandardOutput());
-    static const QRegularExpression kLayer(
-        QStringLiteral("Layer name: ([^\\n]+)\\n(?:[^\\n]*\\n)*?Feature Count: (\\d+)"));
-    QMap<QString, int> layers;
-    for (auto it = kLayer.globalMatch(text); it.hasNext();) {
-        const auto m = it.next();
-        layers.insert(m.captured(1), m.captured(2).toInt());
-    }
-    return layers;
 }

@@ -29,5 +29,3 @@ QString writeWorkbook(const QString& path, const QVector<XlsSheet>& sheets);
 QVector<XlsSheet> readWithFreexl(const QString& path, int* fatSectors = nullptr);
 // Reads with python3-xlrd (Debian's /usr/bin/python3); an empty list on failure.
 QVector<XlsSheet> readWithXlrd(const QString& path);
-// Layer names and feature counts that `ogrinfo -so -al` reports (GDAL's XLS driver).
-QMap<QString, int> ogrinfoLayers(const QString& path);

@@ -31,12 +31,11 @@ constexpr double kMinute = 1.0 / 60.0;
 
 TEST(EkDegree, RoundTripsInEveryFormat)
 {
-    const double values[] = { 0.0, -0.0, 1e-12, -1e-12, 0.5, -0.5, 1.0, -1.0, 45.0, -45.0, 90.0,
-        -90.0, 120.508333333333, -120.508333333333, 179.999999, -179.999999, 180.0, -180.0, 116.391,
-        39.9075, -33.8688, 151.2093,
-        // just below and above a minute and a second boundary
-        30.0 - 1e-9, 30.0 + 1e-9, 10.0 + kMinute - 1e-9, 10.0 + kMinute + 1e-9,
-        -(10.0 + kMinute - 1e-9), 5.0 + 59.999999 * kSecond, 5.0 + 59.9999949 * kSecond,
+    // Beside the sweep below: signed zeros, tiny values, and just below and above a minute and a
+    // second boundary.
+    const double values[] = { -0.0, 1e-12, -1e-12, 120.508333333333, -179.999999, 30.0 - 1e-9,
+        30.0 + 1e-9, 10.0 + kMinute - 1e-9, 10.0 + kMinute + 1e-9, -(10.0 + kMinute - 1e-9),
+        5.0 + 59.999999 * kSecond, 5.0 + 59.9999949 * kSecond,
         -(7.0 + 59.0 * kMinute + 59.999996 * kSecond) };
     for (const E_DEGREE_FOARMAT format : kFormats) {
         for (const double value : values) {
@@ -119,6 +118,7 @@ TEST(EkDegree, ReadsTypedTexts)
 
 TEST(EkDegree, RejectsBadTextAndKeepsTheValue)
 {
+    const std::string huge(330, '9');
     const struct
     {
         E_DEGREE_FOARMAT format;
@@ -131,12 +131,7 @@ TEST(EkDegree, RejectsBadTextAndKeepsTheValue)
         { DEGREE_DECIMAL, " 12" },
         { DEGREE_DECIMAL, "nan" },
         { DEGREE_DECIMAL, "12x" },
-        { DEGREE_DECIMAL,
-            "999999999999999999999999999999999999999999999999999999999999999999"
-            "999999999999999999999999999999999999999999999999999999999999999999"
-            "999999999999999999999999999999999999999999999999999999999999999999"
-            "999999999999999999999999999999999999999999999999999999999999999999"
-            "999999999999999999999999999999999999999999999999999999999999999999" },
+        { DEGREE_DECIMAL, huge.c_str() },
         { DEGREE_PACKED, "120.30.30" },
         { DEGREE_PACKED, "120.6130" }, // 61 minutes
         { DEGREE_PACKED, "120.3061" }, // 61 seconds

@@ -136,8 +136,8 @@ TEST(CoordinateSystemDescription, FromEpsgCodes)
     {
         int epsg;
         E_COORDINATE_SYSTEM coordSys;
-        double centralMeridian; // NaN: not present
-        int zone; // 0: not present
+        double centralMeridian;
+        int zone;
         bool hzone;
         bool north;
     } cases[] = {
@@ -155,13 +155,10 @@ TEST(CoordinateSystemDescription, FromEpsgCodes)
         ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(c.epsg, cs));
         EXPECT_EQ(cs.coordSys, c.coordSys);
         EXPECT_EQ(cs.epsg, c.epsg);
-        EXPECT_TRUE(cs.hasCentralMeridian);
+        EXPECT_TRUE(cs.hasCentralMeridian && cs.hasZone && cs.hasHZone && cs.hasNorth);
         EXPECT_EQ(cs.centralMeridian, c.centralMeridian);
-        EXPECT_TRUE(cs.hasZone);
         EXPECT_EQ(cs.zone, c.zone);
-        EXPECT_TRUE(cs.hasHZone);
         EXPECT_EQ(cs.hzone, c.hzone);
-        EXPECT_TRUE(cs.hasNorth);
         EXPECT_EQ(cs.north, c.north);
     }
 

@@ -31,17 +31,10 @@ struct Case
     double lng, lat, gcjLng, gcjLat, bdLng, bdLat, backLng, backLat, mcX, mcY, oneStepLng,
         oneStepLat;
 };
-const Case kCases[] = {
-    { 116.397128, 39.916527, 116.40337249402477, 39.917930749245947, 116.40973933698186,
-        39.924269294015090, 116.40337283351784, 39.917930397011403, 12958813.907270653,
-        4827263.8153930940, 116.39712753137543, 39.916526313089115 },
-    { 121.473701, 31.230416, 121.47822405739267, 31.228473742246980, 121.48478247238995,
-        31.234326581388320, 121.47822380967604, 31.228474757648542, 13523771.271890696,
-        3640858.3685676721, 121.47371615515222, 31.230429425944557 },
-    { 87.617733, 43.792818, 87.620582260418985, 43.794042573150413, 87.627014577754650,
-        43.800164259592279, 87.620582561562159, 43.794041699092148, 9754700.7809987720,
-        5404714.6090044864, 87.617729693079369, 43.792816144809670 },
-};
+// One point: the formulas themselves are checked on many points with the coordinate engines.
+const Case kCase = { 116.397128, 39.916527, 116.40337249402477, 39.917930749245947,
+    116.40973933698186, 39.924269294015090, 116.40337283351784, 39.917930397011403,
+    12958813.907270653, 4827263.8153930940, 116.39712753137543, 39.916526313089115 };
 
 CVector3D xy(const CGeoPoint& p)
 {
@@ -68,45 +61,43 @@ TEST(GeoPoint, Validity)
 
 TEST(GeoPoint, OffsetSystemsMatchReferencePackage)
 {
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << c.lng << "," << c.lat);
-        const CGeoPoint wgs(CVector3D(c.lng, c.lat, 1000), epsg(4326));
-        const CGeoPoint gcj = wgs.Transform(local(2));
-        ASSERT_TRUE(gcj.IsValid());
-        EXPECT_EQ(gcj.GetSpatialReference(), local(2));
-        EXPECT_NEAR(xy(gcj).x, c.gcjLng, kDegTol);
-        EXPECT_NEAR(xy(gcj).y, c.gcjLat, kDegTol);
-        EXPECT_EQ(xy(gcj).z, 1000); // heights pass through the offsets
+    const Case& c = kCase;
+    const CGeoPoint wgs(CVector3D(c.lng, c.lat, 1000), epsg(4326));
+    const CGeoPoint gcj = wgs.Transform(local(2));
+    ASSERT_TRUE(gcj.IsValid());
+    EXPECT_EQ(gcj.GetSpatialReference(), local(2));
+    EXPECT_NEAR(xy(gcj).x, c.gcjLng, kDegTol);
+    EXPECT_NEAR(xy(gcj).y, c.gcjLat, kDegTol);
+    EXPECT_EQ(xy(gcj).z, 1000); // heights pass through the offsets
 
-        const CGeoPoint bd = gcj.Transform(local(3));
-        ASSERT_TRUE(bd.IsValid());
-        EXPECT_NEAR(xy(bd).x, c.bdLng, kDegTol);
-        EXPECT_NEAR(xy(bd).y, c.bdLat, kDegTol);
-        // WGS84 straight to BD09 takes the same road.
-        EXPECT_NEAR(xy(wgs.Transform(local(3))).x, c.bdLng, kDegTol);
+    const CGeoPoint bd = gcj.Transform(local(3));
+    ASSERT_TRUE(bd.IsValid());
+    EXPECT_NEAR(xy(bd).x, c.bdLng, kDegTol);
+    EXPECT_NEAR(xy(bd).y, c.bdLat, kDegTol);
+    // WGS84 straight to BD09 takes the same road.
+    EXPECT_NEAR(xy(wgs.Transform(local(3))).x, c.bdLng, kDegTol);
 
-        const CGeoPoint back = bd.Transform(local(2));
-        EXPECT_NEAR(xy(back).x, c.backLng, kDegTol);
-        EXPECT_NEAR(xy(back).y, c.backLat, kDegTol);
+    const CGeoPoint back = bd.Transform(local(2));
+    EXPECT_NEAR(xy(back).x, c.backLng, kDegTol);
+    EXPECT_NEAR(xy(back).y, c.backLat, kDegTol);
 
-        const CGeoPoint bdMercator = wgs.Transform(local(5));
-        ASSERT_TRUE(bdMercator.IsValid());
-        EXPECT_NEAR(xy(bdMercator).x, c.mcX, kMetreTol);
-        EXPECT_NEAR(xy(bdMercator).y, c.mcY, kMetreTol);
+    const CGeoPoint bdMercator = wgs.Transform(local(5));
+    ASSERT_TRUE(bdMercator.IsValid());
+    EXPECT_NEAR(xy(bdMercator).x, c.mcX, kMetreTol);
+    EXPECT_NEAR(xy(bdMercator).y, c.mcY, kMetreTol);
 
-        const CGeoPoint oneStep
-            = CGeoPoint(CVector3D(c.gcjLng, c.gcjLat, 0), local(2)).TransformEPSG(4326);
-        ASSERT_TRUE(oneStep.IsValid());
-        EXPECT_NEAR(xy(oneStep).x, c.oneStepLng, kDegTol);
-        EXPECT_NEAR(xy(oneStep).y, c.oneStepLat, kDegTol);
-    }
+    const CGeoPoint oneStep
+        = CGeoPoint(CVector3D(c.gcjLng, c.gcjLat, 0), local(2)).TransformEPSG(4326);
+    ASSERT_TRUE(oneStep.IsValid());
+    EXPECT_NEAR(xy(oneStep).x, c.oneStepLng, kDegTol);
+    EXPECT_NEAR(xy(oneStep).y, c.oneStepLat, kDegTol);
 }
 
 TEST(GeoPoint, MercatorForms)
 {
     // GCJ02 Web Mercator of the first case's GCJ02 point: `echo 116.40337249402477
     // 39.917930749245947 | gdaltransform -s_srs EPSG:4326 -t_srs EPSG:3857` (GDAL 3.6).
-    const Case& c = kCases[0];
+    const Case& c = kCase;
     const CGeoPoint wgs(CVector3D(c.lng, c.lat, 0), epsg(4326));
     const CGeoPoint gcjMercator = wgs.Transform(local(4));
     ASSERT_TRUE(gcjMercator.IsValid());
@@ -116,12 +107,10 @@ TEST(GeoPoint, MercatorForms)
     const CGeoPoint gcj = gcjMercator.Transform(local(2));
     EXPECT_NEAR(xy(gcj).x, c.gcjLng, 1e-9);
     EXPECT_NEAR(xy(gcj).y, c.gcjLat, 1e-9);
-    // Baidu Mercator back to BD09 (Baidu's two polynomials are inverse to about a centimetre)
-    // and on to GCJ02 Web Mercator.
+    // Baidu Mercator back to BD09 (Baidu's two polynomials are inverse to about a centimetre).
     const CGeoPoint bd = CGeoPoint(CVector3D(c.mcX, c.mcY, 0), local(5)).Transform(local(3));
     EXPECT_NEAR(xy(bd).x, c.bdLng, 1e-6);
     EXPECT_NEAR(xy(bd).y, c.bdLat, 1e-6);
-    EXPECT_TRUE(CGeoPoint(CVector3D(c.mcX, c.mcY, 0), local(5)).Transform(local(4)).IsValid());
 }
 
 TEST(GeoPoint, RealReferencesGoThroughOgr)
@@ -140,8 +129,8 @@ TEST(GeoPoint, RealReferencesGoThroughOgr)
     // A Gauss-Krüger point to GCJ02: through WGS84, then the offset.
     const CGeoPoint gcj = gk.Transform(local(2));
     ASSERT_TRUE(gcj.IsValid());
-    EXPECT_NEAR(xy(gcj).x, kCases[0].gcjLng, 1e-8);
-    EXPECT_NEAR(xy(gcj).y, kCases[0].gcjLat, 1e-8);
+    EXPECT_NEAR(xy(gcj).x, kCase.gcjLng, 1e-8);
+    EXPECT_NEAR(xy(gcj).y, kCase.gcjLat, 1e-8);
 }
 
 TEST(GeoPoint, OutsideTheOffsetAreaAndOutOfRange)

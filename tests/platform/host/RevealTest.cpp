@@ -17,8 +17,6 @@
 #include <QDBusError>
 #endif
 
-#include <memory>
-
 namespace {
 
 // Restores the system browser when a test ends, whatever it installed.
@@ -76,146 +74,85 @@ public:
     bool refuse = false;
     int calls = 0;
     QStringList uris;
-    QString startupId;
 public slots:
-    void ShowItems(const QStringList& items, const QString& startup)
+    void ShowItems(const QStringList& items, const QString&)
     {
         ++calls;
         uris = items;
-        startupId = startup;
         if (refuse) sendErrorReply(QDBusError::Failed, QStringLiteral("no window"));
     }
 };
 
-} // namespace
-
-// Each test runs the real system path against a private session bus that has no service files,
-// so nothing on the machine can be started; QDesktopServices' file handler is replaced too.
-class RevealOverDBus : public ::testing::Test
+struct UrlHandlerGuard
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty()) return;
-        s_dir = std::make_unique<QTemporaryDir>();
-        const QString config = s_dir->filePath(QStringLiteral("bus.conf"));
-        QFile file(config);
-        file.open(QIODevice::WriteOnly);
-        file.write(QStringLiteral("<!DOCTYPE busconfig PUBLIC"
-                                  " \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\""
-                                  " \"http://www.freedesktop.org/standards/dbus/1.0/"
-                                  "busconfig.dtd\"><busconfig><type>session</type>"
-                                  "<listen>unix:dir=%1</listen><auth>EXTERNAL</auth>"
-                                  "<policy context=\"default\"><allow send_destination=\"*\" "
-                                  "eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                                  "<allow own=\"*\"/></policy></busconfig>")
-                       .arg(s_dir->path())
-                       .toUtf8());
-        file.close();
-        s_daemon = std::make_unique<QProcess>();
-        s_daemon->start(daemon,
-            { QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                QStringLiteral("--print-address=1") });
-        if (!s_daemon->waitForReadyRead(10000)) return;
-        s_address = QString::fromUtf8(s_daemon->readLine().trimmed());
-        // Qt reads this once, when the session bus is first used: only these tests use it.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", s_address.toUtf8());
-    }
-
-    static void TearDownTestSuite()
-    {
-        if (s_daemon) {
-            s_daemon->kill();
-            s_daemon->waitForFinished(5000);
-        }
-        s_daemon.reset();
-        s_dir.reset();
-    }
-
-    void SetUp() override
-    {
-        if (s_address.isEmpty())
-            GTEST_SKIP() << "no private D-Bus session bus (dbus-daemon missing?)";
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_sink, "open");
-        m_file = m_dir.filePath(QStringLiteral("导出 范围.shp"));
-        QFile(m_file).open(QIODevice::WriteOnly);
-    }
-
-    void TearDown() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        if (m_fake) {
-            m_bus->unregisterService(kFileManager);
-            m_bus->unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
-            m_bus.reset();
-            QDBusConnection::disconnectFromBus(QStringLiteral("fake-file-manager"));
-        }
-    }
-
-    FakeFileManager& startFileManager()
-    {
-        m_fake = std::make_unique<FakeFileManager>();
-        m_bus = std::make_unique<QDBusConnection>(
-            QDBusConnection::connectToBus(s_address, QStringLiteral("fake-file-manager")));
-        EXPECT_TRUE(m_bus->registerObject(QStringLiteral("/org/freedesktop/FileManager1"),
-            m_fake.get(), QDBusConnection::ExportAllSlots));
-        EXPECT_TRUE(m_bus->registerService(kFileManager));
-        return *m_fake;
-    }
-
-    static std::unique_ptr<QTemporaryDir> s_dir;
-    static std::unique_ptr<QProcess> s_daemon;
-    static QString s_address;
-
-    QTemporaryDir m_dir;
-    QString m_file;
-    UrlSink m_sink;
-    std::unique_ptr<FakeFileManager> m_fake;
-    std::unique_ptr<QDBusConnection> m_bus;
+    ~UrlHandlerGuard() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 };
 
-std::unique_ptr<QTemporaryDir> RevealOverDBus::s_dir;
-std::unique_ptr<QProcess> RevealOverDBus::s_daemon;
-QString RevealOverDBus::s_address;
+} // namespace
 
-TEST_F(RevealOverDBus, FileManagerSelectsTheFile)
+// The real system path against a private session bus that has no service files, so nothing on
+// the machine can be started; QDesktopServices' file handler is replaced too.
+TEST(RevealOverDBus, FileManagerSelectsTheFileOrTheFolderOpens)
 {
-    FakeFileManager& fileManager = startFileManager();
-    ASSERT_TRUE(RevealInFileBrowser(m_file));
+    const QString daemonPath = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    if (daemonPath.isEmpty()) GTEST_SKIP() << "no dbus-daemon for a private session bus";
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("bus.conf"));
+    QFile file(config);
+    file.open(QIODevice::WriteOnly);
+    file.write(QStringLiteral("<!DOCTYPE busconfig PUBLIC"
+                              " \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\""
+                              " \"http://www.freedesktop.org/standards/dbus/1.0/"
+                              "busconfig.dtd\"><busconfig><type>session</type>"
+                              "<listen>unix:dir=%1</listen><auth>EXTERNAL</auth>"
+                              "<policy context=\"default\"><allow send_destination=\"*\" "
+                              "eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                              "<allow own=\"*\"/></policy></busconfig>")
+                   .arg(dir.path())
+                   .toUtf8());
+    file.close();
+    QProcess daemon; // killed when the test ends
+    daemon.start(daemonPath,
+        { QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+            QStringLiteral("--print-address=1") });
+    ASSERT_TRUE(daemon.waitForReadyRead(10000));
+    const QString address = QString::fromUtf8(daemon.readLine().trimmed());
+    // Qt reads this once, when the session bus is first used: only this test uses it.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+    UrlSink sink;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &sink, "open");
+    UrlHandlerGuard guard;
+    const QUrl folder = QUrl::fromLocalFile(dir.path());
+    const QString shp = dir.filePath(QStringLiteral("导出 范围.shp"));
+    QFile(shp).open(QIODevice::WriteOnly);
+
+    // Without a file manager on the bus the folder opens, also for a file that is not there.
+    ASSERT_TRUE(RevealInFileBrowser(shp));
+    EXPECT_TRUE(RevealInFileBrowser(dir.filePath(QStringLiteral("gone.kml"))));
+    EXPECT_EQ(sink.opened, QList<QUrl>({ folder, folder }));
+    sink.opened.clear();
+
+    FakeFileManager fileManager;
+    QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("fake-fm"));
+    ASSERT_TRUE(bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &fileManager,
+        QDBusConnection::ExportAllSlots));
+    ASSERT_TRUE(bus.registerService(kFileManager));
+    EXPECT_FALSE(RevealInFileBrowser(dir.filePath(QStringLiteral("missing/gone.kml"))));
+    ASSERT_TRUE(RevealInFileBrowser(shp));
     ASSERT_TRUE(QTest::qWaitFor([&] { return fileManager.calls > 0; }, 5000));
     EXPECT_EQ(fileManager.uris,
-        QStringList({ QString::fromLatin1(QUrl::fromLocalFile(m_file).toEncoded()) }));
-    EXPECT_TRUE(fileManager.uris.value(0).contains(QStringLiteral("%E5%AF%BC%E5%87%BA%20")));
-    EXPECT_EQ(fileManager.startupId, QString());
+        QStringList({ QString::fromLatin1(QUrl::fromLocalFile(shp).toEncoded()) }));
     QTest::qWait(50);
     EXPECT_EQ(fileManager.calls, 1);
-    EXPECT_TRUE(m_sink.opened.isEmpty());
-}
+    EXPECT_TRUE(sink.opened.isEmpty());
 
-TEST_F(RevealOverDBus, RefusingFileManagerFallsBackToTheFolder)
-{
-    FakeFileManager& fileManager = startFileManager();
+    // A file manager that refuses leaves the folder to open.
     fileManager.refuse = true;
-    ASSERT_TRUE(RevealInFileBrowser(m_file));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_sink.opened.isEmpty(); }, 5000));
-    EXPECT_EQ(fileManager.calls, 1);
-    EXPECT_EQ(m_sink.opened, QList<QUrl>({ QUrl::fromLocalFile(m_dir.path()) }));
-}
-
-TEST_F(RevealOverDBus, WithoutFileManagerOpensTheFolder)
-{
-    ASSERT_TRUE(RevealInFileBrowser(m_file));
-    EXPECT_EQ(m_sink.opened, QList<QUrl>({ QUrl::fromLocalFile(m_dir.path()) }));
-
-    // A file that is not there still gets its folder; a missing folder gets nothing.
-    m_sink.opened.clear();
-    FakeFileManager& fileManager = startFileManager();
-    EXPECT_TRUE(RevealInFileBrowser(m_dir.filePath(QStringLiteral("gone.kml"))));
-    EXPECT_FALSE(RevealInFileBrowser(m_dir.filePath(QStringLiteral("missing/gone.kml"))));
-    QTest::qWait(50);
-    EXPECT_EQ(m_sink.opened, QList<QUrl>({ QUrl::fromLocalFile(m_dir.path()) }));
-    EXPECT_EQ(fileManager.calls, 0);
+    ASSERT_TRUE(RevealInFileBrowser(shp));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sink.opened.isEmpty(); }, 5000));
+    EXPECT_EQ(fileManager.calls, 2);
+    EXPECT_EQ(sink.opened, QList<QUrl>({ folder }));
+    bus.unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
 }
 
 #include "RevealTest.moc"
