@@ -1,6 +1,5 @@
 #include "LocateFixture.h"
 
-#include "OvCoordSystem/host/events/StateEventSubject.h"
 #include "OvCoordSystem/host/map/IOvTileMapLayer.h"
 
 #include <QApplication>
@@ -30,16 +29,6 @@ QPoint pixel(double x, double y)
     return p;
 }
 } // namespace
-
-TEST_F(LocateTest, TakesAllAwayWhenDestroyed)
-{
-    IStateEventObserver* observer = locate.get();
-    EXPECT_TRUE(map()->GetStateEventSubject()->HasObserver(observer));
-    ASSERT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
-    ASSERT_TRUE(toolBarVisible());
-    locate.reset(); // TearDown counts the objects and scene items
-    EXPECT_FALSE(map()->GetStateEventSubject()->HasObserver(observer));
-}
 
 // Messages go to the window above the window of the locator's parent.
 TEST_F(LocateTest, MessagesGoToTheParentOfTheParentWindow)

@@ -3,10 +3,8 @@
 #include "OvCoordSystem/host/app/OvLog.h"
 #include "OvCoordSystem/host/app/TextConvert.h"
 #include "OvCoordSystem/host/app/UserModule.h"
-#include "OvCoordSystem/host/widgets/CustomWidget.h"
 
 #include <QFile>
-#include <QImage>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -78,18 +76,6 @@ TEST_F(HostServices, ServiceAddressFromEnvironmentOrConfig)
     EXPECT_EQ(GetOrCreateOvUserModule()->GetServiceAddress(), "http://config:1");
     qputenv("OV_SHARE_SERVICE", "http://127.0.0.1:8080");
     EXPECT_EQ(GetOrCreateOvUserModule()->GetServiceAddress(), "http://127.0.0.1:8080");
-}
-
-TEST_F(HostServices, FramedDialogRendersTitleAndContent)
-{
-    CustomWidget dialog;
-    dialog.setTitle("Title");
-    dialog.resize(300, 160);
-    ASSERT_NE(dialog.contentWidget(), nullptr);
-    const QImage image = dialog.grab().toImage();
-    image.save(QStringLiteral("CustomWidget.png"));
-    EXPECT_EQ(image.size(), QSize(300, 160));
-    EXPECT_NE(image.pixel(150, 10), image.pixel(150, 100)); // the title bar is drawn
 }
 
 } // namespace

@@ -129,16 +129,6 @@ TEST(MapView, EventHandlersSeeInputFirstAndCanKeepItFromTheView)
     EXPECT_EQ(handler.presses, 2);
 }
 
-TEST(MapView, MapTypeTakesKnownTypesOnly)
-{
-    IOvMapModule* map = ResetMap();
-    const QRgb vectorSea = RenderMap().pixel(5, 5);
-    map->SetMapType(1602);
-    map->SetMapType(999);
-    EXPECT_EQ(map->GetMapType(), 1602);
-    EXPECT_NE(RenderMap().pixel(5, 5), vectorSea); // imagery types are drawn dark
-}
-
 TEST(MapView, BaseMapDrawsTheProvidersAreasAndTheRightLayerTheirNames)
 {
     IOvMapModule* map = ResetMap();
