@@ -61,13 +61,13 @@ TEST(ClipLayer, DegenerateClipPolygonsLeaveNothingAndSelfCrossingOnesAreRepaired
     EXPECT_EQ(clipped.features.size(), 2);
 }
 
-class ClipWriting : public ::testing::Test
+TEST(ClipWriting, FilesHoldOnlyWhatIsInsideAndNoTemporaryFile)
 {
-protected:
-    void write(const QString& file)
-    {
+    QTemporaryDir dir;
+    const auto path = [&dir](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    for (const char* name : { "clip.geojson", "clip.shp", "clip.dxf" }) {
         VectorWriteOptions options;
-        options.path = m_dir.path() + QLatin1Char('/') + file;
+        options.path = path(name);
         options.openFolderAfterWrite = false;
         options.clip = true;
         options.clipPolygons = kClipSquare;
@@ -78,24 +78,15 @@ protected:
             options);
         releaseVectorTool(tool);
     }
-    QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
-    QStringList files() const { return filesBelow(m_dir.path()); }
-
-    QTemporaryDir m_dir;
-};
-
-TEST_F(ClipWriting, FilesHoldOnlyWhatIsInsideAndNoTemporaryFile)
-{
-    for (const char* name : { "clip.geojson", "clip.shp", "clip.dxf" })
-        write(QString::fromLatin1(name));
     // Shapefile split files take their final names.
-    EXPECT_EQ(files().filter(QRegularExpression(QStringLiteral("(json|dxf|shp)$"))),
+    const QStringList files = filesBelow(dir.path());
+    EXPECT_EQ(files.filter(QRegularExpression(QStringLiteral("(json|dxf|shp)$"))),
         (QStringList { QStringLiteral("clip.dxf"), QStringLiteral("clip.geojson"),
             QStringLiteral("clip_point.shp"), QStringLiteral("clip_polygon.shp") }));
-    EXPECT_TRUE(files().filter(QStringLiteral("tmp_clip")).isEmpty());
-    EXPECT_EQ(featureCount(path(QStringLiteral("clip.dxf"))), 2);
-    EXPECT_EQ(featureCount(path(QStringLiteral("clip_point.shp"))), 1);
-    EXPECT_EQ(readBackText(path(QStringLiteral("clip.geojson"))).mid(1),
+    EXPECT_TRUE(files.filter(QStringLiteral("tmp_clip")).isEmpty());
+    EXPECT_EQ(featureCount(path("clip.dxf")), 2);
+    EXPECT_EQ(featureCount(path("clip_point.shp")), 1);
+    EXPECT_EQ(readBackText(path("clip.geojson")).mid(1),
         (QStringList { QStringLiteral("POLYGON ((5 5,5 10,10 10,10 5,5 5))"),
             QStringLiteral("POINT (1 1)") }));
 }

@@ -8,15 +8,12 @@ using namespace vectortest;
 
 namespace {
 
-TEST(DxfWriter, NoLayersSetsTheErrorTextAndWritesNothing)
+TEST(DxfWriter, MergedLayerCarriesTheLayerNamesAndLabelModes)
 {
     I_DXFWriter writer;
     writer.writeLayers({}, VectorWriteOptions());
     EXPECT_EQ(writer.errorText(), QStringLiteral("写DXF数据为空。"));
-}
 
-TEST(DxfWriter, MergedLayerCarriesTheLayerNamesAndLabelModes)
-{
     VectorFeatureData plain = pointFeature(1, 1, QStringLiteral("plain"));
     plain.labelMode = 1;
     plain.style.text = QStringLiteral("label");
