@@ -43,10 +43,8 @@ protected:
     QString results(const char* button = nullptr)
     {
         if (button) child<QPushButton>(button)->click();
-        return QString("%1 %2 %3")
-            .arg(m_dialog.GetResultKind())
-            .arg(m_dialog.GetHorizontalSpacing())
-            .arg(m_dialog.GetVerticalSpacing());
+        return QString::asprintf("%d %g %g", m_dialog.GetResultKind(),
+            m_dialog.GetHorizontalSpacing(), m_dialog.GetVerticalSpacing());
     }
 
     CDlgSetSpaced m_dialog;
