@@ -1,13 +1,20 @@
+// The correction engines and the single-point transform against the reference package, their
+// edges, refusals and factories.
 #include "OvCoordSystem/coord/BD09CoordSys.h"
+#include "OvCoordSystem/coord/ExportTools.h"
 #include "OvCoordSystem/coord/GCJ02CoordSys.h"
+#include "OvCoordSystem/coord/OvCoordTransform.h"
+
+#include "OvCoordSystem/host/MapTypes.h"
 
 #include "GcoordCases.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <limits>
-#include <memory>
+#include <string>
 
 using namespace coordinate;
 
@@ -15,40 +22,52 @@ namespace {
 constexpr double kRefTol_deg = 1e-11; // about a micrometre
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
+
+void expectNear(double x, double y, double ex, double ey, double tol)
+{
+    EXPECT_NEAR(x, ex, tol);
+    EXPECT_NEAR(y, ey, tol);
+}
+
+// The engine's X, Y and the single-point transform's P (through the geodesy toolkit) both near.
+void expectBoth(double x, double y, const QPointF& p, double ex, double ey, double tol)
+{
+    expectNear(x, y, ex, ey, tol);
+    expectNear(p.x(), p.y(), ex, ey, tol);
+}
 } // namespace
 
-TEST(CorrectEngine, MatchesReferencePackageAndRoundTripsWithinMetres)
+TEST(CorrectEngine, EngineAndTransformMatchReferencePackageAndRoundTripWithinMetres)
 {
     GCJ02CoordSys gcj;
     BD09CoordSys bd;
+    const COvCoordTransform t;
     for (const ShiftCase& c : kGcoordCases) {
         SCOPED_TRACE(testing::Message() << c.lng << "," << c.lat);
         double x = c.lng, y = c.lat;
-        ASSERT_TRUE(gcj.FromWGS84(&x, &y, 1));
-        EXPECT_NEAR(x, c.gcjLng, kRefTol_deg);
-        EXPECT_NEAR(y, c.gcjLat, kRefTol_deg);
+        QPointF p(c.lng, c.lat);
+        ASSERT_TRUE(gcj.FromWGS84(&x, &y, 1) && t.WGS84ToGCJ02(p));
+        expectBoth(x, y, p, c.gcjLng, c.gcjLat, kRefTol_deg);
         // The inverse is the one step 2·p − shift(p): within a few metres, not exact.
         double fx = c.gcjLng, fy = c.gcjLat;
         ASSERT_TRUE(gcj.FromWGS84(&fx, &fy, 1));
-        ASSERT_TRUE(gcj.ToWGS84(&x, &y, 1));
-        EXPECT_DOUBLE_EQ(x, 2 * c.gcjLng - fx);
-        EXPECT_DOUBLE_EQ(y, 2 * c.gcjLat - fy);
-        EXPECT_NEAR(x, c.lng, 1e-4);
+        QPointF g(c.gcjLng, c.gcjLat);
+        ASSERT_TRUE(gcj.ToWGS84(&x, &y, 1) && t.Gcj02ToWGS84(g));
+        expectBoth(x, y, g, 2 * c.gcjLng - fx, 2 * c.gcjLat - fy, 1e-12);
 
         x = c.gcjLng, y = c.gcjLat;
         bd.GCJ02ToBD09(&x, &y, 1);
-        EXPECT_NEAR(x, c.bdLng, kRefTol_deg);
-        EXPECT_NEAR(y, c.bdLat, kRefTol_deg);
+        ASSERT_TRUE(t.GCJ02ToBD09(p));
+        expectBoth(x, y, p, c.bdLng, c.bdLat, kRefTol_deg);
         bd.BD09ToGCJ02(&x, &y, 1);
-        EXPECT_NEAR(x, c.backLng, kRefTol_deg);
-        EXPECT_NEAR(y, c.backLat, kRefTol_deg);
+        ASSERT_TRUE(t.BD09ToGCJ02(p));
+        expectBoth(x, y, p, c.backLng, c.backLat, kRefTol_deg);
         x = c.lng, y = c.lat;
-        ASSERT_TRUE(bd.FromWGS84(&x, &y, 1));
-        EXPECT_NEAR(x, c.bdLng, kRefTol_deg);
-        EXPECT_NEAR(y, c.bdLat, kRefTol_deg);
-        ASSERT_TRUE(bd.ToWGS84(&x, &y, 1));
-        EXPECT_NEAR(x, c.lng, 1e-4);
-        EXPECT_NEAR(y, c.lat, 1e-4);
+        p = QPointF(c.lng, c.lat);
+        ASSERT_TRUE(bd.FromWGS84(&x, &y, 1) && t.WGS84ToBD09(p));
+        expectBoth(x, y, p, c.bdLng, c.bdLat, kRefTol_deg);
+        ASSERT_TRUE(bd.ToWGS84(&x, &y, 1) && t.BD09ToWGS84(p));
+        expectBoth(x, y, p, c.lng, c.lat, 1e-4);
     }
 }
 
@@ -73,27 +92,14 @@ TEST(CorrectEngine, Gcj02BoxEdgesAreInclusiveAndNonFiniteIsOutside)
 
 TEST(CorrectEngine, ArraysStopAtTheFirstRefusedPoint)
 {
+    // Back to WGS84: outside the box is no offset, out of range stops, later points untouched.
     GCJ02CoordSys gcj;
-    double x[] = { 116.4, 121.5, 10.0, 113.3 };
-    double y[] = { 39.9, 31.2, 10.0, 23.1 };
-    EXPECT_FALSE(gcj.FromWGS84(x, y, 4));
-    EXPECT_NE(x[1], 121.5);
-    EXPECT_EQ(x[2], 10.0);
-    EXPECT_EQ(x[3], 113.3); // after the stop: untouched though inside
-    EXPECT_EQ(y[3], 23.1);
-
-    // Back to WGS84: outside the box is no offset, out of range stops.
     double xs[] = { 116.4, 10, 200, 121.5 };
     double ys[] = { 39.9, 10, 10, 31.2 };
     EXPECT_FALSE(gcj.ToWGS84(xs, ys, 4));
     EXPECT_NE(xs[0], 116.4);
     EXPECT_EQ(xs[1], 10);
     EXPECT_EQ(xs[3], 121.5);
-    for (const auto& p :
-        { std::pair { kNaN, 10.0 }, { 10.0, kInf }, { -180.1, 0.0 }, { 0.0, 90.5 } }) {
-        double px = p.first, py = p.second;
-        EXPECT_FALSE(gcj.ToWGS84(&px, &py, 1)) << p.first << "," << p.second;
-    }
     double px = -180, py = 90;
     EXPECT_TRUE(gcj.ToWGS84(&px, &py, 1));
 
@@ -117,13 +123,10 @@ TEST(CorrectEngine, EmptyAndNullInputChangeNothing)
     double x = 116.4, y = 39.9;
     for (ICoordSysCorrectEngine* engine : { static_cast<ICoordSysCorrectEngine*>(&gcj02),
              static_cast<ICoordSysCorrectEngine*>(&bd09) }) {
-        EXPECT_TRUE(engine->FromWGS84(&x, &y, 0));
-        EXPECT_TRUE(engine->ToWGS84(&x, &y, 0));
-        EXPECT_TRUE(engine->FromWGS84(&x, &y, -3));
-        EXPECT_TRUE(engine->AutoToWGS84(&x, &y, 0));
-        EXPECT_FALSE(engine->FromWGS84(nullptr, &y, 1));
-        EXPECT_FALSE(engine->ToWGS84(&x, nullptr, 1));
-        EXPECT_FALSE(engine->AutoToWGS84(nullptr, nullptr, 1));
+        EXPECT_TRUE(engine->FromWGS84(&x, &y, 0) && engine->ToWGS84(&x, &y, 0)
+            && engine->FromWGS84(&x, &y, -3) && engine->AutoToWGS84(&x, &y, 0));
+        EXPECT_FALSE(engine->FromWGS84(nullptr, &y, 1) || engine->ToWGS84(&x, nullptr, 1)
+            || engine->AutoToWGS84(nullptr, nullptr, 1));
         engine->GCJ02ToBD09(nullptr, nullptr, 1);
         engine->BD09ToGCJ02(&x, &y, 0);
         engine->MercatorToLngLat(nullptr, nullptr, 1);
@@ -148,29 +151,92 @@ TEST(CorrectEngine, AutoToWgs84TakesMercatorInputFirst)
     double bx[] = { 12958813.907270653, c.bdLng };
     double by[] = { 4827263.8153930940, c.bdLat };
     EXPECT_TRUE(bd09.AutoToWGS84(bx, by, 2));
-    for (double lng : { mx[0], mx[1], bx[0], bx[1] })
-        EXPECT_NEAR(lng, c.lng, 1e-4);
-    for (double lat : { my[0], my[1], by[0], by[1] })
-        EXPECT_NEAR(lat, c.lat, 1e-4);
+    for (int i = 0; i < 2; ++i) {
+        expectNear(mx[i], my[i], c.lng, c.lat, 1e-4);
+        expectNear(bx[i], by[i], c.lng, c.lat, 1e-4);
+    }
 }
 
 TEST(CorrectEngine, Factories)
 {
-    const std::unique_ptr<ICoordSysCorrectEngine, void (*)(ICoordSysCorrectEngine*)> gcj(
-        CreateCorrectEngine(0), DestroyCorrectEngine);
-    EXPECT_NE(dynamic_cast<GCJ02CoordSys*>(gcj.get()), nullptr);
-    EXPECT_EQ(CreateCorrectEngine(2), nullptr);
-    EXPECT_EQ(CreateCorrectEngine(-1), nullptr);
-    // -1 none, 0 GCJ02, 1 BD09, by coordinate system; unknown numbers are legal input.
-    const int kinds[][2] = { { 13, 1 }, { 14, 1 }, { 15, 0 }, { 16, 0 }, { 3, -1 }, { 12, -1 },
-        { 17, -1 }, { 0, -1 }, { 99, -1 } };
-    for (const auto& c : kinds) {
-        ICoordSysCorrectEngine* engine
-            = CreateCorrectEngineByCoordSys(static_cast<E_COORDINATE_SYSTEM>(c[0]));
-        SCOPED_TRACE(c[0]);
-        EXPECT_EQ(dynamic_cast<GCJ02CoordSys*>(engine) != nullptr, c[1] == 0);
-        EXPECT_EQ(dynamic_cast<BD09CoordSys*>(engine) != nullptr, c[1] == 1);
+    // By number: 0 GCJ02, 1 BD09; by coordinate system: 13, 14 BD09, 15, 16 GCJ02. Unknown
+    // numbers are legal input and make none.
+    const std::pair<int, const char*> kinds[]
+        = { { 0, "GCJ02" }, { 1, "BD09" }, { 2, "" }, { -1, "" } },
+        systems[] = { { 13, "BD09" }, { 14, "BD09" }, { 15, "GCJ02" }, { 16, "GCJ02" }, { 3, "" },
+            { 12, "" }, { 17, "" }, { 99, "" } };
+    const auto kind = [](ICoordSysCorrectEngine* engine) {
+        const char* name = dynamic_cast<GCJ02CoordSys*>(engine) ? "GCJ02"
+            : dynamic_cast<BD09CoordSys*>(engine)               ? "BD09"
+                                                                : "";
         DestroyCorrectEngine(engine);
+        return std::string(name);
+    };
+    for (const auto& [number, name] : kinds)
+        EXPECT_EQ(kind(CreateCorrectEngine(number)), name) << number;
+    for (const auto& [number, name] : systems)
+        EXPECT_EQ(kind(CreateCorrectEngineByCoordSys(E_COORDINATE_SYSTEM(number))), name) << number;
+}
+
+// Outside the GCJ02 box (edges inclusive) is no offset; a failure of the transform or of the
+// engine's way back leaves the point unchanged.
+TEST(OvCoordTransform, OutsideTheBoxAndFailuresLeaveThePointUnchanged)
+{
+    const COvCoordTransform t;
+    GCJ02CoordSys gcj;
+    QPointF outside(72.0039, 0.8293), edge(72.004, 0.8293);
+    EXPECT_TRUE(t.WGS84ToGCJ02(outside) && t.Gcj02ToWGS84(outside) && t.WGS84ToGCJ02(edge));
+    EXPECT_EQ(outside, QPointF(72.0039, 0.8293));
+    EXPECT_NE(edge.x(), 72.004);
+    const std::function<bool(QPointF&)> ops[] = { [&](QPointF& p) { return t.WGS84ToGCJ02(p); },
+        [&](QPointF& p) { return t.Gcj02ToWGS84(p); }, [&](QPointF& p) { return t.GCJ02ToBD09(p); },
+        [&](QPointF& p) { return t.BD09ToGCJ02(p); }, [&](QPointF& p) { return t.WGS84ToBD09(p); },
+        [&](QPointF& p) { return t.BD09ToWGS84(p); },
+        [&](QPointF& p) { return t.Wgs84ToOther(p, MAP_AMAP); },
+        [&](QPointF& p) { return t.Wgs84ToOther(p, MAP_BAIDU); },
+        [&](QPointF& p) {
+            double x = p.x(), y = p.y();
+            const bool ok = gcj.ToWGS84(&x, &y, 1);
+            p = QPointF(x, y);
+            return ok;
+        } };
+    const QPointF bad[] = { { kNaN, 30 }, { 116, kNaN }, { kInf, 30 }, { 116, -kInf }, { 200, 10 },
+        { 10, -91 }, { -180.001, 0 } };
+    for (size_t op = 0; op < std::size(ops); ++op) {
+        for (const QPointF& b : bad) {
+            QPointF p = b;
+            EXPECT_FALSE(ops[op](p)) << op << ": " << b.x() << "," << b.y();
+            EXPECT_EQ(std::memcmp(&p, &b, sizeof p), 0) << op << ": " << b.x() << "," << b.y();
+        }
     }
-    DestroyCorrectEngine(nullptr);
+}
+
+// The point shift and the original export type follow the datum of the map tiles; a map type
+// the host does not have is not shifted and is drawn in Web Mercator.
+TEST(OvCoordTransform, Wgs84ToOtherAndOriginalTypeForEveryKindOfMapType)
+{
+    const COvCoordTransform t;
+    const ShiftCase& c = kGcoordCases[0];
+    for (const tagMapTypeInfo& info : MapTypeTable()) {
+        SCOPED_TRACE(info.type);
+        QPointF p(c.lng, c.lat);
+        EXPECT_EQ(t.Wgs84ToOther(p, info.type), info.datum != TILE_DATUM_WGS84);
+        const bool gcj = info.datum == TILE_DATUM_GCJ02, bd = info.datum == TILE_DATUM_BD09;
+        expectNear(p.x(), p.y(),
+            gcj      ? c.gcjLng
+                : bd ? c.bdLng
+                     : c.lng,
+            gcj      ? c.gcjLat
+                : bd ? c.bdLat
+                     : c.lat,
+            kRefTol_deg);
+        EXPECT_EQ(I_ExportTools::getOriginalType(info.type),
+            gcj      ? VECTOR_GCJ02_WEB_MERCATOR
+                : bd ? VECTOR_BD09_WEB_MERCATOR
+                     : VECTOR_WGS84_LNGLAT);
+    }
+    QPointF p(c.lng, c.lat);
+    EXPECT_TRUE(!t.Wgs84ToOther(p, -1) && !t.Wgs84ToOther(p, 4242) && p == QPointF(c.lng, c.lat));
+    for (const int unknown : { -1, 99999 })
+        EXPECT_EQ(I_ExportTools::getOriginalType(unknown), VECTOR_WGS84_WEB_MERCATOR);
 }
