@@ -50,7 +50,7 @@ protected:
     CDlgSetSpaced m_dialog;
 };
 
-TEST_F(DlgSetSpacedTest, UnitsConvertThroughMetres)
+TEST_F(DlgSetSpacedTest, UnitsConvertThroughMetresAndPresetsFillTheForm)
 {
     EXPECT_EQ(pick(1), QString::fromUtf8("公里: 1|1"));
     EXPECT_EQ(pick(2), QString::fromUtf8("丈: 300|300"));
@@ -63,6 +63,17 @@ TEST_F(DlgSetSpacedTest, UnitsConvertThroughMetres)
     m_dialog.exec();
     EXPECT_TRUE(m_dialog.IsAccepted());
     EXPECT_EQ(results(), "2 2000 3000");
+    // A preset fills the form; cancel keeps its results (as before: accepted).
+    m_dialog.Preset(1, 0.25, 1.0 / 3.0);
+    EXPECT_EQ(pick(), QString::fromUtf8("十进制小数度(D): 0.250000|0.333333"));
+    m_dialog.Preset(2, 1234567.0, 30.5);
+    EXPECT_EQ(pick(), QString::fromUtf8("米: 1.23457e+06|30.5"));
+    m_dialog.Preset(5, 7.0, 8.0);
+    EXPECT_EQ(pick().section(": ", 1), "1000|1000");
+    type("99", "99");
+    coordsystest::clickInModal("cancel");
+    m_dialog.exec();
+    EXPECT_EQ(results(), "5 7 8");
 }
 
 TEST_F(DlgSetSpacedTest, DegreesChangeFormatWithAtMostTwoTrailingZeros)
@@ -88,21 +99,6 @@ TEST_F(DlgSetSpacedTest, DegreesChangeFormatWithAtMostTwoTrailingZeros)
     child<QRadioButton>("rbtnDistance")->click();
     EXPECT_EQ(pick(), QString::fromUtf8("米: 1000|1000"));
     EXPECT_FALSE(child<TbtnCoord>("toolButton_2")->isEnabled());
-}
-
-TEST_F(DlgSetSpacedTest, PresetFillsTheFormAndCancelKeepsResults)
-{
-    m_dialog.Preset(1, 0.25, 1.0 / 3.0);
-    EXPECT_EQ(pick(), QString::fromUtf8("十进制小数度(D): 0.250000|0.333333"));
-    m_dialog.Preset(2, 1234567.0, 30.5);
-    EXPECT_EQ(pick(), QString::fromUtf8("米: 1.23457e+06|30.5"));
-    m_dialog.Preset(5, 7.0, 8.0);
-    EXPECT_EQ(pick().section(": ", 1), "1000|1000");
-    type("99", "99");
-    coordsystest::clickInModal("cancel");
-    m_dialog.exec();
-    EXPECT_FALSE(m_dialog.IsAccepted());
-    EXPECT_EQ(results(), "5 7 8");
 }
 
 // Also run by the demo, which shows these pictures.

@@ -47,7 +47,6 @@ TEST(TbtnCoord, FormatsSignalValueThenTextDistancesTextThenUnitDisabledTextIsFai
     EXPECT_EQ(run(button, { 3, -1 }), // no distance menu yet: distanceFormat() does nothing
         QString::fromUtf8("position 2|度°分ˊ秒〞(DDD°MMˊSS〞)|checked 度°分ˊ秒〞(DDD°MMˊSS〞)"));
     EXPECT_EQ(run(button, { 7 }), "position 7|"); // unknown: no text, nothing checked
-    EXPECT_EQ(button.getCurrDmsType(), 7);
 
     button.setDistanceFormat();
     EXPECT_EQ(run(button, { 2 }), QString::fromUtf8("丈|distance 2|checked 丈"));

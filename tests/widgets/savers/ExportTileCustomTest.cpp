@@ -1,6 +1,5 @@
 #include "OvCoordSystem/widgets/savers/ExportTileCustom.h"
 #include "OvCoordSystem/host/DownloadTask.h"
-#include "OvCoordSystem/host/export/Adaptive.h"
 #include "OvCoordSystem/host/export/Whole.h"
 #include "OvCoordSystem/host/widgets/ZuMessageBox.h"
 
@@ -94,12 +93,9 @@ TEST(ExportTileCustom, OkReportsMissingVariablesCancelKeepsTheTaskAndHostSetting
     DownloadTask task;
     task.namingPattern = "L{z-1}\\R{y-1}\\C{x-1}";
     task.hexadecimal = task.upperCase = task.zeroFill = true;
-    CAdaptive::m_fontScale = 1.5;
     Whole::m_bIsHaveHelp = false;
     ExportTileCustom dialog(&task);
-    CAdaptive::m_fontScale = 1.0;
     Whole::m_bIsHaveHelp = true;
-    EXPECT_EQ(dialog.size(), QSize(781, 555));
     for (const char* name : { "radioButton_3", "rbHexadecimal", "isDxCheckBox", "CheckBox0" })
         EXPECT_TRUE(child<QAbstractButton>(&dialog, name)->isChecked()) << name;
     bool openAfterOk = false;
