@@ -76,19 +76,6 @@ protected:
 
 std::unique_ptr<ShareService> ShareExchange::service;
 
-TEST_F(ShareExchange, ServiceDecodesTheRequestAndAnswersALink)
-{
-    const ShareAnswer answer = share();
-    EXPECT_EQ(answer.code, 0);
-    EXPECT_EQ(answer.url, QStringLiteral("https://pan.baidu.com/s/1110105Range"));
-    EXPECT_EQ(answer.password.size(), 4);
-    // The service checked every byte of the layout; it saw the values we sent.
-    const QJsonObject seen = service->lastRequest();
-    EXPECT_EQ(QStringList({ seen.value("adcode").toString(), seen.value("extent_minx").toString(),
-                  seen.value("extent_maxx").toString() }),
-        QStringList({ "110105", "116.198", "116.541" }));
-}
-
 TEST_F(ShareExchange, EveryFaultEndsWithItsCode)
 {
     CLocateThread::SetExchangeTimeout(300); // the delay fault waits 3 s
@@ -105,9 +92,19 @@ TEST_F(ShareExchange, EveryFaultEndsWithItsCode)
     EXPECT_EQ(share().url, QString());
 }
 
-TEST_F(ShareExchange, KeyFileIsKeptWhenTheKeyAnswerIsNotJson)
+// The key file is replaced by each key answer and kept when the answer is not JSON.
+TEST_F(ShareExchange, ServiceDecodesTheRequestAndTheKeyFileFollowsTheKeyAnswer)
 {
-    ASSERT_EQ(share().code, 0);
+    ASSERT_EQ(kRangeBody.size(), 152); // nine blocks and a half
+    const ShareAnswer answer = share();
+    EXPECT_EQ(answer.url + QString::number(answer.password.size()),
+        QStringLiteral("https://pan.baidu.com/s/1110105Range4"));
+    // The service checked every byte of the layout; it saw the values we sent.
+    const QJsonObject seen = service->lastRequest();
+    EXPECT_EQ(QStringList({ seen.value("adcode").toString(), seen.value("extent_minx").toString(),
+                  seen.value("extent_maxx").toString() }),
+        QStringList({ "110105", "116.198", "116.541" }));
+    EXPECT_TRUE(pem().startsWith("-----BEGIN PUBLIC KEY-----"));
     const QByteArray stored = pem();
     service->setFault(QStringLiteral("non-json"), 1);
     EXPECT_EQ(share().code, 0); // the stored key of the same service still works
