@@ -32,11 +32,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <gdal.h>
+#include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -51,44 +53,29 @@ QList<QPolygonF> divisionParts(const QString& code)
     return hostgeometry::Polygons(feature.get());
 }
 
-// The outer rings of every polygon in the first layer of PATH, without the closing point.
+// The outer rings of the polygons in the first layer of PATH, as GDAL reads them back.
 QList<QPolygonF> readRings(const QString& path)
 {
     GDALAllRegister();
     QList<QPolygonF> rings;
-    GDALDataset* data = static_cast<GDALDataset*>(
-        GDALOpenEx(path.toLocal8Bit().constData(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr));
-    if (!data) return rings;
-    OGRLayer* layer = data->GetLayer(0);
-    for (auto& feature : *layer) {
-        const OGRGeometry* geometry = feature->GetGeometryRef();
-        if (!geometry || wkbFlatten(geometry->getGeometryType()) != wkbPolygon) continue;
-        const OGRLinearRing* ring = geometry->toPolygon()->getExteriorRing();
+    const std::unique_ptr<GDALDataset> data(
+        GDALDataset::Open(path.toLocal8Bit().constData(), GDAL_OF_VECTOR));
+    for (auto& feature : *data->GetLayer(0)) {
         QPolygonF polygon;
-        for (int i = 0; i < ring->getNumPoints(); ++i)
-            polygon << QPointF(ring->getX(i), ring->getY(i));
-        if (polygon.size() > 1 && polygon.first() == polygon.last()) polygon.removeLast();
+        for (const OGRPoint& point : *feature->GetGeometryRef()->toPolygon()->getExteriorRing())
+            polygon << QPointF(point.getX(), point.getY());
         rings << polygon;
     }
-    GDALClose(data);
     return rings;
 }
 
-// RING holds the points of PART in order or, as Shapefile writers turn rings round, reversed
-// from the same first point.
+// RING holds the points of PART in order or, as Shapefile writers turn rings round, reversed.
 bool sameRing(QPolygonF ring, QPolygonF part)
 {
-    if (part.size() > 1 && part.first() == part.last()) part.removeLast();
-    if (ring.size() != part.size()) return false;
-    auto near = [](const QPolygonF& a, const QPolygonF& b) {
-        for (int i = 0; i < a.size(); ++i)
-            if (std::abs(a[i].x() - b[i].x()) > 1e-9 || std::abs(a[i].y() - b[i].y()) > 1e-9)
-                return false;
-        return true;
-    };
-    if (near(ring, part)) return true;
-    std::reverse(ring.begin() + 1, ring.end());
-    return near(ring, part);
+    if (!part.isClosed()) part << part.first();
+    if (ring == part) return true;
+    std::reverse(ring.begin(), ring.end());
+    return ring == part;
 }
 
 // A picture a person would call blank has one or two colours.
@@ -148,6 +135,20 @@ protected:
         return parsed;
     }
 
+    // Triggers ACTION and hands the modal dialog T it opens to READ before rejecting it.
+    template <class T> void answer(const char* action, const std::function<void(T*)>& read)
+    {
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                read(dialog);
+                dialog->reject();
+            }
+        });
+        answerer.start(10);
+        window->action(QLatin1String(action))->trigger();
+    }
+
     std::unique_ptr<CHostWindow> window;
     QStringList messages;
     QTemporaryDir out;
@@ -161,6 +162,11 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
     ASSERT_FALSE(service.address().isEmpty());
     qputenv("OV_SHARE_SERVICE", service.address().toUtf8());
 
+    QLineEdit* edit = window->locationBar()->divisionEdit();
+    emit edit->textEdited(QString::fromUtf8("朝阳"));
+    EXPECT_TRUE(qobject_cast<QStringListModel*>(edit->completer()->model())
+                    ->stringList()
+                    .contains(QString::fromUtf8("朝阳区  110105")));
     ASSERT_TRUE(search(QString::fromUtf8("朝阳区")));
     EXPECT_EQ(locate()->GetCurrentCityKey(), kChaoyang);
     const QList<QPolygonF> parts = divisionParts(kChaoyang);
@@ -171,22 +177,14 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
     int rows = 0;
     qint64 tiles = 0;
     QString area;
-    QTimer downloadAnswerer;
-    QObject::connect(&downloadAnswerer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<CDownloadDialog*>(QApplication::activeModalWidget())) {
-            dialog->SetLevel(12);
-            rows = dialog->findChild<QTableWidget*>(QStringLiteral("partsTable"))->rowCount();
-            tiles = dialog->TileCount();
-            area = dialog->findChild<QLabel*>(QStringLiteral("areaLabel"))->text();
-            dialog->reject();
-        }
+    answer<CDownloadDialog>("actionDownload", [&](CDownloadDialog* dialog) {
+        dialog->SetLevel(12);
+        rows = dialog->findChild<QTableWidget*>(QStringLiteral("partsTable"))->rowCount();
+        tiles = dialog->TileCount();
+        area = dialog->findChild<QLabel*>(QStringLiteral("areaLabel"))->text();
     });
-    downloadAnswerer.start(10);
-    window->action(QStringLiteral("actionDownload"))->trigger();
-    downloadAnswerer.stop();
     EXPECT_EQ(rows, 3);
     EXPECT_EQ(tiles, hostgeometry::TileCount(parts, 12));
-    EXPECT_GT(tiles, 0);
     EXPECT_EQ(area, QStringLiteral("%1 km²").arg(locate()->GetArea() / 1e6, 0, 'f', 2));
 
     // Export: the file dialog answered with a Shapefile, read back with GDAL.
@@ -202,7 +200,7 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
     // The Shapefile writer names its files after the geometry kind they hold.
     const QStringList written
         = QDir(out.path()).entryList({ QStringLiteral("chaoyang*.shp") }, QDir::Files);
-    ASSERT_EQ(written.size(), 1) << written.join(QLatin1Char(' ')).toStdString();
+    ASSERT_EQ(written.size(), 1);
     const QList<QPolygonF> rings = readRings(out.filePath(written[0]));
     ASSERT_EQ(rings.size(), parts.size());
     for (int i = 0; i < parts.size(); ++i)
@@ -210,16 +208,9 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
 
     // Share: a link from the reference service, for this division.
     QString link;
-    QTimer answerer;
-    QObject::connect(&answerer, &QTimer::timeout, [&] {
-        if (auto* share = qobject_cast<CNetworkDownDlg*>(QApplication::activeModalWidget())) {
-            link = share->findChild<QLabel*>(QStringLiteral("urlLabel"))->text();
-            share->reject();
-        }
+    answer<CNetworkDownDlg>("actionShare", [&](CNetworkDownDlg* share) {
+        link = share->findChild<QLabel*>(QStringLiteral("urlLabel"))->text();
     });
-    answerer.start(10);
-    window->action(QStringLiteral("actionShare"))->trigger();
-    answerer.stop();
     EXPECT_TRUE(link.contains(QStringLiteral("https://pan.baidu.com/s/1110105Range")))
         << link.toStdString();
     EXPECT_EQ(service.lastRequest().value(QStringLiteral("adcode")).toString(), kChaoyang);
@@ -235,12 +226,9 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
     ASSERT_EQ(pictures.size(), walkSteps.size());
     for (const QString& path : pictures) {
         const QImage image(path);
-        ASSERT_FALSE(image.isNull()) << path.toStdString();
-        EXPECT_GE(image.width(), 200) << path.toStdString();
-        EXPECT_GE(image.height(), 100) << path.toStdString();
-        EXPECT_GT(colourCount(image), 8) << path.toStdString() << " looks blank";
+        EXPECT_TRUE(image.width() >= 200 && image.height() >= 100 && colourCount(image) > 8)
+            << path.toStdString() << " is small or blank";
     }
-    EXPECT_TRUE(pictures.first().endsWith(QStringLiteral("01-view.png")));
 }
 
 // A division query takes its time on the locator's worker: meanwhile the window goes on
@@ -265,45 +253,26 @@ TEST_F(HostRoad, WindowKeepsRunningDuringADivisionQuery)
     EXPECT_TRUE(window->locationBar()->isEnabled());
 }
 
-TEST_F(HostRoad, ShareWithoutServiceOrRangeIsExplained)
+// Every mistake is told in a message box and leaves the range as it was.
+TEST_F(HostRoad, MistakesAreToldAndKeepTheRange)
 {
     qunsetenv("OV_SHARE_SERVICE");
     ConfigIni::setConfig(QStringLiteral("UserModule"), QStringLiteral("ServiceAddress"), QString());
     window->ShareRange();
     ASSERT_TRUE(search(kChaoyang));
-    window->ShareRange();
-    ASSERT_EQ(messages.size(), 2);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("range first")));
-    EXPECT_TRUE(messages[1].contains(QStringLiteral("OV_SHARE_SERVICE")));
-}
-
-TEST_F(HostRoad, DivisionSearchCompletesFromTheData)
-{
-    QLineEdit* edit = window->locationBar()->divisionEdit();
-    auto* model = qobject_cast<QStringListModel*>(edit->completer()->model());
-    ASSERT_TRUE(model);
-    emit edit->textEdited(QString::fromUtf8("朝阳"));
-    EXPECT_TRUE(model->stringList().contains(QString::fromUtf8("朝阳区  110105")))
-        << model->stringList().join(QLatin1Char('|')).toStdString();
-    emit edit->textEdited(QStringLiteral("460300"));
-    EXPECT_EQ(model->stringList(), QStringList { QString::fromUtf8("三沙市  460300") });
-    emit edit->textEdited(QStringLiteral(" "));
-    EXPECT_TRUE(model->stringList().isEmpty());
-}
-
-TEST_F(HostRoad, UnknownDivisionAndBadSheetAreToldAndKeepTheRange)
-{
-    ASSERT_TRUE(search(kChaoyang));
     search(QString::fromUtf8("不存在区"));
-    window->ShowMapSheet(QStringLiteral("J61"));
-    ASSERT_EQ(messages.size(), 2);
-    EXPECT_TRUE(messages[0].contains(QString::fromUtf8("不存在区")));
-    EXPECT_TRUE(messages[1].contains(QStringLiteral("J61")));
+    EXPECT_FALSE(window->ShowMapSheet(QStringLiteral("J61")));
+    EXPECT_FALSE(window->MergeDivisions({ { QStringLiteral("999999"), QStringLiteral("none") } }));
+    window->ShareRange();
+    const char* told[] = { "range first", "不存在区", "J61", "found for none", "OV_SHARE_SERVICE" };
+    ASSERT_EQ(messages.size(), int(std::size(told))) << messages.join('\n').toStdString();
+    for (int i = 0; i < messages.size(); ++i)
+        EXPECT_TRUE(messages[i].contains(QString::fromUtf8(told[i]))) << messages[i].toStdString();
     EXPECT_EQ(locate()->GetCurrentCityKey(), kChaoyang);
-    EXPECT_EQ(locate()->GetCurrentDivision().size(), 3);
+    EXPECT_EQ(locate()->GetCurrentDivision(), divisionParts(kChaoyang));
 }
 
-TEST_F(HostRoad, RectangleToolAndMapSheetMakeRectangularRanges)
+TEST_F(HostRoad, RectangleToolAndMergedDivisionsMakeTheRange)
 {
     CScreenshotWalk walk(window.get(), out.path());
     QStringList written;
@@ -313,10 +282,9 @@ TEST_F(HostRoad, RectangleToolAndMapSheetMakeRectangularRanges)
         written, error));
     const QRectF drawn = locate()->GetCurrentDivision().value(0).boundingRect();
     // One pixel at level 10 is about 0.0014° of longitude.
-    EXPECT_NEAR(drawn.left(), 116.3, 0.002);
-    EXPECT_NEAR(drawn.right(), 116.5, 0.002);
-    EXPECT_NEAR(drawn.top(), 39.8, 0.002);
-    EXPECT_NEAR(drawn.bottom(), 39.95, 0.002);
+    for (const auto& [got, want] : { std::pair { drawn.left(), 116.3 }, { drawn.right(), 116.5 },
+             { drawn.top(), 39.8 }, { drawn.bottom(), 39.95 } })
+        EXPECT_NEAR(got, want, 0.002);
     EXPECT_FALSE(window->mapInput()->IsArmed());
     // The status bar followed the drag to its end, in the colon format chosen.
     const QString position = window->positionLabel()->text();
@@ -326,25 +294,12 @@ TEST_F(HostRoad, RectangleToolAndMapSheetMakeRectangularRanges)
             .hasMatch())
         << position.toStdString();
 
-    ASSERT_TRUE(window->ShowMapSheet(QStringLiteral("J50D001005")));
-    EXPECT_EQ(locate()->GetCurrentCityName(), QStringLiteral("J50D001005"));
-    const QRectF sheet = locate()->GetCurrentDivision().value(0).boundingRect();
-    EXPECT_DOUBLE_EQ(sheet.left(), 116.0);
-    EXPECT_DOUBLE_EQ(sheet.right(), 116.5);
-    EXPECT_DOUBLE_EQ(sheet.bottom(), 40.0);
-}
-
-TEST_F(HostRoad, MergedDivisionsMakeOneRangeOfAllTheirParts)
-{
     const QList<QPolygonF> chaoyang = divisionParts(kChaoyang);
     const QList<QPolygonF> haidian = divisionParts(kHaidian);
     ASSERT_TRUE(window->MergeDivisions(
         { { kChaoyang, QString::fromUtf8("朝阳区") }, { kHaidian, QString::fromUtf8("海淀区") } }));
     EXPECT_EQ(locate()->GetCurrentDivision(), chaoyang + haidian);
     EXPECT_NEAR(locate()->GetArea(), locate()->GetArea(chaoyang) + locate()->GetArea(haidian), 1.0);
-
-    EXPECT_FALSE(window->MergeDivisions({ { QStringLiteral("999999"), QStringLiteral("none") } }));
-    EXPECT_EQ(messages.size(), 1);
 }
 
 TEST_F(HostRoad, MapTypeAndViewAreRememberedBetweenRuns)
@@ -354,13 +309,12 @@ TEST_F(HostRoad, MapTypeAndViewAreRememberedBetweenRuns)
     window->close();
     window = std::make_unique<CHostWindow>();
     IOvMapModule* map = window->locate()->GetMapModule();
-    EXPECT_EQ(map->GetMapType(), MAP_GOOGLE_SATELLITE);
     double lng = 0;
     double lat = 0;
     map->GetCenter(lng, lat);
+    EXPECT_TRUE(map->GetMapType() == MAP_GOOGLE_SATELLITE && map->GetZoomLevel() == 7
+        && window->action(QStringLiteral("actionMapType2"))->isChecked());
     EXPECT_NEAR(lng, 110.5, 1e-6);
     EXPECT_NEAR(lat, 19.5, 1e-6);
-    EXPECT_EQ(map->GetZoomLevel(), 7);
-    EXPECT_TRUE(window->action(QStringLiteral("actionMapType2"))->isChecked());
     window->SetMapType(MAP_OPENSTREETMAP);
 }
