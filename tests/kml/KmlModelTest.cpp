@@ -16,12 +16,6 @@ TEST(KmlModel, StylesLeaveDefaultsOut)
     EXPECT_TRUE(style.isEmpty());
     EXPECT_EQ(saveToString(style), kDeclaration + "<Style />\n");
 
-    style.lineStyle.width = 2.0f;
-    EXPECT_EQ(saveToString(style),
-        kDeclaration
-            + "<Style>\n    <LineStyle>\n        <width>2.000000</width>\n"
-              "    </LineStyle>\n</Style>\n");
-
     CICD_STYLE withHotSpot;
     withHotSpot.id = "s";
     withHotSpot.iconStyle.hotSpot.y = 0.5;

@@ -155,7 +155,8 @@ protected:
 };
 
 // The road of a download range as a user walks it: search a division, look at its download,
-// export it to a Shapefile, ask for a share link, then the pictured walk through the window.
+// export it to a Shapefile, ask for a share link, the pictured walk through the window, and the
+// next run.
 TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
 {
     ShareService service;
@@ -167,7 +168,21 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
     EXPECT_TRUE(qobject_cast<QStringListModel*>(edit->completer()->model())
                     ->stringList()
                     .contains(QString::fromUtf8("朝阳区  110105")));
+    // The query takes its time on the locator's worker: meanwhile the window goes on handling
+    // events, with the bar disabled so that no second query starts.
+    GetOrCreateLocationDataSearchModule()->SetQueryDelay(300);
+    int ticks = 0;
+    bool barEnabled = true;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        ++ticks;
+        barEnabled = barEnabled && window->locationBar()->isEnabled();
+    });
+    ticker.start(20);
     ASSERT_TRUE(search(QString::fromUtf8("朝阳区")));
+    ticker.stop();
+    GetOrCreateLocationDataSearchModule()->SetQueryDelay(0);
+    EXPECT_TRUE(ticks >= 5 && !barEnabled && window->locationBar()->isEnabled()) << ticks;
     EXPECT_EQ(locate()->GetCurrentCityKey(), kChaoyang);
     const QList<QPolygonF> parts = divisionParts(kChaoyang);
     ASSERT_EQ(parts.size(), 3); // the bundled data's Chaoyang has two enclaves
@@ -229,28 +244,21 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
         EXPECT_TRUE(image.width() >= 200 && image.height() >= 100 && colourCount(image) > 8)
             << path.toStdString() << " is small or blank";
     }
-}
 
-// A division query takes its time on the locator's worker: meanwhile the window goes on
-// handling events, with the bar disabled so that no second query starts.
-TEST_F(HostRoad, WindowKeepsRunningDuringADivisionQuery)
-{
-    GetOrCreateLocationDataSearchModule()->SetQueryDelay(300);
-    int ticks = 0;
-    bool barEnabled = true;
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        ++ticks;
-        barEnabled = barEnabled && window->locationBar()->isEnabled();
-    });
-    ticker.start(20);
-    const bool shown = window->LocateDivision(kChaoyang, QString::fromUtf8("朝阳区"));
-    ticker.stop();
-    GetOrCreateLocationDataSearchModule()->SetQueryDelay(0);
-    EXPECT_TRUE(shown);
-    EXPECT_GE(ticks, 5);
-    EXPECT_FALSE(barEnabled);
-    EXPECT_TRUE(window->locationBar()->isEnabled());
+    // The map type and view are remembered for the next run.
+    window->SetMapType(MAP_GOOGLE_SATELLITE);
+    locate()->GetMapModule()->SetView(110.5, 19.5, 7);
+    window->close();
+    window = std::make_unique<CHostWindow>();
+    IOvMapModule* map = locate()->GetMapModule();
+    double lng = 0;
+    double lat = 0;
+    map->GetCenter(lng, lat);
+    EXPECT_TRUE(map->GetMapType() == MAP_GOOGLE_SATELLITE && map->GetZoomLevel() == 7
+        && window->action(QStringLiteral("actionMapType2"))->isChecked());
+    EXPECT_NEAR(lng, 110.5, 1e-6);
+    EXPECT_NEAR(lat, 19.5, 1e-6);
+    window->SetMapType(MAP_OPENSTREETMAP);
 }
 
 // Every mistake is told in a message box and leaves the range as it was.
@@ -300,21 +308,4 @@ TEST_F(HostRoad, RectangleToolAndMergedDivisionsMakeTheRange)
         { { kChaoyang, QString::fromUtf8("朝阳区") }, { kHaidian, QString::fromUtf8("海淀区") } }));
     EXPECT_EQ(locate()->GetCurrentDivision(), chaoyang + haidian);
     EXPECT_NEAR(locate()->GetArea(), locate()->GetArea(chaoyang) + locate()->GetArea(haidian), 1.0);
-}
-
-TEST_F(HostRoad, MapTypeAndViewAreRememberedBetweenRuns)
-{
-    window->SetMapType(MAP_GOOGLE_SATELLITE);
-    window->locate()->GetMapModule()->SetView(110.5, 19.5, 7);
-    window->close();
-    window = std::make_unique<CHostWindow>();
-    IOvMapModule* map = window->locate()->GetMapModule();
-    double lng = 0;
-    double lat = 0;
-    map->GetCenter(lng, lat);
-    EXPECT_TRUE(map->GetMapType() == MAP_GOOGLE_SATELLITE && map->GetZoomLevel() == 7
-        && window->action(QStringLiteral("actionMapType2"))->isChecked());
-    EXPECT_NEAR(lng, 110.5, 1e-6);
-    EXPECT_NEAR(lat, 19.5, 1e-6);
-    window->SetMapType(MAP_OPENSTREETMAP);
 }
