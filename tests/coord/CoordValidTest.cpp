@@ -73,8 +73,9 @@ TEST(CoordValidValue, BoundariesOfEachFormat)
 
 TEST(CoordValidValue, LooseCoordinateCheck)
 {
-    EXPECT_TRUE(valid().IsCoord(u("120°30′30″E"), NUM_LNG)); // not a number: reads as 0
-    EXPECT_TRUE(valid().IsCoord(u("-90"), NUM_LAT) && !valid().IsCoord(u("90.5"), NUM_LAT)
+    // Not a number reads as 0.
+    EXPECT_TRUE(valid().IsCoord(u("120°30′30″E"), NUM_LNG) && valid().IsCoord(u("-90"), NUM_LAT)
+        && !valid().IsCoord(u("90.5"), NUM_LAT)
         && !valid().IsCoord(u("10"), static_cast<E_NUM_LNG_LAT>(2)));
     for (const char* text : { "181", "1.2.3", "1°2°", ".5", "°5", "", "nan", "1e999" })
         EXPECT_FALSE(valid().IsCoord(u(text), NUM_LNG)) << text;
@@ -143,6 +144,5 @@ TEST(CoordValidInstance, IsOnePerProcessUntilDestroyed)
     delete first; // the next caller gets a fresh one
     QObject owner; // which destroys it
     CCoordValid* second = CCoordValid::GetInstance(&owner);
-    EXPECT_EQ(second->parent(), &owner);
-    EXPECT_EQ(CCoordValid::GetInstance(), second);
+    EXPECT_TRUE(second->parent() == &owner && CCoordValid::GetInstance() == second);
 }

@@ -43,14 +43,11 @@ TEST(XmlFileStream, ByteOrderMarkSurvivesALoadAndSave)
         CXmlFileStream stream(localPath(in));
         stream.setEncoding(CXmlStream::EncodingUtf8);
         CICD_KML kml;
-        ASSERT_TRUE(stream.load(&kml)) << stream.errorString();
-        ASSERT_EQ(kml.placemarks.size(), 1u);
+        ASSERT_TRUE(stream.load(&kml) && kml.placemarks.size() == 1u) << stream.errorString();
         EXPECT_EQ(stream.byteOrderMark(), mark);
         stream.setPath(localPath(out));
         ASSERT_TRUE(stream.save(&kml));
-        const QByteArray written = fileBytes(out);
-        EXPECT_EQ(written.startsWith("\xEF\xBB\xBF<?xml"), mark) << written.left(8).toHex().data();
-        EXPECT_EQ(written.startsWith("<?xml"), !mark);
+        EXPECT_TRUE(fileBytes(out).startsWith(mark ? "\xEF\xBB\xBF<?xml" : "<?xml")) << mark;
     }
 }
 
@@ -60,13 +57,10 @@ TEST(XmlFileStream, UnusablePathsAnswerFalse)
     CICD_KML kml;
     kml.xmlns = "keep";
     CXmlFileStream unwritable(localPath(dir.filePath(QStringLiteral("missing/dir/out.kml"))));
-    EXPECT_FALSE(unwritable.save(&kml));
+    EXPECT_FALSE(unwritable.save(&kml) || unwritable.load(&kml));
     EXPECT_FALSE(unwritable.errorString().empty());
-    EXPECT_FALSE(unwritable.load(&kml));
     CXmlFileStream empty;
-    EXPECT_FALSE(empty.save(&kml));
-    EXPECT_FALSE(empty.load(&kml));
-    EXPECT_FALSE(empty.save(nullptr));
+    EXPECT_FALSE(empty.save(&kml) || empty.load(&kml) || empty.save(nullptr));
     EXPECT_EQ(kml.xmlns, "keep");
 }
 
@@ -77,8 +71,7 @@ TEST(XmlFileStream, AFullDiskIsAWriteError)
         CICD_KML kml;
         kml.placemarks.resize(placemarks);
         CXmlFileStream full("/dev/full");
-        EXPECT_FALSE(full.save(&kml)) << placemarks;
-        EXPECT_FALSE(full.errorString().empty());
+        EXPECT_FALSE(full.save(&kml) || full.errorString().empty()) << placemarks;
     }
 }
 
@@ -103,8 +96,7 @@ TEST(XmlStream, RefusedInputLeavesTheObjectAlone)
         CICD_KML kml;
         kml.xmlns = "keep";
         CXmlStringStream stream(text);
-        EXPECT_FALSE(stream.load(&kml)) << text.substr(0, 60);
-        EXPECT_FALSE(stream.errorString().empty());
+        EXPECT_FALSE(stream.load(&kml) || stream.errorString().empty()) << text.substr(0, 60);
         EXPECT_EQ(kml.xmlns, "keep");
     }
 }
@@ -122,14 +114,13 @@ TEST(XmlStream, DeepButBoundedNestingLoadsAndSaves)
         text += "</Folder>";
     text += "</kml>";
     CICD_KML kml;
-    ASSERT_TRUE(loadFromString(text, kml));
+    CICD_KML again;
+    ASSERT_TRUE(loadFromString(text, kml) && loadFromString(saveToString(kml), again));
+    EXPECT_EQ(again, kml);
     int depth = 0;
     for (const auto* level = &kml.folders; !level->empty(); level = &level->front().folders)
         ++depth;
     EXPECT_EQ(depth, 400);
-    CICD_KML again;
-    ASSERT_TRUE(loadFromString(saveToString(kml), again));
-    EXPECT_EQ(again, kml);
 }
 
 TEST(XmlParserProgress, ReadingSignalsEvenPercentsOnceWritingCountsAgainstTheTotalOrAHundred)
