@@ -1,12 +1,11 @@
 // Hand-checked limits and values of the coordinate text that generated texts seldom hit; the
-// differential test holds every operation (splitting, the loose check) to the former
-// implementation on generated texts.
+// differential test holds every operation (splitting, the loose check, the decimal degrees of a
+// pair) to the former implementation on generated texts.
 #include "OvCoordSystem/coord/CoordValid.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -51,31 +50,6 @@ TEST(CoordValidValue, BoundariesOfEachFormat)
                 EXPECT_EQ(valid().IsValid(u(text), c.format, c.axis), expected)
                     << "format " << c.format << " axis " << c.axis << ": " << text;
         }
-    }
-}
-
-TEST(CoordValidGetLB, DecimalDegreesFromEachFormatOrOutputsUntouched)
-{
-    // Expected values by hand: degrees + minutes / 60 + seconds / 3600, 10 decimals; no value
-    // for a failed pair, also when only the loose check of its first value fails (two points).
-    const struct
-    {
-        E_DEGREE_FOARMAT format;
-        const char* pair;
-        const char* lng;
-        const char* lat;
-    } cases[] = { { DEGREE_PACKED, "116.2328,39.5427", "116.3911111111", "39.9075" },
-        { DEGREE_SYMBOLS, "151°12'33.48\"E，33°52'07.68\"S", "151.2093", "-33.8688" },
-        { DEGREE_SYMBOLS, "120°30′30″W 30°15′", "-120.5083333333", "30.25" },
-        { DEGREE_COLONS, "120：30：30,30:15", "120.5083333333", "30.25" },
-        { DEGREE_PACKED, "120.6130,30", "keep", "keep" },
-        { DEGREE_SYMBOLS, "120.5°30.5′,30", "keep", "keep" } };
-    for (const auto& c : cases) {
-        QString lng = QStringLiteral("keep"), lat = lng;
-        EXPECT_EQ(valid().GetLB(u(c.pair), lng, lat, c.format), std::strcmp(c.lng, "keep") != 0)
-            << c.pair;
-        EXPECT_EQ(lng, u(c.lng)) << c.pair;
-        EXPECT_EQ(lat, u(c.lat)) << c.pair;
     }
 }
 
