@@ -77,21 +77,12 @@ TEST(XmlFileStream, AFullDiskIsAWriteError)
 
 TEST(XmlStream, RefusedInputLeavesTheObjectAlone)
 {
-    const std::string texts[] = {
-        "",
-        "   \n",
-        "not xml at all",
-        "<?xml version=\"1.0\"?>",
-        "<!-- only a comment -->",
-        "<kml>",
-        "<kml><Placemark></kml>",
-        "<kml><Placemark><name>x</Placemark></kml>",
-        "<other><Placemark/></other>",
-        "<kml a='unterminated></kml>",
-        nested("<Folder>", "</Folder>", 600),
+    const std::string texts[] = { "", "   \n", "not xml at all", "<?xml version=\"1.0\"?>",
+        "<!-- only a comment -->", "<kml>", "<kml><Placemark></kml>",
+        "<kml><Placemark><name>x</Placemark></kml>", "<other><Placemark/></other>",
+        "<kml a='unterminated></kml>", nested("<Folder>", "</Folder>", 600),
         nested("<Folder x=\"/>\">", "</Folder>", 600), // a quoted "/>" does not close the tag
-        nested("<Folder><!-- <x/> -->", "</Folder>", 600),
-    };
+        nested("<Folder><!-- <x/> -->", "</Folder>", 600) };
     for (const std::string& text : texts) {
         CICD_KML kml;
         kml.xmlns = "keep";

@@ -70,14 +70,10 @@ TEST(HostGeometry, MapSheetExtent)
     {
         const char* number;
         double x1, y1, x2, y2;
-    } cases[] = {
-        { "J50", 114, 36, 120, 40 },
-        { "A01", -180, 0, -174, 4 },
-        { "V60", 174, 84, 180, 88 },
-        { "J50B001001", 114, 38, 117, 40 },
-        { "J50D001005", 116, 40 - 4.0 / 12, 116.5, 40 },
-        { "J50H192192", 120 - 6.0 / 192, 36, 120, 36 + 4.0 / 192 },
-    };
+    } cases[]
+        = { { "J50", 114, 36, 120, 40 }, { "A01", -180, 0, -174, 4 }, { "V60", 174, 84, 180, 88 },
+              { "J50B001001", 114, 38, 117, 40 }, { "J50D001005", 116, 40 - 4.0 / 12, 116.5, 40 },
+              { "J50H192192", 120 - 6.0 / 192, 36, 120, 36 + 4.0 / 192 } };
     for (const Case& c : cases) {
         EXTENT e;
         ASSERT_TRUE(hostgeometry::MapSheetExtent(QString::fromLatin1(c.number), e)) << c.number;
@@ -88,8 +84,8 @@ TEST(HostGeometry, MapSheetExtent)
     for (const char* bad : { "J61", "j50", "J50D013001", "J50I001001", "" }) {
         EXTENT e;
         e.dX1 = 7;
-        EXPECT_FALSE(hostgeometry::MapSheetExtent(QString::fromLatin1(bad), e)) << bad;
-        EXPECT_EQ(e.dX1, 7) << bad;
+        EXPECT_TRUE(!hostgeometry::MapSheetExtent(QString::fromLatin1(bad), e) && e.dX1 == 7)
+            << bad;
     }
 }
 
