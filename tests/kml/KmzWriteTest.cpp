@@ -70,9 +70,10 @@ TEST(KmzWrite, TheEntryIsNamedAfterTheArchiveAndNothingIsLeftBeside)
         QTemporaryDir dir;
         const QString archive = QLatin1String(c.archive), existing = QLatin1String(c.existing);
         const bool folder = existing.contains(QLatin1Char('/'));
-        if (!existing.isEmpty())
+        if (!existing.isEmpty()) {
             ASSERT_TRUE(folder ? QDir(dir.path()).mkpath(existing)
                                : writeFile(dir.filePath(existing), "own"));
+        }
         const QString previous = QDir::currentPath();
         QDir::setCurrent(dir.path());
         RecordingObserver observer;
