@@ -54,27 +54,9 @@ inline VectorLayerData layerOf(const QString& name, const QVector<VectorFeatureD
     return layer;
 }
 
-// Reads the KML file at PATH into the model; false when the reader refused it.
-inline bool readKml(const QString& path, CICD_KML& kml, int encoding = CXmlStream::EncodingLegacy)
-{
-    CXmlFileStream stream(localPath(path));
-    stream.setEncoding(encoding);
-    return stream.load(&kml);
-}
-
 inline QString fromGb18030(const std::string& bytes)
 {
     return QTextCodec::codecForName("GB18030")->toUnicode(bytes.data(), int(bytes.size()));
-}
-
-// The entry names of the zip archive at PATH, as `unzip -Z1` lists them.
-inline QStringList zipEntries(const QString& path)
-{
-    int exitCode = 0;
-    const QByteArray out
-        = runTool(QStringLiteral("unzip"), { QStringLiteral("-Z1"), path }, &exitCode);
-    if (exitCode != 0) return { QStringLiteral("<unzip failed>") };
-    return QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 // Extracts ENTRY of the archive ZIP to the file TARGET; false when unzip failed.
