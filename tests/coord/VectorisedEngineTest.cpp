@@ -100,8 +100,7 @@ TEST(VectorisedEngine, AgreesWithScalarFormulas)
         EXPECT_TRUE(ok == refOk && ok == (c.stop < 0));
         EXPECT_TRUE(
             c.stop < 0 || std::equal(x.begin() + c.stop, x.end(), original.begin() + c.stop));
-        EXPECT_LE(maxDifference(x, rx), kVectorTol_deg);
-        EXPECT_LE(maxDifference(y, ry), kVectorTol_deg);
+        EXPECT_LE(std::max(maxDifference(x, rx), maxDifference(y, ry)), kVectorTol_deg);
     }
 }
 
@@ -138,6 +137,5 @@ TEST(BaiduMercator, NegativeLatitudesAlwaysUseTheLastBandAndNaNStays)
     double y[] = { 30, std::nan("") };
     engine.LngLatToMercator(x, y, 2);
     engine.MercatorToLngLat(x, y, 2);
-    EXPECT_TRUE(std::isnan(x[0]));
-    EXPECT_EQ(x[1], 5); // no band: left as it is
+    EXPECT_TRUE(std::isnan(x[0]) && x[1] == 5); // no band: left as it is
 }

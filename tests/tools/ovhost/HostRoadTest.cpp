@@ -160,8 +160,7 @@ protected:
 // next run.
 TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
 {
-    ShareService service;
-    ASSERT_FALSE(service.address().isEmpty());
+    ShareService service; // a link below proves it answers
     qputenv("OV_SHARE_SERVICE", service.address().toUtf8());
 
     QLineEdit* edit = window->locationBar()->divisionEdit();
