@@ -1,5 +1,6 @@
 #include "Command.h"
 #include "DegreeFormatOption.h"
+#include "MapSheetLayout.h"
 
 #include "OvCoordSystem/locate/Locate.h"
 
@@ -16,8 +17,6 @@
 namespace {
 const char kName[] = "sheet";
 const int kRowLetters = 22; // A to V
-const double kMillionWidthDeg = 6.0;
-const double kMillionHeightDeg = 4.0;
 
 struct Scale
 {
@@ -35,27 +34,6 @@ const Scale* findScale(QChar letter)
     return nullptr;
 }
 
-// Sheets per side of a 1:1,000,000 sheet: 1 for A, else from the library's bounds.
-int sheetsPerSide(char letter)
-{
-    if (letter == 'A') return 1;
-    int low = 0;
-    int high = 0;
-    CLocate::GetMapSheetRange(letter, low, high);
-    return high - 1;
-}
-
-// A sheet by its parts: 1:1,000,000 row (0 = A) and column (1..60), scale, row and column within
-// (1..n, row 1 in the north).
-struct Sheet
-{
-    int millionRow = 0;
-    int millionColumn = 0;
-    const Scale* scale = nullptr;
-    int row = 1;
-    int column = 1;
-};
-
 QString degrees(double value)
 {
     QString text = QString::number(value, 'f', 10);
@@ -65,28 +43,23 @@ QString degrees(double value)
     return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 
-// West, south, east, north in degrees. Each edge is one integer count of sheets scaled once, so
-// that neighbouring sheets share their edges exactly.
-QString extentText(const Sheet& sheet)
+// West, south, east, north in degrees.
+QString extentText(const MapSheet& sheet)
 {
-    const int n = sheetsPerSide(sheet.scale->letter);
-    const int westIndex = (sheet.millionColumn - 1) * n + sheet.column - 1;
-    const int northIndex = (sheet.millionRow + 1) * n - (sheet.row - 1);
-    const double width = kMillionWidthDeg / n;
-    const double height = kMillionHeightDeg / n;
+    double west = 0.0, south = 0.0, east = 0.0, north = 0.0;
+    MapSheetBounds(sheet, west, south, east, north);
     return QStringLiteral("west %1 south %2 east %3 north %4")
-        .arg(degrees(-180.0 + westIndex * width), degrees((northIndex - 1) * height),
-            degrees(-180.0 + (westIndex + 1) * width), degrees(northIndex * height));
+        .arg(degrees(west), degrees(south), degrees(east), degrees(north));
 }
 
-QString sheetNumber(const Sheet& sheet)
+QString sheetNumber(const MapSheet& sheet)
 {
     QString number = QStringLiteral("%1%2")
                          .arg(QLatin1Char(static_cast<char>('A' + sheet.millionRow)))
                          .arg(sheet.millionColumn, 2, 10, QLatin1Char('0'));
-    if (sheet.scale->letter != 'A')
+    if (sheet.scale != 'A')
         number += QStringLiteral("%1%2%3")
-                      .arg(QLatin1Char(sheet.scale->letter))
+                      .arg(QLatin1Char(sheet.scale))
                       .arg(sheet.row, 3, 10, QLatin1Char('0'))
                       .arg(sheet.column, 3, 10, QLatin1Char('0'));
     return number;
@@ -116,7 +89,7 @@ QString refusal(const QString& number)
         return QStringLiteral("not a sheet number (a row letter A to V and a two-digit column, "
                               "optionally followed by a scale letter B to H, a three-digit row "
                               "and a three-digit column)");
-    const int n = sheetsPerSide(scale->letter);
+    const int n = MapSheetsPerSide(scale->letter);
     const int row = number.mid(4, 3).toInt();
     const bool rowOutside = row < 1 || row > n;
     return QStringLiteral("%1 %2 is outside 1 to %3 at scale %4 (%5)")
@@ -134,18 +107,12 @@ bool describe(const QString& number)
         out() << number << ": invalid: " << refusal(number) << "\n";
         return false;
     }
-    Sheet sheet;
-    sheet.millionRow = number[0].unicode() - 'A';
-    sheet.millionColumn = number.mid(1, 2).toInt();
-    sheet.scale = findScale(number.size() == 3 ? QLatin1Char('A') : number[3]);
-    if (number.size() == 10) {
-        sheet.row = number.mid(4, 3).toInt();
-        sheet.column = number.mid(7, 3).toInt();
-    }
-    out() << number << ": valid, " << sheet.scale->name << ", ";
+    const Scale* scale = findScale(number.size() == 3 ? QLatin1Char('A') : number[3]);
+    out() << number << ": valid, " << scale->name << ", ";
+    MapSheet sheet;
     // The library checks the 1:1,000,000 column only in a 1:1,000,000 number.
-    if (sheet.millionColumn < 1 || sheet.millionColumn > 60)
-        out() << "no extent: its 1:1,000,000 column " << sheet.millionColumn
+    if (!ParseMapSheet(number, sheet))
+        out() << "no extent: its 1:1,000,000 column " << number.mid(1, 2).toInt()
               << " is outside 1 to 60\n";
     else
         out() << extentText(sheet) << "\n";
@@ -161,7 +128,7 @@ int locate(double lng, double lat, const Scale& scale)
         err().flush();
         return ExitFailure;
     }
-    if (lat < 0.0 || lat >= kRowLetters * kMillionHeightDeg) {
+    if (lat < 0.0 || lat >= kRowLetters * kMillionSheetHeight_deg) {
         err() << "ovcoord sheet: " << lng << "," << lat << " lies outside 0 to 88 degrees north; "
               << "sheets there have no number of rows A to V (the standard numbers southern "
                  "sheets with a hemisphere prefix)\n";
@@ -169,11 +136,11 @@ int locate(double lng, double lat, const Scale& scale)
         return ExitFailure;
     }
     if (lng == 180.0) lng = -180.0;
-    const int n = sheetsPerSide(scale.letter);
-    const int column = static_cast<int>(std::floor((lng + 180.0) * n / kMillionWidthDeg));
-    const int row = static_cast<int>(std::floor(lat * n / kMillionHeightDeg));
-    Sheet sheet;
-    sheet.scale = &scale;
+    const int n = MapSheetsPerSide(scale.letter);
+    const int column = static_cast<int>(std::floor((lng + 180.0) * n / kMillionSheetWidth_deg));
+    const int row = static_cast<int>(std::floor(lat * n / kMillionSheetHeight_deg));
+    MapSheet sheet;
+    sheet.scale = scale.letter;
     sheet.millionRow = row / n;
     sheet.millionColumn = column / n + 1;
     sheet.row = n - row % n;

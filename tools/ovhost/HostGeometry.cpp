@@ -1,9 +1,9 @@
 #include "HostGeometry.h"
+#include "MapSheetLayout.h"
 
 #include "OvCoordSystem/host/Vector3D.h"
 #include "OvCoordSystem/host/annotation/GeometryData.h"
 #include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
-#include "OvCoordSystem/locate/Locate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -88,30 +88,9 @@ int FitLevel(const QList<QPolygonF>& polygons, int viewWidth, int viewHeight)
 
 bool MapSheetExtent(const QString& number, EXTENT& extent)
 {
-    if (!CLocate::MapsheetRegCheck(number)) return false;
-    const int row = number.at(0).unicode() - 'A';
-    const int column = number.mid(1, 2).toInt();
-    EXTENT sheet;
-    sheet.dX1 = (column - 31) * 6.0;
-    sheet.dY1 = row * 4.0;
-    sheet.dX2 = sheet.dX1 + 6.0;
-    sheet.dY2 = sheet.dY1 + 4.0;
-    if (number.size() > 3) {
-        int low = 0;
-        int high = 0;
-        CLocate::GetMapSheetRange(char(number.at(3).unicode()), low, high);
-        const int perSide = high - 1;
-        const int subRow = number.mid(4, 3).toInt();
-        const int subColumn = number.mid(7, 3).toInt();
-        const double width = 6.0 / perSide;
-        const double height = 4.0 / perSide;
-        const double top = sheet.dY2;
-        sheet.dX1 += (subColumn - 1) * width;
-        sheet.dX2 = sheet.dX1 + width;
-        sheet.dY2 = top - (subRow - 1) * height;
-        sheet.dY1 = sheet.dY2 - height;
-    }
-    extent = sheet;
+    MapSheet sheet;
+    if (!ParseMapSheet(number, sheet)) return false;
+    MapSheetBounds(sheet, extent.dX1, extent.dY1, extent.dX2, extent.dY2);
     return true;
 }
 
