@@ -112,6 +112,10 @@ int CLocateThread::ExchangeTimeout()
 
 void CLocateThread::run()
 {
+    struct ThreadStateRelease
+    {
+        ~ThreadStateRelease() { sharecrypto::releaseThreadState(); }
+    } release;
     using namespace shareexchange;
     const QString base
         = ConvertStdStringToQString(GetOrCreateOvUserModule()->GetServiceAddress(), "GB18030");

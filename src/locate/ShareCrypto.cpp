@@ -3,6 +3,7 @@
 #include <QUuid>
 
 #include <openssl/bio.h>
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 #include <openssl/rsa.h>
@@ -77,6 +78,11 @@ QByteArray rsaPkcs1Encrypt(const QByteArray& pem, const QByteArray& data)
         return QByteArray();
     output.truncate(static_cast<int>(size));
     return output;
+}
+
+void releaseThreadState()
+{
+    OPENSSL_thread_stop();
 }
 
 } // namespace sharecrypto

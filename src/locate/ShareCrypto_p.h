@@ -22,4 +22,8 @@ QByteArray aes128Ecb(const QByteArray& key, const QByteArray& data, bool encrypt
 // long for it.
 QByteArray rsaPkcs1Encrypt(const QByteArray& pem, const QByteArray& data);
 
+// Frees what OpenSSL keeps for the calling thread. A worker thread calls it before it ends, so
+// that nothing of it is left when the process exits right after the thread.
+void releaseThreadState();
+
 } // namespace sharecrypto

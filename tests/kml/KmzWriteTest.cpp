@@ -9,6 +9,7 @@
 #include "OvCoordSystem/vectors/VecKmlWriteThread.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,6 +34,22 @@ QStringList filesIn(const QString& folder)
 }
 
 // Private folders the writer made for temporary KML files.
+// Points the temporary folder at one of the test's own while it lives, so that the KMZ writes of
+// other test processes running at the same time do not show up in privateTemporaryFolders().
+struct OwnTemporaryFolder
+{
+    QTemporaryDir dir;
+    QByteArray previous = qgetenv("TMPDIR");
+    OwnTemporaryFolder() { qputenv("TMPDIR", QFile::encodeName(dir.path())); }
+    ~OwnTemporaryFolder()
+    {
+        if (previous.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", previous);
+    }
+};
+
 QStringList privateTemporaryFolders()
 {
     return QDir::temp().entryList({ QStringLiteral("ovkmz-*") }, QDir::Dirs);
@@ -85,6 +102,7 @@ TEST(KmzWrite, TheEntryIsNamedAfterTheArchiveAndNothingIsLeftBeside)
         { "twin.kmz", "twin.kml", "twin.kml", "twin.kml twin.kmz" },
         { "fold.kmz", "fold.kml/in", "fold.kml", "fold.kml fold.kmz" },
         { "relative.kmz", "", "doc.kml", "relative.kmz" } };
+    const OwnTemporaryFolder own;
     const QStringList before = privateTemporaryFolders();
     for (const auto& c : cases) {
         QTemporaryDir dir;
@@ -120,6 +138,7 @@ TEST(KmlBadInput, UnwritablePathsWriteNothingAndLeaveNoTemporaryFile)
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.kml")));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.kmz")));
+    const OwnTemporaryFolder own;
     const QStringList before = privateTemporaryFolders();
     const QString paths[] = {
         dir.filePath(QStringLiteral("missing/out.kml")),
