@@ -32,9 +32,16 @@ CLocationThread::~CLocationThread()
 
 bool CLocationThread::Query(const QString& code, int seconds)
 {
-    if (isRunning()) return false;
+    if (isRunning()) {
+        QMutexLocker lock(&m_mutex);
+        const bool ending = m_bSearched;
+        lock.unlock();
+        if (!ending) return false;
+        wait(); // only the hand-over of a discarded answer is left
+    }
     {
         QMutexLocker lock(&m_mutex);
+        m_bSearched = false;
         m_nSeconds = seconds;
         m_strCode = code;
         delete m_pResult;
@@ -80,6 +87,7 @@ void CLocationThread::run()
         = m_pSearchModule ? m_pSearchModule->QueryDivision(code, 1) : nullptr;
 
     lock.relock();
+    m_bSearched = true;
     if (m_bTerminated) {
         OvLogInfo(-1) << "Timer No Active";
         delete feature;

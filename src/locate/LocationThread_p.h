@@ -11,8 +11,8 @@ class ILocationDataSearchModule;
 
 // Queries one division boundary at a time on a worker thread while the caller waits in a local
 // event loop (the user interface keeps running) for at most a given number of seconds. A query
-// that outlives its limit still finishes in the background; its result is discarded, and until it
-// has finished every new query is refused.
+// that outlives its limit still finishes in the background; its result is discarded, and until its
+// search has finished every new query is refused.
 class CLocationThread : public QThread
 {
     Q_OBJECT
@@ -36,6 +36,7 @@ protected:
 
 private:
     bool m_bTerminated = false; // the caller stopped waiting
+    bool m_bSearched = false; // the worker has its answer and is only ending
     int m_nSeconds = 5;
     QTimer m_timer;
     QString m_strCode;
