@@ -78,7 +78,7 @@ std::unique_ptr<ShareService> ShareExchange::service;
 
 TEST_F(ShareExchange, EveryFaultEndsWithItsCode)
 {
-    CLocateThread::SetExchangeTimeout(300); // the delay fault waits 3 s
+    CLocateThread::SetExchangeTimeout(1000); // the delay fault waits 3 s
     const std::tuple<const char*, int, int> cases[] = { { "error-code", 2, 2 },
         { "http-500", 1, 1 }, { "http-500", 2, 1 }, { "delay", 1, 1 }, { "delay", 2, 1 },
         { "bad-hex", 2, 1 }, { "non-json", 2, 1 } }; // fault, in step, code
