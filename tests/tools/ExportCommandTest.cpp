@@ -35,14 +35,6 @@ QStringList names(const QString& path, const char* driver = nullptr, const char*
     return found;
 }
 
-QByteArray runProgram(const QString& program, const QStringList& args)
-{
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished(60000);
-    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray("<failed>");
-}
-
 QStringList split(const char* utf8)
 {
     return QString::fromUtf8(utf8).split(QLatin1Char(' '));
@@ -75,7 +67,7 @@ protected:
 TEST_F(ExportCommand, SampleToShapefilesAndBackKeepsFeaturesAndChineseText)
 {
     QDir().mkpath(path("shp"));
-    const OvcoordRun toShp
+    const ProgramRun toShp
         = runOvcoord({ QStringLiteral("export"), kSample, path("shp/range.shp") });
     ASSERT_EQ(toShp.exitCode, 0) << toShp.err.constData();
     // The files written, one a line: three Shapefiles with their companion files.
@@ -86,68 +78,58 @@ TEST_F(ExportCommand, SampleToShapefilesAndBackKeepsFeaturesAndChineseText)
     EXPECT_FALSE(toShp.err.contains("OvInterface")); // the library's debug lines stay quiet
 
     // The folder of Shapefiles reads as three layers, which go to a folder each.
-    const OvcoordRun back
+    const ProgramRun back
         = runOvcoord({ QStringLiteral("export"), path("shp"), path("all.geojson") });
     ASSERT_EQ(back.exitCode, 0) << back.err.constData();
     EXPECT_EQ(back.out.count('\n'), 3);
     EXPECT_EQ(names(path("all/range_point/all.geojson")), split("天安门 北京站 鸟巢"));
+
+    // --name names the DXF layer. The library writes DXF text as UTF-8 and reads it back so; the
+    // header does not say it.
+    const ProgramRun dxf
+        = runOvcoord(commandArgs("export|--name|范围|%s|%d/named.dxf", m_dir.path()));
+    ASSERT_EQ(dxf.exitCode, 0) << dxf.err.constData();
+    CPLSetConfigOption("DXF_ENCODING", "UTF-8");
+    EXPECT_EQ(names(path("named.dxf"), nullptr, "Layer").value(0), QStringLiteral("范围"));
+    CPLSetConfigOption("DXF_ENCODING", nullptr);
 }
 
+// Reference: PROJ through gdaltransform, CGCS2000 (GRS80) transverse Mercator on 117 E.
 TEST_F(ExportCommand, GaussKruegerTargetMatchesGdaltransform)
 {
-    const OvcoordRun run = runOvcoord(
+    const ProgramRun run = runOvcoord(
         commandArgs("export|--to|cgcs2000-gk|--meridian|117") << kSample << path("gk.geojson"));
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     GDALAllRegister();
     std::unique_ptr<GDALDataset> gk(GDALDataset::Open(
         QFile::encodeName(path("gk.geojson")).constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
     ASSERT_TRUE(gk);
-    std::unique_ptr<OGRFeature> tiananmen;
+    const OGRPoint* tiananmen = nullptr;
     for (auto& feature : *gk->GetLayer(0)) {
         if (QString::fromUtf8(feature->GetFieldAsString("NAME")) == QStringLiteral("天安门"))
-            tiananmen.reset(feature.release());
+            tiananmen = feature->StealGeometry()->toPoint();
     }
     ASSERT_TRUE(tiananmen);
-    const OGRPoint* point = tiananmen->GetGeometryRef()->toPoint();
-
-    // Reference: PROJ through gdaltransform, CGCS2000 (GRS80) transverse Mercator
-    // on 117 E.
-    QProcess gdaltransform;
-    gdaltransform.start(QStringLiteral("gdaltransform"),
-        { QStringLiteral("-s_srs"), QStringLiteral("+proj=longlat +datum=WGS84"),
-            QStringLiteral("-t_srs"),
-            QStringLiteral("+proj=tmerc +lon_0=117 +k=1 +x_0=500000 "
-                           "+ellps=GRS80 +towgs84=0,0,0"),
-            QStringLiteral("-output_xy") });
-    gdaltransform.write("116.3975 39.9087\n");
-    gdaltransform.closeWriteChannel();
-    ASSERT_TRUE(gdaltransform.waitForFinished(30000));
-    const QStringList reference
-        = QString::fromLatin1(gdaltransform.readAllStandardOutput()).split(QLatin1Char(' '));
-    ASSERT_EQ(reference.size(), 2);
-    EXPECT_NEAR(point->getX(), reference[0].toDouble(), 0.001);
-    EXPECT_NEAR(point->getY(), reference[1].toDouble(), 0.001);
+    const QByteArray reference = runProgram(QStringLiteral("gdaltransform"),
+        commandArgs("-s_srs|+proj=longlat +datum=WGS84|-t_srs|+proj=tmerc +lon_0=117 +k=1 "
+                    "+x_0=500000 +ellps=GRS80 +towgs84=0,0,0|-output_xy"),
+        "116.3975 39.9087\n")
+                                     .out;
+    const QList<QByteArray> xy = reference.simplified().split(' ');
+    ASSERT_EQ(xy.size(), 2) << reference.constData();
+    EXPECT_NEAR(tiananmen->getX(), xy[0].toDouble(), 0.001);
+    EXPECT_NEAR(tiananmen->getY(), xy[1].toDouble(), 0.001);
+    delete tiananmen;
 }
 
-TEST_F(ExportCommand, RefusesToReplaceExistingOutputWithoutForce)
-{
-    write("range_polygon.shp", "mine");
-    const QStringList args = { QStringLiteral("export"), kSample, path("range.shp") };
-    const OvcoordRun refused = runOvcoord(args);
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains("--force")) << refused.err.constData();
-    EXPECT_EQ(files(), QStringList { QStringLiteral("range_polygon.shp") });
-
-    const OvcoordRun forced = runOvcoord(args + QStringList { QStringLiteral("--force") });
-    EXPECT_EQ(forced.exitCode, 0) << forced.err.constData();
-    EXPECT_EQ(names(path("range_polygon.shp")).size(), 3);
-}
-
+// Nothing is written on a failure; an existing output is replaced only with --force.
 TEST_F(ExportCommand, FailuresAndUsageErrorsWriteNothing)
 {
     write("notes.geojson", "{ this is not json");
+    write("range_polygon.shp", "mine");
     expectCommandLines(
         {
+            { "export|%s|%d/range.shp", 1, nullptr, "--force" },
             { "export|%s|%d/range.abc", 1, nullptr, "suffix" },
             { "export|%d/missing.geojson|%d/out.shp", 1, nullptr, "no such file" },
             { "export|%d/notes.geojson|%d/out.shp", 1, nullptr, "cannot read" },
@@ -162,87 +144,64 @@ TEST_F(ExportCommand, FailuresAndUsageErrorsWriteNothing)
             { "export|--kml-encoding|latin1|%s|%d/o.kml", 2, nullptr, "--kml-encoding" },
         },
         m_dir.path());
-    EXPECT_EQ(files(), QStringList { QStringLiteral("notes.geojson") });
-}
-
-TEST_F(ExportCommand, NameOptionNamesTheDxfLayer)
-{
-    const OvcoordRun run
-        = runOvcoord(commandArgs("export|--name|范围") << kSample << path("named.dxf"));
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    // The library writes DXF text as UTF-8 and reads it back so; the header does
-    // not say it.
-    CPLSetConfigOption("DXF_ENCODING", "UTF-8");
-    EXPECT_EQ(names(path("named.dxf"), nullptr, "Layer").value(0), QStringLiteral("范围"));
-    CPLSetConfigOption("DXF_ENCODING", nullptr);
+    EXPECT_EQ(files(), split("notes.geojson range_polygon.shp"));
+    expectCommandLines(
+        { { "export|--force|%s|%d/range.shp", 0, "range_polygon.shp" } }, m_dir.path());
+    EXPECT_EQ(names(path("range_polygon.shp")).size(), 3);
 }
 
 TEST_F(ExportCommand, LargeInputShowsProgress)
 {
-    QByteArray json = "{\"type\":\"FeatureCollection\",\"features\":[";
-    for (int i = 0; i < 10000; ++i) {
-        json += QStringLiteral("%1{\"type\":\"Feature\",\"properties\":{\"ID\":%2},"
-                               "\"geometry\":{\"type\":\"Point\",\"coordinates\":[%3,40]}}")
-                    .arg(i ? QStringLiteral(",") : QString())
-                    .arg(i)
-                    .arg(100.0 + i * 1e-4, 0, 'f', 4)
-                    .toUtf8();
-    }
-    const OvcoordRun run = runOvcoord(
-        { QStringLiteral("export"), write("many.geojson", json + "]}"), path("many.csv") });
+    const QByteArray point = "{\"type\":\"Feature\",\"properties\":{\"ID\":1},\"geometry\":{"
+                             "\"type\":\"Point\",\"coordinates\":[100,40]}}";
+    const QByteArray json = "{\"type\":\"FeatureCollection\",\"features\":["
+        + (point + ',').repeated(9999) + point + "]}";
+    const ProgramRun run
+        = runOvcoord({ QStringLiteral("export"), write("many.geojson", json), path("many.csv") });
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     // Standard error is a pipe here: a line per quarter, no bar frames.
     EXPECT_EQ(run.err, "writing 25%\nwriting 50%\nwriting 75%\nwriting 100%\n");
 }
 
-TEST_F(ExportCommand, KmlInGb2312ByDefaultKmzInUtf8OnRequest)
+TEST_F(ExportCommand, KmlInGb2312ByDefaultKmzInUtf8OnRequestAndTheirCheck)
 {
     const QString kml = path("range.kml");
-    const OvcoordRun legacy = runOvcoord({ QStringLiteral("export"), kSample, kml });
+    const ProgramRun legacy = runOvcoord({ QStringLiteral("export"), kSample, kml });
     ASSERT_EQ(legacy.exitCode, 0) << legacy.err.constData();
     EXPECT_EQ(legacy.out.trimmed(), QDir::toNativeSeparators(kml).toUtf8());
-    QFile file(kml);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readLine().startsWith("<?xml version=\"1.0\" encoding=\"gb2312\""));
-    const OvcoordRun check = runOvcoord({ QStringLiteral("kml-check"), kml });
-    EXPECT_EQ(check.exitCode, 0);
-    EXPECT_TRUE(check.out.contains("placemarks: 8")) << check.out.constData();
 
     const QString kmz = path("range-utf8.kmz");
-    const OvcoordRun utf8
+    const ProgramRun utf8
         = runOvcoord(commandArgs("export|--kml-encoding|UTF-8") << kSample << kmz);
     ASSERT_EQ(utf8.exitCode, 0) << utf8.err.constData();
     // Only the archive is written: the KML it was packed from is gone.
     EXPECT_EQ(utf8.out.trimmed(), QDir::toNativeSeparators(kmz).toUtf8());
     EXPECT_EQ(files(), split("range-utf8.kmz range.kml"));
-    EXPECT_EQ(runProgram(QStringLiteral("unzip"), { QStringLiteral("-Z1"), kmz }),
+    EXPECT_EQ(runProgram(QStringLiteral("unzip"), { QStringLiteral("-Z1"), kmz }).out,
         QByteArray("range-utf8.kml\n"));
     EXPECT_TRUE(runProgram(QStringLiteral("unzip"), { QStringLiteral("-p"), kmz })
-                    .startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\""));
+                    .out.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\""));
     EXPECT_EQ(names(kmz, "LIBKML", "Name"),
         split("故宫 天坛公园 颐和园 天安门 北京站 鸟巢 长安街 中轴线"));
-}
 
-TEST_F(ExportCommand, KmlCheckSummarisesNestedContentAndRefusesBadFiles)
-{
-    const QByteArray name
-        = QTextCodec::codecForName("GB18030")->fromUnicode(QString::fromUtf8("北京"));
+    // kml-check counts what a KML holds, nested folders and multi-geometries included.
+    QByteArray nested = "<?xml version=\"1.0\" encoding=\"gb2312\" ?>\n<kml "
+                        "xmlns=\"http://www.opengis.net/kml/2.2\"><Document><name>@</name><Folder>"
+                        "<Placemark><Point><coordinates>1,2,0</coordinates></Point></Placemark>"
+                        "<Folder><Placemark><LineString><coordinates>1,2 3,4</coordinates>"
+                        "</LineString></Placemark></Folder></Folder><Placemark><MultiGeometry>"
+                        "<Polygon/><Polygon/><Point/></MultiGeometry></Placemark></Document>"
+                        "<Placemark/></kml>\n";
     write("a.kml",
-        "<?xml version=\"1.0\" encoding=\"gb2312\" ?>\n<kml "
-        "xmlns=\"http://www.opengis.net/kml/2.2\">"
-        "<Document><name>"
-            + name
-            + "</name><Folder><Placemark><Point><coordinates>1,2,0"
-              "</coordinates></Point></Placemark><Folder><Placemark><LineString><coordinates>1,2 "
-              "3,4"
-              "</coordinates></LineString></Placemark></Folder></Folder><Placemark><MultiGeometry>"
-              "<Polygon/><Polygon/><Point/></MultiGeometry></Placemark></Document><Placemark/></"
-              "kml>\n");
+        nested.replace(
+            "@", QTextCodec::codecForName("GB18030")->fromUnicode(QString::fromUtf8("北京"))));
     write("b.kml", "\xEF\xBB\xBF<kml><Placemark/></kml>");
     write("broken.kml", "<kml><Placemark></kml>");
     write("other.xml", "<gpx/>");
     expectCommandLines(
         {
+            { "kml-check|%d/range.kml", 0,
+                "encoding: gb2312 (GB18030 bytes)\ndocuments: 0\nfolders: 1\nplacemarks: 8\n" },
             { "kml-check|%d/a.kml", 0,
                 "encoding: gb2312 (GB18030 bytes)\ndocuments: 1\nfolders: 2\n"
                 "placemarks: 4\npoints: 2\nlines: 1\npolygons: 2\ntracks: 0\n" },

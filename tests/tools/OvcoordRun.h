@@ -1,42 +1,28 @@
 #pragma once
 
-#include <QByteArray>
-#include <QProcess>
-#include <QStringList>
+#include "ProgramRun.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-// Runs the ovcoord binary with ARGS (and INPUT on standard input) and collects
-// what it printed.
-struct OvcoordRun
+inline ProgramRun runOvcoord(const QStringList& args, const QByteArray& input = QByteArray())
 {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-inline OvcoordRun runOvcoord(const QStringList& args, const QByteArray& input = QByteArray())
-{
-    QProcess process;
-    process.start(QStringLiteral(OVCOORD_BIN), args);
-    process.waitForStarted();
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(120000);
-    OvcoordRun run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(QStringLiteral(OVCOORD_BIN), args, input);
 }
 
-// One command line and what it must do. ARGS are UTF-8, separated by '|', with
-// %d standing for the test's folder and %s for the sample vector file. OUT is
-// what standard output starts with (nullptr: nothing is printed), ERR what
-// standard error contains (nullptr: not checked), LINES the number of output
-// lines (-1: not checked).
+// The lines of TEXT, without the empty piece after its last newline.
+inline QList<QByteArray> lines(const QByteArray& text)
+{
+    QList<QByteArray> list = text.split('\n');
+    if (!list.isEmpty() && list.last().isEmpty()) list.removeLast();
+    return list;
+}
+
+// One run of ovcoord and what it must do. ARGS are UTF-8, separated by '|', with %d standing for
+// the test's folder (also in ERR) and %s for the sample vector file. OUT is what standard output
+// contains (nullptr: nothing is printed), ERR what standard error contains (nullptr: not
+// checked), LINES the number of output lines (-1: not checked), INPUT the standard input.
 struct CommandLine
 {
     const char* args;
@@ -44,6 +30,7 @@ struct CommandLine
     const char* out = nullptr;
     const char* err = nullptr;
     int lines = -1;
+    const char* input = nullptr;
 };
 
 inline QStringList commandArgs(const char* args, const QString& dir = QString())
@@ -60,11 +47,11 @@ inline void expectCommandLines(
 {
     for (const CommandLine& c : cases) {
         SCOPED_TRACE(c.args);
-        const OvcoordRun run = runOvcoord(commandArgs(c.args, dir));
+        const ProgramRun run = runOvcoord(commandArgs(c.args, dir), c.input);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err.constData();
-        const bool outOk = c.out ? run.out.contains(c.out) : run.out.isEmpty();
-        EXPECT_TRUE(outOk) << run.out.constData();
-        EXPECT_TRUE(!c.err || run.err.contains(c.err)) << run.err.constData();
+        EXPECT_TRUE(c.out ? run.out.contains(c.out) : run.out.isEmpty()) << run.out.constData();
+        const QString err = QString::fromUtf8(c.err).replace(QLatin1String("%d"), dir);
+        EXPECT_TRUE(!c.err || QString::fromUtf8(run.err).contains(err)) << run.err.constData();
         EXPECT_TRUE(c.lines < 0 || run.out.count('\n') == c.lines) << run.out.constData();
     }
 }

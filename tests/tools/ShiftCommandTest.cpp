@@ -1,15 +1,6 @@
 #include "OvcoordRun.h"
 
-namespace {
-
-QList<QByteArray> lines(const QByteArray& text)
-{
-    QList<QByteArray> list = text.split('\n');
-    if (!list.isEmpty() && list.last().isEmpty()) list.removeLast();
-    return list;
-}
-
-} // namespace
+#include <algorithm>
 
 // Expected values from the npm package gcoord 1.0.7 (`npm install gcoord` in a
 // temporary folder, run with node): (116.397128, 39.916527) WGS84 -> GCJ02 =
@@ -22,22 +13,19 @@ TEST(ShiftCommand, CommandLines)
 {
     const char* usage = "Try 'ovcoord shift --help'.";
     expectCommandLines({
-        { "shift|--from|wgs84|--to|gcj02|116.397128,39.916527|121.473701,31."
-          "230416",
-            0, "116.403372494,39.917930749\n121.478224057,31.228473742\n", nullptr, 2 },
+        // Outside the GCJ02 area WGS84 has no offset; a negative longitude after --.
+        { "shift|--from|wgs84|--to|gcj02|--|116.397128,39.916527|121.473701,31.230416|-73.9,40.7",
+            0,
+            "116.403372494,39.917930749\n121.478224057,31.228473742\n-73.900000000,40.700000000\n",
+            nullptr, 3 },
         { "shift|--from|WGS84|--to|bd09|--precision|4|116.397128,39.916527", 0,
             "116.4097,39.9243\n" },
         { "shift|--from|bd09|--to|gcj02|116.40973933698186,39.924269294015090", 0,
             "116.403372834,39.917930397\n" },
-        // Outside the GCJ02 area WGS84 has no offset; a negative longitude after
-        // --.
-        { "shift|--from|wgs84|--to|gcj02|--precision|0|--|-73.9,40.7", 0, "-74,41\n" },
         // Bad arguments are reported and skipped.
         { "shift|--from|gcj02|--to|bd09|x|116.40337249402477,39.917930749245947|", 1,
             "116.409739337,39.924269294\n", "argument 3: not a point", 1 },
-        // One-step inverses: within metres of the start (116.397128,39.916527).
-        { "shift|--from|gcj02|--to|wgs84|--precision|4|116.40337249402477,39.917930749245947", 0,
-            "116.3971,39.9165\n" },
+        // The one-step inverse: within metres of the start (116.397128,39.916527).
         { "shift|--from|bd09|--to|wgs84|--precision|4|116.40973933698186,39.924269294015090", 0,
             "116.3971,39.9165\n" },
         { "shift|--help", 0, "Usage: ovcoord shift [options] [POINT...]" },
@@ -50,67 +38,39 @@ TEST(ShiftCommand, CommandLines)
     });
 }
 
-TEST(ShiftCommand, StandardInputFormatsBadLinesAndJunk)
+// Standard input: spacing, comments and junk of every kind, then more than two chunks of points
+// with points outside the GCJ02 area (kept as they are) at the chunk edges and in between: each
+// point comes out as on its own.
+TEST(ShiftCommand, StandardInputFormatsJunkAndChunks)
 {
-    QByteArray input = "116.397128,39.916527\r\n"
-                       "  121.473701 \t 31.230416\n"
-                       "\n"
-                       "# a comment\n"
-                       "not a point\n"
-                       "116.397128 , 39.916527\n"
-                       "200,10\n"
-                       "1,2,3\n"
-                       "nan,nan\n"
+    QByteArray input = "116.397128,39.916527\r\n  121.473701 \t 31.230416\n\n# a comment\n"
+                       "not a point\n116.397128 , 39.916527\n200,10\n1,2,3\nnan,nan\n"
                        "+116.397128,+39.916527\n";
     input += QByteArray(70000, 'x') + "\n";
     for (int i = 0; i < 256; ++i)
         input += static_cast<char>(i == '\n' ? ' ' : i);
     input += "\n1e400,1\n1,\n,1\n,\n-,-\n0x10,5\n1 2 3\n\t\n";
-    input += QByteArray("12,3", 4).append('\0').append("4");
-    const OvcoordRun run = runOvcoord(commandArgs("shift|--from|wgs84|--to|gcj02"), input);
+    input += QByteArray("12,3", 4).append('\0').append("4\n");
+    const QByteArray beijing = "116.403372494,39.917930749\n";
+    const QByteArray shanghai = "121.478224057,31.228473742\n";
+    QByteArray expected = beijing + shanghai + beijing + beijing;
+    for (int k = 4; k < 20004; ++k) { // k: the point's place in the whole input
+        const bool outside = k % 97 == 5 || k == 8191 || k == 8192 || k == 16384;
+        input += outside ? "10,10\n" : k % 3 ? "116.397128,39.916527\n" : "121.473701,31.230416\n";
+        expected += outside ? "10.000000000,10.000000000\n" : k % 3 ? beijing : shanghai;
+        if (k % 5000 == 17) input += "junk\n";
+    }
+    const ProgramRun run = runOvcoord(commandArgs("shift|--from|wgs84|--to|gcj02"), input);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out,
-        "116.403372494,39.917930749\n121.478224057,31.228473742\n"
-        "116.403372494,39.917930749\n116.403372494,39.917930749\n");
-    const QList<QByteArray> errors = lines(run.err);
-    ASSERT_EQ(errors.size(), 14) << run.err.constData();
-    EXPECT_TRUE(errors[0].contains("line 5: not a point")) << errors[0].constData();
-    EXPECT_TRUE(errors[1].contains("line 7: longitude or latitude out of range"));
-    EXPECT_TRUE(errors[2].contains("line 8: not a point"));
-    EXPECT_TRUE(errors[3].contains("line 9: not a point"));
-}
-
-TEST(ShiftCommand, ChunkedInputShiftsEachPointOnItsOwn)
-{
-    // More than two chunks, with points outside the GCJ02 area and bad lines in
-    // between; a sample of lines, chunk edges included, must come out as when
-    // given as arguments.
-    QByteArray input;
-    QList<QByteArray> inputPoints;
-    for (int i = 0; i < 20000; ++i) {
-        const bool outside = i % 97 == 5 || i == 8191 || i == 8192;
-        const QByteArray p = outside ? QByteArray::number(10 + i * 1e-4, 'f', 6) + ",10"
-                                     : QByteArray::number(73 + (i % 611) * 0.1, 'f', 6) + ","
-                + QByteArray::number(18 + (i % 349) * 0.1, 'f', 6);
-        inputPoints << p;
-        input += p + "\n";
-        if (i % 5000 == 17) input += "junk\n";
-    }
-    const int samples[] = { 5, 6, 8191, 8193, 16384, 19999 };
-    for (const char* to : { "gcj02", "bd09" }) {
-        SCOPED_TRACE(to);
-        const QStringList args = commandArgs("shift|--from|wgs84|--to") << QLatin1String(to);
-        const OvcoordRun run = runOvcoord(args, input);
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(lines(run.err).size(), 4);
-        const QList<QByteArray> out = lines(run.out);
-        ASSERT_EQ(out.size(), inputPoints.size());
-        QStringList sampleArgs = args;
-        for (int i : samples)
-            sampleArgs << QString::fromLatin1(inputPoints[i]);
-        const QList<QByteArray> single = lines(runOvcoord(sampleArgs).out);
-        ASSERT_EQ(single.size(), 6);
-        for (int k = 0; k < 6; ++k)
-            EXPECT_EQ(out[samples[k]], single[k]) << samples[k];
-    }
+    const auto diff
+        = std::mismatch(run.out.begin(), run.out.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(run.out == expected) << run.out.mid(diff.first - run.out.begin() - 30, 60).data();
+    // Each bad line named by its number, the out-of-range one told apart.
+    QStringList bad;
+    for (const QByteArray& line : lines(run.err))
+        bad << QString::fromLatin1(line.left(30)).section(QLatin1Char(' '), 3, 3);
+    EXPECT_EQ(bad.size(), 14 + 4);
+    EXPECT_TRUE(bad.join(' ').startsWith("5: 7: 8: 9: 11: 12: 13: 14: 15: 16: 17: 18: 19: 21: "))
+        << run.err.constData();
+    EXPECT_TRUE(run.err.contains("line 7: longitude or latitude out of range: '200,10'"));
 }

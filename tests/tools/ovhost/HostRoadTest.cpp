@@ -259,8 +259,9 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
     window->SetMapType(MAP_OPENSTREETMAP);
 }
 
-// Every mistake is told in a message box and leaves the range as it was.
-TEST_F(HostRoad, MistakesAreToldAndKeepTheRange)
+// Every mistake is told in a message box and leaves the range as it was; the rectangle tool and
+// merged divisions make other ranges.
+TEST_F(HostRoad, MistakesAreToldAndKeepTheRangeRectangleAndMergeMakeOne)
 {
     qunsetenv("OV_SHARE_SERVICE");
     ConfigIni::setConfig(QStringLiteral("UserModule"), QStringLiteral("ServiceAddress"), QString());
@@ -276,10 +277,8 @@ TEST_F(HostRoad, MistakesAreToldAndKeepTheRange)
         EXPECT_TRUE(messages[i].contains(QString::fromUtf8(told[i]))) << messages[i].toStdString();
     EXPECT_EQ(locate()->GetCurrentCityKey(), kChaoyang);
     EXPECT_EQ(locate()->GetCurrentDivision(), divisionParts(kChaoyang));
-}
 
-TEST_F(HostRoad, RectangleToolAndMergedDivisionsMakeTheRange)
-{
+    // A rectangle drawn with the tool, then merged divisions, make the range.
     CScreenshotWalk walk(window.get(), out.path());
     QStringList written;
     QString error;
