@@ -3,7 +3,7 @@
 #include "OvcoordRun.h"
 
 // Input lines: empty ones and comments are skipped but counted, each refused one is named.
-TEST(ParseCommand, CommandLines)
+TEST(CoordinateText, ParseAndConvertCommandLines)
 {
     const char* usage = "Try 'ovcoord parse --help'.";
     expectCommandLines({
@@ -29,13 +29,7 @@ TEST(ParseCommand, CommandLines)
             "120：30：30,30:15\n180:00:01,30\n" },
         { "parse|--format|colons|--value|lat", 1, "valid\ninvalid\n",
             "line 2: '90:01' is not a valid latitude", 2, "90:00\n90:01\n" },
-    });
-}
-
-// A format read instead of --from is reported once, with the first line that needed it.
-TEST(ConvertCommand, CommandLines)
-{
-    expectCommandLines({
+        // A format read instead of --from is reported once, with the first line that needed it.
         // A text with ":" is read as colons whatever --from says.
         { "convert|--from|decimal|--to|packed|120:30,30:15:30", 0, "120.3000,30.1530\n",
             "read as colons" },

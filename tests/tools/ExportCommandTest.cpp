@@ -2,9 +2,7 @@
 #include "OvcoordRun.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextCodec>
 
@@ -52,14 +50,10 @@ protected:
         file.write(bytes);
         return file.fileName();
     }
+    // The folder's entries, sub-folders included, by name.
     QStringList files() const
     {
-        QStringList found;
-        QDirIterator it(m_dir.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            found << QDir(m_dir.path()).relativeFilePath(it.next());
-        found.sort();
-        return found;
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     }
     QTemporaryDir m_dir;
 };

@@ -11,14 +11,6 @@ inline ProgramRun runOvcoord(const QStringList& args, const QByteArray& input = 
     return runProgram(QStringLiteral(OVCOORD_BIN), args, input);
 }
 
-// The lines of TEXT, without the empty piece after its last newline.
-inline QList<QByteArray> lines(const QByteArray& text)
-{
-    QList<QByteArray> list = text.split('\n');
-    if (!list.isEmpty() && list.last().isEmpty()) list.removeLast();
-    return list;
-}
-
 // One run of ovcoord and what it must do. ARGS are UTF-8, separated by '|', with %d standing for
 // the test's folder (also in ERR) and %s for the sample vector file. OUT is what standard output
 // contains (nullptr: nothing is printed), ERR what standard error contains (nullptr: not
