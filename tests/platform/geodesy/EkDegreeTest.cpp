@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 const E_DEGREE_FOARMAT kFormats[]
@@ -14,14 +16,6 @@ const E_DEGREE_FOARMAT kFormats[]
 double roundTripTolerance(E_DEGREE_FOARMAT format)
 {
     return format == DEGREE_DECIMAL ? 1e-10 : 1e-5 / 3600.0;
-}
-
-bool read(E_DEGREE_FOARMAT format, const char* text, double* degree)
-{
-    CEkDegree value(-999.0);
-    const bool ok = value.FromFormat(format, text);
-    *degree = value.GetDegree();
-    return ok;
 }
 
 // One second and one minute in degrees.
@@ -57,100 +51,69 @@ TEST(EkDegree, RoundTripsInEveryFormat)
 
 TEST(EkDegree, WritesEachFormat)
 {
-    // 120°30′30″ = 120.50833…°; -0.5° keeps its sign although its degrees are 0.
-    const CEkDegree east(120.0 + 30 * kMinute + 30 * kSecond);
-    EXPECT_EQ(east.ToString(DEGREE_DECIMAL), "120.5083333333");
-    EXPECT_EQ(east.ToString(DEGREE_PACKED), "120.3030");
-    EXPECT_EQ(east.ToString(DEGREE_SYMBOLS), "120°30′30″");
-    EXPECT_EQ(east.ToString(DEGREE_COLONS), "120:30:30");
-
-    const CEkDegree half(-0.5);
-    EXPECT_EQ(half.ToString(DEGREE_DECIMAL), "-0.5");
-    EXPECT_EQ(half.ToString(DEGREE_PACKED), "-0.3000");
-    EXPECT_EQ(half.ToString(DEGREE_SYMBOLS), "-0°30′00″");
-    EXPECT_EQ(half.ToString(DEGREE_COLONS), "-0:30:00");
-
-    // 59.999999″ rounds up and carries into the minutes and degrees.
-    const CEkDegree carry(9.0 + 59 * kMinute + 59.999999 * kSecond);
-    EXPECT_EQ(carry.ToString(DEGREE_COLONS), "10:00:00");
-    EXPECT_EQ(CEkDegree(12.25 + 1.5 * kSecond).ToString(DEGREE_SYMBOLS), "12°15′01.5″");
-    EXPECT_EQ(CEkDegree(-1e-12).ToString(DEGREE_DECIMAL), "0");
-    EXPECT_EQ(CEkDegree(-1e-12).ToString(DEGREE_COLONS), "0:00:00");
-    EXPECT_EQ(CEkDegree(NAN).ToString(DEGREE_DECIMAL), "");
-    EXPECT_EQ(CEkDegree(INFINITY).ToString(DEGREE_SYMBOLS), "");
-    // An unknown format writes decimal degrees.
-    EXPECT_EQ(CEkDegree(1.25).ToString(static_cast<E_DEGREE_FOARMAT>(9)), "1.25");
+    // 120°30′30″ = 120.50833…°; -0.5° keeps its sign although its degrees are 0; 59.999999″
+    // rounds up and carries into the minutes and degrees; an unknown format writes decimal.
+    const double east = 120.0 + 30 * kMinute + 30 * kSecond;
+    const struct
+    {
+        double value;
+        E_DEGREE_FOARMAT format;
+        const char* text;
+    } cases[] = { { east, DEGREE_DECIMAL, "120.5083333333" }, { east, DEGREE_PACKED, "120.3030" },
+        { east, DEGREE_SYMBOLS, "120°30′30″" }, { east, DEGREE_COLONS, "120:30:30" },
+        { -0.5, DEGREE_DECIMAL, "-0.5" }, { -0.5, DEGREE_PACKED, "-0.3000" },
+        { -0.5, DEGREE_SYMBOLS, "-0°30′00″" }, { -0.5, DEGREE_COLONS, "-0:30:00" },
+        { 9.0 + 59 * kMinute + 59.999999 * kSecond, DEGREE_COLONS, "10:00:00" },
+        { 12.25 + 1.5 * kSecond, DEGREE_SYMBOLS, "12°15′01.5″" }, { -1e-12, DEGREE_DECIMAL, "0" },
+        { -1e-12, DEGREE_COLONS, "0:00:00" }, { NAN, DEGREE_DECIMAL, "" },
+        { INFINITY, DEGREE_SYMBOLS, "" }, { 1.25, static_cast<E_DEGREE_FOARMAT>(9), "1.25" } };
+    for (const auto& c : cases)
+        EXPECT_EQ(CEkDegree(c.value).ToString(c.format), c.text) << c.value << " " << c.format;
 }
 
 TEST(EkDegree, ReadsTypedTexts)
 {
-    struct Case
+    // Expected by hand: degrees + minutes / 60 + seconds / 3600. A short packed tail is the
+    // minutes; after a limit degree the tail is not read.
+    const struct
     {
         E_DEGREE_FOARMAT format;
         const char* text;
-        double expected; // by hand: degrees + minutes / 60 + seconds / 3600
-    };
-    const Case cases[] = {
-        { DEGREE_DECIMAL, "-33.75", -33.75 },
-        { DEGREE_DECIMAL, "120.5°", 120.5 },
+        double expected;
+    } cases[] = { { DEGREE_DECIMAL, "-33.75", -33.75 }, { DEGREE_DECIMAL, "120.5°", 120.5 },
         { DEGREE_PACKED, "120.303045", 120.0 + 30 * kMinute + 30.45 * kSecond },
-        { DEGREE_PACKED, "120", 120.0 },
-        { DEGREE_PACKED, "120.3", 120.0 + 3 * kMinute }, // a short tail is the minutes
-        { DEGREE_PACKED, "-0.3000", -0.5 },
-        { DEGREE_PACKED, "180.9999", 180.0 }, // after a limit degree the tail is not read
+        { DEGREE_PACKED, "120", 120.0 }, { DEGREE_PACKED, "120.3", 120.0 + 3 * kMinute },
+        { DEGREE_PACKED, "-0.3000", -0.5 }, { DEGREE_PACKED, "180.9999", 180.0 },
         { DEGREE_SYMBOLS, "120°30′30″E", 120.0 + 30 * kMinute + 30 * kSecond },
         { DEGREE_SYMBOLS, "120°30'30\"W", -(120.0 + 30 * kMinute + 30 * kSecond) },
         { DEGREE_SYMBOLS, "33°52′07.68″S", -(33.0 + 52 * kMinute + 7.68 * kSecond) },
         { DEGREE_SYMBOLS, "-33°52′07.68″S", -(33.0 + 52 * kMinute + 7.68 * kSecond) },
-        { DEGREE_SYMBOLS, "120°", 120.0 },
-        { DEGREE_SYMBOLS, "120°45′", 120.75 },
+        { DEGREE_SYMBOLS, "120°", 120.0 }, { DEGREE_SYMBOLS, "120°45′", 120.75 },
         { DEGREE_SYMBOLS, "90°30", 90.0 },
         { DEGREE_COLONS, "120：30：30", 120.0 + 30 * kMinute + 30 * kSecond },
-        { DEGREE_COLONS, "120:30", 120.5 },
-        { DEGREE_COLONS, "-180:00:00", -180.0 },
-    };
-    for (const Case& c : cases) {
-        double degree = 0.0;
-        EXPECT_TRUE(read(c.format, c.text, &degree)) << c.text;
-        EXPECT_NEAR(degree, c.expected, 1e-12) << c.text;
+        { DEGREE_COLONS, "120:30", 120.5 }, { DEGREE_COLONS, "-180:00:00", -180.0 } };
+    for (const auto& c : cases) {
+        CEkDegree value(-999.0);
+        EXPECT_TRUE(value.FromFormat(c.format, c.text)) << c.text;
+        EXPECT_NEAR(value.GetDegree(), c.expected, 1e-12) << c.text;
     }
 }
 
 TEST(EkDegree, RejectsBadTextAndKeepsTheValue)
 {
+    // Packed: 61 minutes, 61 seconds; a hemisphere letter needs seconds.
     const std::string huge(330, '9');
-    const struct
-    {
-        E_DEGREE_FOARMAT format;
-        const char* text;
-    } cases[] = {
-        { DEGREE_DECIMAL, "" },
-        { DEGREE_DECIMAL, ".5" },
-        { DEGREE_DECIMAL, "5." },
-        { DEGREE_DECIMAL, "1e5" },
-        { DEGREE_DECIMAL, " 12" },
-        { DEGREE_DECIMAL, "nan" },
-        { DEGREE_DECIMAL, "12x" },
-        { DEGREE_DECIMAL, huge.c_str() },
-        { DEGREE_PACKED, "120.30.30" },
-        { DEGREE_PACKED, "120.6130" }, // 61 minutes
-        { DEGREE_PACKED, "120.3061" }, // 61 seconds
-        { DEGREE_PACKED, "1.5.30" },
-        { DEGREE_PACKED, ".3030" },
-        { DEGREE_SYMBOLS, "120°30" },
-        { DEGREE_SYMBOLS, "120°°" },
-        { DEGREE_SYMBOLS, "120°61′" },
-        { DEGREE_SYMBOLS, "120°30′30″X" },
-        { DEGREE_SYMBOLS, "120°30′30″EN" },
-        { DEGREE_SYMBOLS, "39°54′N" }, // a hemisphere letter needs seconds
-        { DEGREE_COLONS, "120:30:30:30" },
-        { DEGREE_COLONS, "120::30" },
-        { DEGREE_COLONS, "120:30:61" },
-        { DEGREE_COLONS, "180:61:00" },
-    };
-    for (const auto& c : cases) {
-        CEkDegree value(42.0);
-        EXPECT_FALSE(value.FromFormat(c.format, c.text)) << c.format << " " << c.text;
-        EXPECT_EQ(value.GetDegree(), 42.0) << c.text;
+    const std::pair<E_DEGREE_FOARMAT, std::vector<const char*>> cases[]
+        = { { DEGREE_DECIMAL, { "", ".5", "5.", "1e5", " 12", "nan", "12x", huge.c_str() } },
+              { DEGREE_PACKED, { "120.30.30", "120.6130", "120.3061", "1.5.30", ".3030" } },
+              { DEGREE_SYMBOLS,
+                  { "120°30", "120°°", "120°61′", "120°30′30″X", "120°30′30″EN", "39°54′N" } },
+              { DEGREE_COLONS, { "120:30:30:30", "120::30", "120:30:61", "180:61:00" } } };
+    for (const auto& [format, texts] : cases) {
+        for (const char* text : texts) {
+            CEkDegree value(42.0);
+            EXPECT_FALSE(value.FromFormat(format, text)) << format << " " << text;
+            EXPECT_EQ(value.GetDegree(), 42.0) << text;
+        }
     }
 }

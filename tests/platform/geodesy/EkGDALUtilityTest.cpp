@@ -1,6 +1,8 @@
 #include "OvCoordSystem/geodesy/EkGDALUtility.h"
 #include "OvCoordSystem/geodesy/SpatialReferenceFactorySingleton.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -51,6 +53,17 @@ bool sameAs(const Named& made, int epsg)
         if (a->GetProjParm(parm, -1) != b->GetProjParm(parm, -1)) return false;
     }
     return a->GetLinearUnits() == b->GetLinearUnits();
+}
+
+// The fields of a description that are set, as text.
+std::string fields(const tagCoordinateSystem& cs)
+{
+    QStringList out;
+    if (cs.hasCentralMeridian) out << QStringLiteral("CM %1").arg(cs.centralMeridian);
+    if (cs.hasZone) out << QStringLiteral("%1°").arg(cs.zone);
+    if (cs.hasHZone) out << (cs.hzone ? "prefix" : "no prefix");
+    if (cs.hasNorth) out << (cs.north ? "N" : "S");
+    return out.join(", ").toStdString();
 }
 
 } // namespace
@@ -136,43 +149,24 @@ TEST(CoordinateSystemDescription, FromEpsgCodes)
     {
         int epsg;
         E_COORDINATE_SYSTEM coordSys;
-        double centralMeridian;
-        int zone;
-        bool hzone;
-        bool north;
-    } cases[] = {
-        { 2415, COORD_BEIJING54_GAUSS, 117, 3, true, true },
-        { 2436, COORD_BEIJING54_GAUSS, 117, 3, false, true },
-        { 21460, COORD_BEIJING54_GAUSS, 117, 6, false, true },
-        { 2345, COORD_XIAN80_GAUSS, 117, 6, false, true },
-        { 4527, COORD_CGCS2000_GAUSS, 117, 3, true, true },
-        { 32650, COORD_WGS84_UTM, 117, 6, false, true },
-        { 32718, COORD_WGS84_UTM, -75, 6, false, false },
-    };
+        const char* fields;
+    } cases[] = { { 2415, COORD_BEIJING54_GAUSS, "CM 117, 3°, prefix, N" },
+        { 2436, COORD_BEIJING54_GAUSS, "CM 117, 3°, no prefix, N" },
+        { 21460, COORD_BEIJING54_GAUSS, "CM 117, 6°, no prefix, N" },
+        { 2345, COORD_XIAN80_GAUSS, "CM 117, 6°, no prefix, N" },
+        { 4527, COORD_CGCS2000_GAUSS, "CM 117, 3°, prefix, N" },
+        { 32650, COORD_WGS84_UTM, "CM 117, 6°, no prefix, N" },
+        { 32718, COORD_WGS84_UTM, "CM -75, 6°, no prefix, S" }, { 4326, COORD_WGS84_LNGLAT, "" },
+        { 3857, COORD_WGS84_WEB_MERCATOR, "" },
+        // Geographic Beijing 1954: any system, nothing to take over.
+        { 4214, COORD_BY_EPSG, "" } };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.epsg);
         tagCoordinateSystem cs;
-        ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(c.epsg, cs));
-        EXPECT_EQ(cs.coordSys, c.coordSys);
-        EXPECT_EQ(cs.epsg, c.epsg);
-        EXPECT_TRUE(cs.hasCentralMeridian && cs.hasZone && cs.hasHZone && cs.hasNorth);
-        EXPECT_EQ(cs.centralMeridian, c.centralMeridian);
-        EXPECT_EQ(cs.zone, c.zone);
-        EXPECT_EQ(cs.hzone, c.hzone);
-        EXPECT_EQ(cs.north, c.north);
+        ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(c.epsg, cs)) << c.epsg;
+        EXPECT_TRUE(cs.coordSys == c.coordSys && cs.epsg == c.epsg) << c.epsg;
+        EXPECT_EQ(fields(cs), c.fields) << c.epsg;
     }
-
     tagCoordinateSystem cs;
-    ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(4326, cs));
-    EXPECT_EQ(cs.coordSys, COORD_WGS84_LNGLAT);
-    EXPECT_FALSE(cs.hasCentralMeridian || cs.hasZone || cs.hasHZone || cs.hasNorth);
-    ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(3857, cs));
-    EXPECT_EQ(cs.coordSys, COORD_WGS84_WEB_MERCATOR);
-    // Geographic Beijing 1954: any system, nothing to take over.
-    ASSERT_TRUE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(4214, cs));
-    EXPECT_EQ(cs.coordSys, COORD_BY_EPSG);
-    EXPECT_FALSE(cs.hasCentralMeridian || cs.hasZone || cs.hasHZone || cs.hasNorth);
-
     cs.hasZone = true;
     EXPECT_FALSE(EkGDALUtilityNS::ConvertEPSGToCoordSystem(999999, cs));
     EXPECT_FALSE(cs.hasZone); // reset on failure
@@ -181,30 +175,26 @@ TEST(CoordinateSystemDescription, FromEpsgCodes)
 
 TEST(CoordinateSystemDescription, GuessFromWktOfMadeReferences)
 {
-    const Named zone39 = make(COORD_BEIJING54_GAUSS, -1, 117, true, ELLIPOSE_ZONE_3, true);
-    tagCoordinateSystem cs;
-    ASSERT_TRUE(EkGDALUtilityNS::GuessCoordSystem(zone39.srs->ToWktString(), cs));
-    EXPECT_EQ(cs.coordSys, COORD_BEIJING54_GAUSS);
-    EXPECT_EQ(cs.centralMeridian, 117);
-    EXPECT_TRUE(cs.hasZone);
-    EXPECT_EQ(cs.zone, 3);
-    EXPECT_TRUE(cs.hzone);
-    EXPECT_TRUE(cs.north);
-
-    const Named sixSouth = make(COORD_XIAN80_GAUSS, -1, 117, false, ELLIPOSE_ZONE_6, false);
-    ASSERT_TRUE(EkGDALUtilityNS::GuessCoordSystem(sixSouth.srs->ToWktString(), cs));
-    EXPECT_EQ(cs.coordSys, COORD_XIAN80_GAUSS);
-    EXPECT_EQ(cs.zone, 6);
-    EXPECT_FALSE(cs.hzone);
-    EXPECT_FALSE(cs.north);
-
     // A free central meridian tells no zone width.
-    const Named free = make(COORD_CGCS2000_GAUSS, -1, 117.5, false, ELLIPOSE_ZONE_FREE, true);
-    ASSERT_TRUE(EkGDALUtilityNS::GuessCoordSystem(free.srs->ToWktString(), cs));
-    EXPECT_EQ(cs.coordSys, COORD_CGCS2000_GAUSS);
-    EXPECT_EQ(cs.centralMeridian, 117.5);
-    EXPECT_FALSE(cs.hasZone);
-
+    const struct
+    {
+        Named made;
+        E_COORDINATE_SYSTEM coordSys;
+        const char* fields;
+    } cases[] = {
+        { make(COORD_BEIJING54_GAUSS, -1, 117, true, ELLIPOSE_ZONE_3, true), COORD_BEIJING54_GAUSS,
+            "CM 117, 3°, prefix, N" },
+        { make(COORD_XIAN80_GAUSS, -1, 117, false, ELLIPOSE_ZONE_6, false), COORD_XIAN80_GAUSS,
+            "CM 117, 6°, no prefix, S" },
+        { make(COORD_CGCS2000_GAUSS, -1, 117.5, false, ELLIPOSE_ZONE_FREE, true),
+            COORD_CGCS2000_GAUSS, "CM 117.5, no prefix, N" },
+    };
+    tagCoordinateSystem cs;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(EkGDALUtilityNS::GuessCoordSystem(c.made.srs->ToWktString(), cs)) << c.fields;
+        EXPECT_EQ(cs.coordSys, c.coordSys);
+        EXPECT_EQ(fields(cs), c.fields);
+    }
     for (const auto& [kind, coordSys] :
         { std::pair { 2, COORD_GCJ02_LNGLAT }, { 3, COORD_BD09_LNGLAT },
             { 4, COORD_GCJ02_WEB_MERCATOR }, { 5, COORD_BD09_WEB_MERCATOR } }) {

@@ -1,7 +1,6 @@
 #include "OvCoordSystem/geodesy/EkGDALUtility.h"
 #include "OvCoordSystem/geodesy/LocalGeoSRS.h"
 #include "OvCoordSystem/geodesy/SpatialReferenceFactorySingleton.h"
-#include "OvCoordSystem/host/MapTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -21,18 +20,20 @@ CSpatialReference* make(const std::string& name, E_COORDINATE_SYSTEM coordSys, i
 }
 } // namespace
 
+// Callers on several threads at once get the one shared reference.
 TEST(SpatialReferenceFactory, EpsgReferencesAreSharedAndValid)
 {
-    CSpatialReference* wgs84 = factory().GetOrCreateSRSViaEPSG(4326);
+    std::vector<std::future<CSpatialReference*>> calls;
+    for (int i = 0; i < 8; ++i)
+        calls.push_back(
+            std::async(std::launch::async, [] { return factory().GetOrCreateSRSViaEPSG(4326); }));
+    CSpatialReference* wgs84 = calls.front().get();
     ASSERT_NE(wgs84, nullptr);
-    EXPECT_EQ(factory().GetOrCreateSRSViaEPSG(4326), wgs84);
-    EXPECT_TRUE(wgs84->IsOGRSRSValid());
-    EXPECT_EQ(wgs84->GetEPSG(), 4326);
+    for (size_t i = 1; i < calls.size(); ++i)
+        EXPECT_EQ(calls[i].get(), wgs84);
+    EXPECT_TRUE(wgs84->IsOGRSRSValid() && wgs84->GetEPSG() == 4326);
     EXPECT_EQ(wgs84->GetOGRSRS()->GetAxisMappingStrategy(), OAMS_TRADITIONAL_GIS_ORDER);
-
-    // ESRI codes are found too.
-    EXPECT_NE(factory().GetOrCreateSRSViaEPSG(54004), nullptr);
-
+    EXPECT_NE(factory().GetOrCreateSRSViaEPSG(54004), nullptr); // ESRI codes are found too
     for (int code : { 0, -4326, 999999 })
         EXPECT_EQ(factory().GetOrCreateSRSViaEPSG(code), nullptr) << code;
 }
@@ -73,18 +74,6 @@ TEST(SpatialReferenceFactory, NamedReferencesAndDestroy)
     EXPECT_TRUE(factory().DestroyNamedSRS(again));
 }
 
-TEST(SpatialReferenceFactory, ConcurrentCallersShareOneReference)
-{
-    std::vector<std::future<CSpatialReference*>> calls;
-    for (int i = 0; i < 8; ++i)
-        calls.push_back(
-            std::async(std::launch::async, [] { return factory().GetOrCreateSRSViaEPSG(3857); }));
-    CSpatialReference* first = calls.front().get();
-    ASSERT_NE(first, nullptr);
-    for (size_t i = 1; i < calls.size(); ++i)
-        EXPECT_EQ(calls[i].get(), first);
-}
-
 TEST(SpatialReferenceFactory, ChangingTheOgrReferenceDropsTheEpsgCode)
 {
     CSpatialReference* srs = make("changed-test", COORD_BY_EPSG, 4326);
@@ -93,13 +82,4 @@ TEST(SpatialReferenceFactory, ChangingTheOgrReferenceDropsTheEpsgCode)
     srs->GetOGRSRS()->SetProjCS("changed");
     EXPECT_EQ(srs->GetEPSG(), 0);
     EXPECT_TRUE(factory().DestroyNamedSRS(srs));
-}
-
-TEST(LocalGeoSRS, MapTypesTakeTheirTileDatum)
-{
-    EXPECT_EQ(ConvertMapToLocalGeoSRS(MAP_AMAP), 2);
-    EXPECT_EQ(ConvertMapToLocalGeoSRS(MAP_BAIDU), 3);
-    EXPECT_EQ(ConvertMapToLocalGeoSRS(MAP_GOOGLE_EARTH), 0);
-    EXPECT_EQ(ConvertMapToLocalGeoSRS(-1), 0);
-    EXPECT_EQ(ConvertMapToLocalGeoSRS(4242), 0);
 }

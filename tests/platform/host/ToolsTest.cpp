@@ -3,16 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(MapTypes, ToolsKnowTheDatumOfEachMap)
-{
-    EXPECT_TRUE(Tools::isBaidu(MAP_BAIDU));
-    EXPECT_EQ(Tools::getOffsetType(MAP_AMAP, 0), 1);
-    EXPECT_TRUE(Tools::isWGS(MAP_GOOGLE_EARTH));
-    EXPECT_TRUE(Tools::isHaveLabel(MAP_TIANDITU_IMAGE));
-    EXPECT_FALSE(
-        Tools::isBaidu(MAP_AMAP) || Tools::isWGS(MAP_AMAP) || Tools::isHaveLabel(MAP_AMAP));
-}
-
 TEST(MapTypes, UnknownTypes)
 {
     for (int type : { -1, 17, 999, 1599, 1604, 100000 }) {
