@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -31,8 +32,7 @@ void expectReadersSee(
 // unique Chinese name, so that the shared-string table runs over many CONTINUE records.
 XlsSheet layerTable(const QString& name, int rows)
 {
-    XlsSheet sheet;
-    sheet.name = name;
+    XlsSheet sheet { name };
     const QStringList header = { QStringLiteral("名称"), QStringLiteral("备注"),
         QStringLiteral("经度"), QStringLiteral("纬度"), QStringLiteral("海拔") };
     for (int c = 0; c < header.size(); ++c)
@@ -58,8 +58,7 @@ protected:
 
 TEST_F(ExcelBook, SeveralSheetsReadBackIdentically)
 {
-    XlsSheet texts;
-    texts.name = QStringLiteral("Texts");
+    XlsSheet texts { QStringLiteral("Texts") };
     texts.set(0, 0, QStringLiteral("Latin-1 only: café, naïve")); // stored one byte a character
     texts.set(1, 0, QStringLiteral("𠀀 outside the BMP, 测试")); // a surrogate pair
     // The longest texts libfreexl reads: each spans two records, the second one only if it
@@ -69,15 +68,13 @@ TEST_F(ExcelBook, SeveralSheetsReadBackIdentically)
     texts.set(4, 0, QString(16444, QLatin1Char('x')));
     texts.set(5, 0, QStringLiteral("北京市海淀区第7号测量点")); // shared with the first sheet
 
-    XlsSheet numbers;
-    numbers.name = QStringLiteral("数值 (2)");
+    XlsSheet numbers { QStringLiteral("数值 (2)") };
     const double values[] = { 0.0, -1.5, 1e-300, -1e300, 4.9e-324, 123456789012345.0,
         std::numeric_limits<double>::max(), 0.1 };
     for (int i = 0; i < int(std::size(values)); ++i)
         numbers.set(5 + i, 3, values[i]); // the used area starts at D6
 
-    XlsSheet empty;
-    empty.name = QStringLiteral("空表");
+    XlsSheet empty { QStringLiteral("空表") };
 
     const QVector<XlsSheet> sheets
         = { layerTable(QStringLiteral("图层一"), 3000), texts, numbers, empty };
@@ -96,44 +93,37 @@ TEST_F(ExcelBook, RefusesWhatAnXlsSheetCannotHold)
         EXPECT_FALSE(sheet->writeNum(row, col, 1.0)) << row << "," << col;
         EXPECT_FALSE(sheet->writeStr(row, col, L"t")) << row << "," << col;
     }
-    EXPECT_TRUE(sheet->writeNum(65535, 255, 1.0));
-    EXPECT_TRUE(sheet->writeStr(65535, 255, L"t"));
-    EXPECT_FALSE(sheet->writeNum(1, 0, std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(sheet->writeNum(1, 0, std::numeric_limits<double>::infinity()));
-    EXPECT_FALSE(sheet->writeStr(1, 0, nullptr));
-    EXPECT_FALSE(sheet->writeStr(1, 0, std::wstring(32768, L'x').c_str()));
+    EXPECT_TRUE(sheet->writeNum(65535, 255, 1.0) && sheet->writeStr(65535, 255, L"t"));
+    EXPECT_FALSE(sheet->writeNum(1, 0, std::numeric_limits<double>::quiet_NaN())
+        || sheet->writeNum(1, 0, std::numeric_limits<double>::infinity())
+        || sheet->writeStr(1, 0, nullptr)
+        || sheet->writeStr(1, 0, std::wstring(32768, L'x').c_str()));
     EXPECT_STRNE(book->errorMessage(), "ok");
-    EXPECT_TRUE(sheet->writeStr(1, 0, L"x"));
-    EXPECT_STREQ(book->errorMessage(), "ok");
+    EXPECT_TRUE(sheet->writeStr(1, 0, L"x") && std::string(book->errorMessage()) == "ok");
 
     for (const wchar_t* name : { static_cast<const wchar_t*>(nullptr), L"", L"sheet1", L"a/b",
              L"a:b", L"a[1]", L"why?", L"'quoted'", L"123456789012345678901234567890AB" })
         EXPECT_EQ(book->addSheet(name), nullptr)
             << (name ? QString::fromWCharArray(name) : "null").toStdString();
     EXPECT_NE(book->addSheet(L"三十一个字符以内的名称 it's fine"), nullptr);
-    EXPECT_EQ(book->sheetCount(), 2);
-    EXPECT_EQ(book->getSheet(0), sheet);
-    EXPECT_EQ(book->getSheet(2), nullptr);
-    EXPECT_EQ(book->getSheet(-1), nullptr);
+    EXPECT_TRUE(book->sheetCount() == 2 && book->getSheet(0) == sheet && !book->getSheet(2)
+        && !book->getSheet(-1));
 
     const QString file = path(QStringLiteral("limits.xls"));
     EXPECT_TRUE(book->save(file.toStdWString().c_str()));
     book->release();
 
-    XlsSheet first;
-    first.name = QStringLiteral("Sheet1");
+    XlsSheet first { QStringLiteral("Sheet1") };
     first.set(65535, 255, QStringLiteral("t"));
     first.set(1, 0, QStringLiteral("x"));
-    XlsSheet second;
-    second.name = QStringLiteral("三十一个字符以内的名称 it's fine");
+    XlsSheet second { QStringLiteral("三十一个字符以内的名称 it's fine") };
     expectReadersSee(file, { first, second });
 }
 
 // The longest cell text Excel allows spans nine records: too long for libfreexl.
 TEST_F(ExcelBook, LongestTextSpansManyContinueRecords)
 {
-    XlsSheet sheet;
-    sheet.name = QStringLiteral("Sheet1");
+    XlsSheet sheet { QStringLiteral("Sheet1") };
     sheet.set(0, 0, QStringLiteral("名称"));
     sheet.set(1, 0, QString(32767, QChar(0x4E2D)));
     sheet.set(2, 0, QString(32767, QLatin1Char('y')));
@@ -146,17 +136,13 @@ TEST_F(ExcelBook, FailedSaveLeavesNothingAndTheLastWriteWins)
 {
     libxl::Book* book = xlCreateBookW();
     const QString noSheets = path(QStringLiteral("no-sheets.xls"));
-    EXPECT_FALSE(book->save(noSheets.toStdWString().c_str()));
-    EXPECT_FALSE(QFile::exists(noSheets));
+    EXPECT_FALSE(book->save(noSheets.toStdWString().c_str()) || QFile::exists(noSheets));
 
     libxl::Sheet* sheet = book->addSheet(L"Sheet1");
-    EXPECT_TRUE(sheet->writeStr(0, 0, L"first"));
-    EXPECT_TRUE(sheet->writeNum(0, 0, 2.5));
-    EXPECT_TRUE(sheet->writeNum(1, 1, 7.0));
-    EXPECT_TRUE(sheet->writeStr(1, 1, L"last"));
-    EXPECT_TRUE(sheet->writeNum(2, 2, 1.0));
-    EXPECT_TRUE(sheet->writeStr(2, 2, L"")); // an empty text empties the cell
-    EXPECT_TRUE(sheet->writeStr(0, 3, L""));
+    // An empty text empties the cell.
+    EXPECT_TRUE(sheet->writeStr(0, 0, L"first") && sheet->writeNum(0, 0, 2.5)
+        && sheet->writeNum(1, 1, 7.0) && sheet->writeStr(1, 1, L"last")
+        && sheet->writeNum(2, 2, 1.0) && sheet->writeStr(2, 2, L"") && sheet->writeStr(0, 3, L""));
     for (const QString& bad : { QString(), path(QStringLiteral("missing/out.xls")), m_dir.path() })
         EXPECT_FALSE(book->save(bad.isNull() ? nullptr : bad.toStdWString().c_str()))
             << bad.toStdString();
@@ -165,13 +151,11 @@ TEST_F(ExcelBook, FailedSaveLeavesNothingAndTheLastWriteWins)
 
     // Saving twice replaces the file with the book's current content.
     const QString file = path(QStringLiteral("twice.xls"));
-    EXPECT_TRUE(book->save(file.toStdWString().c_str()));
-    sheet->writeNum(0, 1, 3.0);
-    EXPECT_TRUE(book->save(file.toStdWString().c_str()));
+    EXPECT_TRUE(book->save(file.toStdWString().c_str()) && sheet->writeNum(0, 1, 3.0)
+        && book->save(file.toStdWString().c_str()));
     book->release();
 
-    XlsSheet expected;
-    expected.name = QStringLiteral("Sheet1");
+    XlsSheet expected { QStringLiteral("Sheet1") };
     expected.set(0, 0, 2.5);
     expected.set(0, 1, 3.0);
     expected.set(1, 1, QStringLiteral("last"));
@@ -182,8 +166,7 @@ TEST_F(ExcelBook, FailedSaveLeavesNothingAndTheLastWriteWins)
 // compound-file header can list, so the file needs a DIFAT chain.
 TEST_F(ExcelBook, LargeWorkbookNeedsTheDifatChain)
 {
-    XlsSheet sheet;
-    sheet.name = QStringLiteral("大表");
+    XlsSheet sheet { QStringLiteral("大表") };
     for (int r = 0; r < 1800; ++r) {
         sheet.set(r, 0, QStringLiteral("%1 ").arg(r) + QString(4500, QChar('a' + r % 26)));
         sheet.set(r, 1, double(r));

@@ -117,8 +117,7 @@ sys.stdout.write(json.dumps(out))
     QVector<XlsSheet> sheets;
     if (!python.waitForFinished(120000) || python.exitCode() != 0) return sheets;
     for (const QJsonValue& s : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
-        XlsSheet sheet;
-        sheet.name = s[QStringLiteral("name")].toString();
+        XlsSheet sheet { s[QStringLiteral("name")].toString() };
         for (const QJsonValue& cell : s[QStringLiteral("cells")].toArray()) {
             const QJsonArray c = cell.toArray();
             // Qt's JSON keeps 3.0 as an integer: take numbers as doubles explicitly.

@@ -14,7 +14,7 @@ struct XlsSheet
     QString name;
     int rows = 0;
     int columns = 0;
-    QMap<QPair<int, int>, QVariant> cells;
+    QMap<QPair<int, int>, QVariant> cells {};
 
     void set(int row, int column, const QVariant& value);
     bool operator==(const XlsSheet& other) const;

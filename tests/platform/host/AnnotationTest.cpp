@@ -10,30 +10,9 @@
 namespace {
 const QColor kRed(220, 0, 0), kGreen(0, 160, 0), kBlue(0, 0, 255);
 
-class AnnotationTest : public ::testing::Test
+class AnnotationTest : public MapLayerTest
 {
 protected:
-    void SetUp() override
-    {
-        map = ResetMap();
-        module = GetOrCreateAnnotation2DModule();
-        layer = module->CreateMapLayer("test layer");
-        layer->SetZOrder(600);
-        layer->Commit();
-        base = RenderMap();
-    }
-    void TearDown() override
-    {
-        for (IAnnotation2DObject* object : objects)
-            module->DestroyObject(object);
-        module->DestroyMapLayer(layer);
-        EXPECT_EQ(module->GetObjectCount(), 0);
-    }
-    IAnnotation2DObject* box(const QRectF& r, QColor fill, QColor pen = QColor(0, 0, 0, 0))
-    {
-        objects.push_back(MakeBox(layer, r, fill, pen));
-        return objects.back();
-    }
     // An object of the test layer with a new feature of kind and its one part.
     IAnnotation2DObject* make(int kind, const char* name, CGeometryData part)
     {
@@ -47,38 +26,13 @@ protected:
     {
         return static_cast<Style*>(object->GetFeature()->FindStyle(type));
     }
-
-    IOvMapModule* map = nullptr;
-    IAnnotation2DModule* module = nullptr;
-    IAnnotation2DMapLayer* layer = nullptr;
-    std::vector<IAnnotation2DObject*> objects;
-    QImage base;
 };
 
 } // namespace
 
-TEST_F(AnnotationTest, ObjectCreatedStyledFocusedHiddenAndDestroyedChangesTheView)
-{
-    const QRectF r(QPointF(116.0, 39.8), QPointF(116.6, 40.1));
-    IAnnotation2DObject* object = box(r, kBlue, kRed);
-    // Focus moves the view: the object's centre comes to the view's centre.
-    map->SetView(100, 30, 5);
-    module->FocusObject(object, 10);
-    QImage shown = RenderMap();
-    SaveScreenshot(shown, "annotation_box");
-    EXPECT_LE(ColorDistance(shown.pixel(400, 300), kBlue), 10);
-    // The red outline runs along the box's western edge.
-    const QPoint west = ScreenOf(r.left(), r.center().y());
-    EXPECT_GT(CountNear(shown, QRect(west - QPoint(2, 2), QSize(5, 5)), kRed), 3);
-
-    // Destroyed while shown: the map without it.
-    module->DestroyObject(object);
-    objects.clear();
-    EXPECT_GT(ColorDistance(RenderMap().pixel(400, 300), kBlue), 100);
-}
-
 TEST_F(AnnotationTest, LayersStackByZOrderAndShowOnlyInTheirLevels)
 {
+    const QImage base = RenderMap();
     IAnnotation2DMapLayer* upper = module->CreateMapLayer("upper");
     upper->SetZOrder(700);
     upper->Commit();
@@ -107,7 +61,10 @@ TEST_F(AnnotationTest, LayersStackByZOrderAndShowOnlyInTheirLevels)
     EXPECT_EQ(RenderMap().pixel(onlyGreen), base.pixel(onlyGreen));
 }
 
-TEST_F(AnnotationTest, ExtentIsTheBoxOfItsCornersInTheLocatorsOrder)
+// The corners come in the locator's order: drawn in that order they would make a bow tie, empty
+// at the middle of the western side. Focus brings the object to the view's centre, where its name
+// is written; destroyed while shown, it is gone from the map.
+TEST_F(AnnotationTest, ExtentIsTheBoxOfItsCornersFocusedAndGoneWhenDestroyed)
 {
     const double x1 = 116.2, y1 = 39.8, x2 = 116.6, y2 = 40.0;
     CGeometryData corners(GEOMETRY_DATA_TYPE_POLYGON);
@@ -115,18 +72,28 @@ TEST_F(AnnotationTest, ExtentIsTheBoxOfItsCornersInTheLocatorsOrder)
         { CVector3D(x1, y2), CVector3D(x2, y2), CVector3D(x1, y1), CVector3D(x2, y1) })
         corners.PushBack(p);
     IAnnotation2DObject* object = make(ANNOTATION_FEATURE_EXTENT, "extent", corners);
-    style<CFeatureBrushStyle>(object, FEATURE_STYLE_BRUSH)->SetBackgroundColor(kRed);
+    style<CFeatureBrushStyle>(object, FEATURE_STYLE_BRUSH)->SetBackgroundColor(kBlue);
+    style<CFeaturePenStyle>(object, FEATURE_STYLE_PEN)->SetColor(kRed);
+    style<CFeaturePenStyle>(object, FEATURE_STYLE_PEN)->SetWidth(3.0);
     object->Prepare();
     object->SetVisible(true);
-    // Drawn in the given order the corners would make a bow tie, empty at the
-    // middle of the western side.
-    const QImage image = RenderMap();
-    EXPECT_LE(ColorDistance(image.pixel(ScreenOf(x1 + 0.02, (y1 + y2) / 2)), kRed), 10);
-    EXPECT_LE(ColorDistance(image.pixel(ScreenOf((x1 + x2) / 2, y2 - 0.02)), kRed), 10);
-
+    map->SetView(100, 30, 5);
+    module->FocusObject(object, 10);
+    const QImage shown = RenderMap();
+    SaveScreenshot(shown, "annotation_box");
+    for (const QPoint at : { QPoint(400, 330), ScreenOf(x1 + 0.02, (y1 + y2) / 2),
+             ScreenOf((x1 + x2) / 2, y2 - 0.02) })
+        EXPECT_LE(ColorDistance(shown.pixel(at), kBlue), 10) << at.x() << "," << at.y();
+    // The red outline runs along the western edge.
+    const QPoint west = ScreenOf(x1, (y1 + y2) / 2);
+    EXPECT_GT(CountNear(shown, QRect(west - QPoint(2, 2), QSize(5, 5)), kRed), 3);
     CVector3D min, max;
     ASSERT_TRUE(object->GetBoundingBox(min, max));
     EXPECT_TRUE(min == CVector3D(x1, y1) && max == CVector3D(x2, y2));
+
+    module->DestroyObject(object);
+    objects.clear();
+    EXPECT_GT(ColorDistance(RenderMap().pixel(400, 330), kBlue), 100);
 }
 
 TEST_F(AnnotationTest, PointShowsMarkerAndLabelAboveRanges)

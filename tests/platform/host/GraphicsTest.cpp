@@ -24,16 +24,12 @@ QRect screenRect(IOvSceneItem* item)
     return QRect(x, y, w, h);
 }
 
-class GraphicsTest : public ::testing::Test
+class GraphicsTest : public MapLayerTest
 {
 protected:
     void SetUp() override
     {
-        map = ResetMap();
-        layer = GetOrCreateAnnotation2DModule()->CreateMapLayer("ranges");
-        layer->SetZOrder(600);
-        layer->Commit();
-        graphics = GetGlobalOvGraphicsModule();
+        MapLayerTest::SetUp();
         item = graphics->CreateSceneItem("当前范围", layer);
         item->SetWidget(colouredLabel());
         item->SetSize(84, 24);
@@ -43,16 +39,12 @@ protected:
     void TearDown() override
     {
         graphics->RemoveSceneItem(item);
-        if (range) GetOrCreateAnnotation2DModule()->DestroyObject(range);
-        GetOrCreateAnnotation2DModule()->DestroyMapLayer(layer);
+        MapLayerTest::TearDown();
         EXPECT_EQ(graphics->GetSceneItemCount(), 0);
     }
 
-    IOvMapModule* map = nullptr;
-    IAnnotation2DMapLayer* layer = nullptr;
-    IOvGraphicsModule* graphics = nullptr;
+    IOvGraphicsModule* graphics = GetGlobalOvGraphicsModule();
     IOvSceneItem* item = nullptr;
-    IAnnotation2DObject* range = nullptr;
 };
 } // namespace
 
@@ -78,7 +70,7 @@ TEST_F(GraphicsTest, ItemShowsItsWidgetAtItsMapPositionWithAFixedPixelSize)
 
 TEST_F(GraphicsTest, BoundItemFollowsItsObject)
 {
-    range = MakeBox(layer, QRectF(116.3, 39.8, 0.3, 0.2), kRangeColor);
+    IAnnotation2DObject* range = box(QRectF(116.3, 39.8, 0.3, 0.2), kRangeColor);
     item->SetVisible(true);
     // Above its layer's annotations unless told otherwise.
     const QPoint inside = ScreenOf(116.4, 39.9) + QPoint(10, 10);
@@ -107,8 +99,8 @@ TEST_F(GraphicsTest, BoundItemFollowsItsObject)
     EXPECT_FALSE(item->IsVisible());
     range->SetVisible(true);
     EXPECT_TRUE(item->IsVisible());
-    GetOrCreateAnnotation2DModule()->DestroyObject(range);
-    range = nullptr;
+    module->DestroyObject(range);
+    objects.clear();
     EXPECT_TRUE(!item->IsVisible() && screenRect(item).isEmpty());
 }
 

@@ -53,8 +53,7 @@ CGeometryData BoxRing(const QRectF& box)
     return ring;
 }
 
-IAnnotation2DObject* MakeBox(
-    IAnnotation2DMapLayer* layer, const QRectF& box, QColor fill, QColor pen)
+IAnnotation2DObject* MakeBox(IAnnotation2DMapLayer* layer, const QRectF& box, QColor fill)
 {
     IAnnotation2DObject* object = GetOrCreateAnnotation2DModule()->CreateObject();
     object->SetMapLayer(layer);
@@ -64,9 +63,7 @@ IAnnotation2DObject* MakeBox(
     auto* brush = static_cast<CFeatureBrushStyle*>(feature->FindStyle(FEATURE_STYLE_BRUSH));
     brush->SetBackgroundColor(fill);
     brush->SetPattern(Qt::NoBrush);
-    auto* penStyle = static_cast<CFeaturePenStyle*>(feature->FindStyle(FEATURE_STYLE_PEN));
-    penStyle->SetColor(pen);
-    penStyle->SetWidth(pen.alpha() ? 3.0 : 0.0);
+    static_cast<CFeaturePenStyle*>(feature->FindStyle(FEATURE_STYLE_PEN))->SetWidth(0.0);
     object->Prepare();
     object->Update();
     object->Refresh();
@@ -88,4 +85,27 @@ int CountNear(const QImage& image, const QRect& rect, QColor color, int toleranc
         for (int x = clipped.left(); x <= clipped.right(); ++x)
             count += ColorDistance(image.pixel(x, y), color) <= tolerance;
     return count;
+}
+
+void MapLayerTest::SetUp()
+{
+    map = ResetMap();
+    module = GetOrCreateAnnotation2DModule();
+    layer = module->CreateMapLayer("test layer");
+    layer->SetZOrder(600);
+    layer->Commit();
+}
+
+void MapLayerTest::TearDown()
+{
+    for (IAnnotation2DObject* object : objects)
+        module->DestroyObject(object);
+    module->DestroyMapLayer(layer);
+    EXPECT_EQ(module->GetObjectCount(), 0);
+}
+
+IAnnotation2DObject* MapLayerTest::box(const QRectF& r, QColor fill)
+{
+    objects.push_back(MakeBox(layer, r, fill));
+    return objects.back();
 }

@@ -36,10 +36,25 @@ QWidget* MapViewport();
 void SendMouse(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons);
 // A closed ring through the box's corners (x longitude, y latitude).
 CGeometryData BoxRing(const QRectF& box);
-// A range object on layer with one box part, pen and opaque fill, shown.
-IAnnotation2DObject* MakeBox(
-    IAnnotation2DMapLayer* layer, const QRectF& box, QColor fill, QColor pen = QColor(0, 0, 0, 0));
+// A range object on layer with one box part and opaque fill, no outline, shown.
+IAnnotation2DObject* MakeBox(IAnnotation2DMapLayer* layer, const QRectF& box, QColor fill);
 // Colour distance (sum of channel differences) of two pixels.
 int ColorDistance(QRgb a, QColor b);
 // Pixels of rect (clipped to the image) close to color.
 int CountNear(const QImage& image, const QRect& rect, QColor color, int tolerance = 30);
+
+// The shared map view reset, with an annotation layer of the test's own at z-order 600; the
+// objects a test leaves in objects are destroyed with the layer, and none may be left over.
+class MapLayerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // A box on the test's layer, destroyed with it.
+    IAnnotation2DObject* box(const QRectF& r, QColor fill);
+
+    IOvMapModule* map = nullptr;
+    IAnnotation2DModule* module = nullptr;
+    IAnnotation2DMapLayer* layer = nullptr;
+    std::vector<IAnnotation2DObject*> objects;
+};
