@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -49,17 +50,15 @@ void expectAt(const char* what, const CGeoPoint& p, double x, double y, double t
 TEST(GeoPoint, Validity)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_FALSE(CGeoPoint().IsValid());
-    EXPECT_FALSE(CGeoPoint(CVector3D(116, 39, 1000), nullptr).IsValid());
-    EXPECT_FALSE(CGeoPoint(CVector3D(nan, 39, 1000), epsg(4326)).IsValid());
-    EXPECT_FALSE(CGeoPoint(CVector3D(116, std::numeric_limits<double>::infinity(), 0), epsg(4326))
-                     .IsValid());
     const CGeoPoint p(CVector3D(116, 39, 1000), epsg(4326));
     EXPECT_TRUE(p.IsValid());
-    EXPECT_FALSE(p.Transform(nullptr).IsValid());
-    EXPECT_FALSE(p.TransformEPSG(999999).IsValid());
-    EXPECT_FALSE(CGeoPoint().Transform(local(2)).IsValid());
-    EXPECT_FALSE(CGeoPoint().TransformEPSG(4326).IsValid());
+    const CGeoPoint invalid[] = { CGeoPoint(), CGeoPoint(CVector3D(116, 39, 1000), nullptr),
+        CGeoPoint(CVector3D(nan, 39, 1000), epsg(4326)),
+        CGeoPoint(CVector3D(116, std::numeric_limits<double>::infinity(), 0), epsg(4326)),
+        p.Transform(nullptr), p.TransformEPSG(999999), CGeoPoint().Transform(local(2)),
+        CGeoPoint().TransformEPSG(4326) };
+    for (size_t i = 0; i < std::size(invalid); ++i)
+        EXPECT_FALSE(invalid[i].IsValid()) << i;
 }
 
 TEST(GeoPoint, OffsetSystemsMatchReferencePackage)

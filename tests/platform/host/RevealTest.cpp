@@ -11,25 +11,18 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusError>
 #endif
 
-namespace {
-
-// Restores the system browser when a test ends, whatever it installed.
-struct HandlerGuard
-{
-    ~HandlerGuard() { SetRevealHandler({}); }
-};
-
-} // namespace
-
 TEST(RevealSeam, HandlerSeesTheAbsolutePathAndDecides)
 {
-    HandlerGuard guard;
+    // The system browser is back when the test ends, whatever it installed.
+    const std::shared_ptr<void> restore(nullptr, [](void*) { SetRevealHandler({}); });
     QStringList seen;
     bool answer = true;
     const RevealHandler handler = [&](const QString& path) {
@@ -83,11 +76,6 @@ public slots:
     }
 };
 
-struct UrlHandlerGuard
-{
-    ~UrlHandlerGuard() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-};
-
 } // namespace
 
 // The real system path against a private session bus that has no service files, so nothing on
@@ -121,7 +109,8 @@ TEST(RevealOverDBus, FileManagerSelectsTheFileOrTheFolderOpens)
     qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
     UrlSink sink;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &sink, "open");
-    UrlHandlerGuard guard;
+    const std::shared_ptr<void> restore(
+        nullptr, [](void*) { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
     const QUrl folder = QUrl::fromLocalFile(dir.path());
     const QString shp = dir.filePath(QStringLiteral("导出 范围.shp"));
     QFile(shp).open(QIODevice::WriteOnly);
