@@ -56,27 +56,20 @@ QVector<XlsSheet> readWithFreexl(const QString& path, int* fatSectors)
 {
     QVector<XlsSheet> sheets;
     const void* handle = nullptr;
-    const int opened = freexl_open(path.toLocal8Bit().constData(), &handle);
-    if (opened != FREEXL_OK) {
-        qWarning("freexl_open failed: %d", opened);
-        return sheets;
-    }
+    if (freexl_open(path.toLocal8Bit().constData(), &handle) != FREEXL_OK) return sheets;
     unsigned int count = 0;
     freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &count);
-    if (fatSectors) {
-        unsigned int fat = 0;
-        freexl_get_info(handle, FREEXL_CFBF_FAT_COUNT, &fat);
-        *fatSectors = int(fat);
-    }
+    unsigned int fat = 0;
+    freexl_get_info(handle, FREEXL_CFBF_FAT_COUNT, &fat);
+    if (fatSectors) *fatSectors = int(fat);
     for (unsigned short i = 0; i < count; ++i) {
-        XlsSheet sheet;
         const char* name = nullptr;
         unsigned int rows = 0;
         unsigned short columns = 0;
         freexl_get_worksheet_name(handle, i, &name);
         freexl_select_active_worksheet(handle, i);
         freexl_worksheet_dimensions(handle, &rows, &columns);
-        sheet.name = QString::fromUtf8(name);
+        XlsSheet sheet { QString::fromUtf8(name) };
         for (unsigned int r = 0; r < rows; ++r) {
             for (unsigned short c = 0; c < columns; ++c) {
                 FreeXL_CellValue value;

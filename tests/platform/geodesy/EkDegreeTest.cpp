@@ -4,8 +4,6 @@
 
 #include <cmath>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 const E_DEGREE_FOARMAT kFormats[]
@@ -71,27 +69,21 @@ TEST(EkDegree, WritesEachFormat)
         EXPECT_EQ(CEkDegree(c.value).ToString(c.format), c.text) << c.value << " " << c.format;
 }
 
+// Reading is held bit for bit to the former implementation on generated texts of every shape by
+// the coordinate text's differential test; these are the quirks such texts seldom or never hit.
 TEST(EkDegree, ReadsTypedTexts)
 {
-    // Expected by hand: degrees + minutes / 60 + seconds / 3600. A short packed tail is the
-    // minutes; after a limit degree the tail is not read.
+    // A short packed tail is the minutes; after a limit degree the tail is not read; a sign and a
+    // southern or western letter make one negative value.
     const struct
     {
         E_DEGREE_FOARMAT format;
         const char* text;
-        double expected;
-    } cases[] = { { DEGREE_DECIMAL, "-33.75", -33.75 }, { DEGREE_DECIMAL, "120.5°", 120.5 },
-        { DEGREE_PACKED, "120.303045", 120.0 + 30 * kMinute + 30.45 * kSecond },
-        { DEGREE_PACKED, "120", 120.0 }, { DEGREE_PACKED, "120.3", 120.0 + 3 * kMinute },
+        double expected; // by hand: degrees + minutes / 60 + seconds / 3600
+    } cases[] = { { DEGREE_PACKED, "120", 120.0 }, { DEGREE_PACKED, "120.3", 120.0 + 3 * kMinute },
         { DEGREE_PACKED, "-0.3000", -0.5 }, { DEGREE_PACKED, "180.9999", 180.0 },
-        { DEGREE_SYMBOLS, "120°30′30″E", 120.0 + 30 * kMinute + 30 * kSecond },
-        { DEGREE_SYMBOLS, "120°30'30\"W", -(120.0 + 30 * kMinute + 30 * kSecond) },
-        { DEGREE_SYMBOLS, "33°52′07.68″S", -(33.0 + 52 * kMinute + 7.68 * kSecond) },
         { DEGREE_SYMBOLS, "-33°52′07.68″S", -(33.0 + 52 * kMinute + 7.68 * kSecond) },
-        { DEGREE_SYMBOLS, "120°", 120.0 }, { DEGREE_SYMBOLS, "120°45′", 120.75 },
-        { DEGREE_SYMBOLS, "90°30", 90.0 },
-        { DEGREE_COLONS, "120：30：30", 120.0 + 30 * kMinute + 30 * kSecond },
-        { DEGREE_COLONS, "120:30", 120.5 }, { DEGREE_COLONS, "-180:00:00", -180.0 } };
+        { DEGREE_SYMBOLS, "90°30", 90.0 }, { DEGREE_COLONS, "-180:00:00", -180.0 } };
     for (const auto& c : cases) {
         CEkDegree value(-999.0);
         EXPECT_TRUE(value.FromFormat(c.format, c.text)) << c.text;
@@ -101,16 +93,8 @@ TEST(EkDegree, ReadsTypedTexts)
 
 TEST(EkDegree, RejectsBadTextAndKeepsTheValue)
 {
-    // Packed: 61 minutes, 61 seconds; a hemisphere letter needs seconds.
-    const std::string huge(330, '9');
-    const std::pair<E_DEGREE_FOARMAT, std::vector<const char*>> cases[]
-        = { { DEGREE_DECIMAL, { "", ".5", "5.", "1e5", " 12", "nan", "12x", huge.c_str() } },
-              { DEGREE_PACKED, { "120.30.30", "120.6130", "120.3061", "1.5.30", ".3030" } },
-              { DEGREE_SYMBOLS,
-                  { "120°30", "120°°", "120°61′", "120°30′30″X", "120°30′30″EN", "39°54′N" } },
-              { DEGREE_COLONS, { "120:30:30:30", "120::30", "120:30:61", "180:61:00" } } };
-    for (const auto& [format, texts] : cases) {
-        for (const char* text : texts) {
+    for (const char* text : { "nan", "inf", "12x", "0x1p3", " 12" }) {
+        for (const E_DEGREE_FOARMAT format : kFormats) {
             CEkDegree value(42.0);
             EXPECT_FALSE(value.FromFormat(format, text)) << format << " " << text;
             EXPECT_EQ(value.GetDegree(), 42.0) << text;
