@@ -37,24 +37,6 @@ void expectBoth(double x, double y, const QPointF& p, double ex, double ey, doub
     expectNear(p.x(), p.y(), ex, ey, tol);
 }
 
-// The task whose identity is pinned below.
-DownloadTask fixedTask()
-{
-    DownloadTask task;
-    task.createTime = 1700000000000;
-    task.extent[0] = 116.391;
-    task.extent[1] = 39.9075;
-    task.extent[2] = 116.5;
-    task.extent[3] = 40.0;
-    task.name = QStringLiteral("北京_标签");
-    task.levels = { 1, 2, 18 };
-    task.mapType = 1;
-    task.exportType = 10;
-    task.polygons = { QPolygonF(
-        { QPointF(116.391, 39.9075), QPointF(116.5, 40.0), QPointF(12958752.3, 0.000012345) }) };
-    task.imageType = 2;
-    return task;
-}
 } // namespace
 
 TEST(CorrectEngine, EngineAndTransformMatchReferencePackageAndRoundTripWithinMetres)
@@ -265,7 +247,19 @@ TEST(ExportTools, TaskIdIsTheDigestOfTheTaskText)
     // creation time "1700000000000", three extent values "116.391" "39.9075" "116.5", the
     // levels "1" "2" "18", then x and y of every polygon point, the last "1.29588e+07"
     // "1.2345e-05".
-    const DownloadTask task = fixedTask();
+    DownloadTask task;
+    task.createTime = 1700000000000;
+    task.extent[0] = 116.391;
+    task.extent[1] = 39.9075;
+    task.extent[2] = 116.5;
+    task.extent[3] = 40.0;
+    task.name = QStringLiteral("北京_标签");
+    task.levels = { 1, 2, 18 };
+    task.mapType = 1;
+    task.exportType = 10;
+    task.polygons = { QPolygonF(
+        { QPointF(116.391, 39.9075), QPointF(116.5, 40.0), QPointF(12958752.3, 0.000012345) }) };
+    task.imageType = 2;
     EXPECT_EQ(I_ExportTools::getTaskId(task), QStringLiteral("9da13cb4cddc369b93a3b41cb1672a33"));
     // Not part of the identity: the fourth extent value, the label suffix anywhere in the name,
     // digits past the sixth significant one, the naming fields.

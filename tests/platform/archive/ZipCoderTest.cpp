@@ -62,9 +62,7 @@ QMap<QString, QByteArray> readArchive(const std::string& path, const char* passw
     for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
         zip_stat_t st;
         zip_stat_index(archive, zip_uint64_t(i), 0, &st);
-        zip_file_t* file = password
-            ? zip_fopen_index_encrypted(archive, zip_uint64_t(i), 0, password)
-            : zip_fopen_index(archive, zip_uint64_t(i), 0);
+        zip_file_t* file = zip_fopen_index_encrypted(archive, zip_uint64_t(i), 0, password);
         QByteArray content;
         if (file) {
             content.resize(int(st.size));

@@ -88,14 +88,9 @@ TEST(RevealOverDBus, FileManagerSelectsTheFileOrTheFolderOpens)
     const QString config = dir.filePath(QStringLiteral("bus.conf"));
     QFile file(config);
     file.open(QIODevice::WriteOnly);
-    file.write(QStringLiteral("<!DOCTYPE busconfig PUBLIC"
-                              " \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\""
-                              " \"http://www.freedesktop.org/standards/dbus/1.0/"
-                              "busconfig.dtd\"><busconfig><type>session</type>"
-                              "<listen>unix:dir=%1</listen><auth>EXTERNAL</auth>"
-                              "<policy context=\"default\"><allow send_destination=\"*\" "
-                              "eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                              "<allow own=\"*\"/></policy></busconfig>")
+    file.write(QStringLiteral(R"(<busconfig><type>session</type><listen>unix:dir=%1</listen>
+<auth>EXTERNAL</auth><policy context="default"><allow send_destination="*" eavesdrop="true"/>
+<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>)")
                    .arg(dir.path())
                    .toUtf8());
     file.close();
