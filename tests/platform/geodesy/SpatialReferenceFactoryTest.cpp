@@ -40,19 +40,18 @@ TEST(SpatialReferenceFactory, EpsgReferencesAreSharedAndValid)
 
 TEST(SpatialReferenceFactory, LocalSystems)
 {
+    const auto local = [](int kind) {
+        return factory().GetOrCreateSRSViaLocalGeoSRS(static_cast<E_LOCAL_GEO_SRS>(kind));
+    };
     for (int kind : { 2, 3, 4, 5 }) {
-        SCOPED_TRACE(kind);
-        CSpatialReference* srs
-            = factory().GetOrCreateSRSViaLocalGeoSRS(static_cast<E_LOCAL_GEO_SRS>(kind));
-        ASSERT_NE(srs, nullptr);
-        EXPECT_EQ(factory().GetOrCreateSRSViaLocalGeoSRS(static_cast<E_LOCAL_GEO_SRS>(kind)), srs);
-        EXPECT_EQ(srs->GetLocalGeoSRS(), kind);
-        EXPECT_EQ(srs->GetOGRSRS()->IsGeographic() != 0, kind == 2 || kind == 3);
+        CSpatialReference* srs = local(kind);
+        ASSERT_TRUE(srs && local(kind) == srs) << kind;
+        EXPECT_TRUE(srs->GetLocalGeoSRS() == kind
+            && (srs->GetOGRSRS()->IsGeographic() != 0) == (kind == 2 || kind == 3))
+            << kind;
     }
     for (int kind : { 0, 1, 6, 7 })
-        EXPECT_EQ(
-            factory().GetOrCreateSRSViaLocalGeoSRS(static_cast<E_LOCAL_GEO_SRS>(kind)), nullptr)
-            << kind;
+        EXPECT_EQ(local(kind), nullptr) << kind;
 }
 
 TEST(SpatialReferenceFactory, NamedReferencesAndDestroy)
@@ -61,24 +60,20 @@ TEST(SpatialReferenceFactory, NamedReferencesAndDestroy)
     ASSERT_NE(named, nullptr);
     EXPECT_EQ(named->GetName(), "named-test");
     // The name is taken while the reference lives.
-    EXPECT_EQ(make("named-test", COORD_WGS84_LNGLAT), nullptr);
-    EXPECT_EQ(make("", COORD_WGS84_LNGLAT), nullptr);
+    EXPECT_FALSE(make("named-test", COORD_WGS84_LNGLAT) || make("", COORD_WGS84_LNGLAT));
 
     // Shared references are not destroyed.
-    EXPECT_FALSE(factory().DestroyNamedSRS(factory().GetOrCreateSRSViaEPSG(4326)));
-    EXPECT_FALSE(factory().DestroyNamedSRS(nullptr));
+    EXPECT_FALSE(factory().DestroyNamedSRS(factory().GetOrCreateSRSViaEPSG(4326))
+        || factory().DestroyNamedSRS(nullptr));
     EXPECT_TRUE(factory().DestroyNamedSRS(named));
     // The name is free again.
-    CSpatialReference* again = make("named-test", COORD_WGS84_WEB_MERCATOR);
-    ASSERT_NE(again, nullptr);
-    EXPECT_TRUE(factory().DestroyNamedSRS(again));
+    EXPECT_TRUE(factory().DestroyNamedSRS(make("named-test", COORD_WGS84_WEB_MERCATOR)));
 }
 
 TEST(SpatialReferenceFactory, ChangingTheOgrReferenceDropsTheEpsgCode)
 {
     CSpatialReference* srs = make("changed-test", COORD_BY_EPSG, 4326);
-    ASSERT_NE(srs, nullptr);
-    EXPECT_EQ(srs->GetEPSG(), 4326);
+    ASSERT_TRUE(srs && srs->GetEPSG() == 4326);
     srs->GetOGRSRS()->SetProjCS("changed");
     EXPECT_EQ(srs->GetEPSG(), 0);
     EXPECT_TRUE(factory().DestroyNamedSRS(srs));
