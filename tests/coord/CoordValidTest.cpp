@@ -3,10 +3,12 @@
 // pair) to the former implementation on generated texts.
 #include "OvCoordSystem/coord/CoordValid.h"
 #include "OvCoordSystem/coord/DmsExtent.h"
+#include "OvCoordSystem/geodesy/EkDegree.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cmath>
+#include <string>
 #include <vector>
 
 namespace {
@@ -63,15 +65,30 @@ TEST(CoordValidValue, BoundariesOfEachFormat)
     }
 }
 
-TEST(CoordValidValue, DegreeTextWrittenInEveryFormatIsValid)
+// Degree text written in every format reads back within its last written decimal (1e-10° in
+// decimal degrees, 1e-5″ otherwise: rounding takes half, binary fractions the rest) and, within
+// the limits, is valid coordinate text.
+TEST(CoordValidValue, DegreeTextWrittenInEveryFormatReadsBackAndIsValid)
 {
+    // Beside the sweep: the limits, signed zeros, tiny values, and just below and above a minute
+    // and a second boundary.
+    const double minute = 1.0 / 60, second = 1.0 / 3600;
+    std::vector<double> values = { 180, -180, 90, -90, -0.0, 1e-12, -1e-12, 120.508333333333,
+        -179.999999, 30.0 - 1e-9, 30.0 + 1e-9, 10.0 + minute - 1e-9, 10.0 + minute + 1e-9,
+        -(10.0 + minute - 1e-9), 5.0 + 59.999999 * second, 5.0 + 59.9999949 * second,
+        -(7.0 + 59.0 * minute + 59.999996 * second) };
+    for (int step = -3600; step <= 3600; ++step)
+        values.push_back(step * 0.05 + step * 1e-7); // -180.00036 .. 180.00036
     for (const E_DEGREE_FOARMAT format : kFormats) {
-        for (int step = -1800; step <= 1800; ++step) {
-            // -179.99946 .. 179.99946, and the limits
-            const double lng = step / 10.0 - (std::abs(step) == 1800 ? 0 : step * 3e-7);
-            for (const auto& [value, axis] : { std::pair { lng, NUM_LNG }, { lng / 2, NUM_LAT } }) {
-                const std::string text = CEkDegree(value).ToString(format);
-                ASSERT_TRUE(valid().IsValid(QString::fromLocal8Bit(text.c_str()), format, axis))
+        for (const double value : values) {
+            const std::string text = CEkDegree(value).ToString(format);
+            CEkDegree back(-999.0);
+            ASSERT_TRUE(back.FromFormat(format, text)) << format << " " << text;
+            ASSERT_NEAR(back.GetDegree(), value, format == DEGREE_DECIMAL ? 1e-10 : 1e-5 * second)
+                << format << " " << text;
+            for (const auto& [limit, axis] : { std::pair { 180.0, NUM_LNG }, { 90.0, NUM_LAT } }) {
+                ASSERT_TRUE(std::abs(value) > limit
+                    || valid().IsValid(QString::fromLocal8Bit(text.c_str()), format, axis))
                     << text;
             }
         }
