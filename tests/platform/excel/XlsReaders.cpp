@@ -95,14 +95,10 @@ QVector<XlsSheet> readWithXlrd(const QString& path)
 {
     static const char* kScript = R"(
 import json, sys, xlrd
-book = xlrd.open_workbook(sys.argv[1], ragged_rows=True)
-out = []
-for s in book.sheets():
-    cells = [[r, c, v] for r in range(s.nrows)
-             for c, (t, v) in enumerate(zip(s.row_types(r), s.row_values(r)))
-             if t in (xlrd.XL_CELL_TEXT, xlrd.XL_CELL_NUMBER)]
-    out.append({"name": s.name, "rows": s.nrows, "columns": s.ncols, "cells": cells})
-sys.stdout.write(json.dumps(out))
+json.dump([{"name": s.name, "rows": s.nrows, "columns": s.ncols, "cells": [[r, c, v]
+    for r in range(s.nrows) for c, (t, v) in enumerate(zip(s.row_types(r), s.row_values(r)))
+    if t in (xlrd.XL_CELL_TEXT, xlrd.XL_CELL_NUMBER)]}
+    for s in xlrd.open_workbook(sys.argv[1], ragged_rows=True).sheets()], sys.stdout)
 )";
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),

@@ -68,10 +68,8 @@ TEST(SpatialReferenceFactory, NamedReferencesAndDestroy)
     EXPECT_TRUE(factory().DestroyNamedSRS(named));
     // The name is free again.
     EXPECT_TRUE(factory().DestroyNamedSRS(make("named-test", COORD_WGS84_WEB_MERCATOR)));
-}
 
-TEST(SpatialReferenceFactory, ChangingTheOgrReferenceDropsTheEpsgCode)
-{
+    // Changing the OGR reference drops the EPSG code.
     CSpatialReference* srs = make("changed-test", COORD_BY_EPSG, 4326);
     ASSERT_TRUE(srs && srs->GetEPSG() == 4326);
     srs->GetOGRSRS()->SetProjCS("changed");

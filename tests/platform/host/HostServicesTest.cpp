@@ -36,7 +36,7 @@ protected:
 
 const char kChinaGb18030[] = "\xd6\xd0\xb9\xfa"; // "中国"
 
-TEST_F(HostServices, ConfigIniKeepsValuesInUtf8FileInTheConfigFolder)
+TEST_F(HostServices, ConfigIniKeepsUtf8ValuesInTheConfigFolderAndTheServiceAddress)
 {
     const std::string config = COvCoreApplication::GetInstance()->GetConfigDir();
     EXPECT_EQ(config, (dir.path() + "/config/").toStdString());
@@ -51,6 +51,12 @@ TEST_F(HostServices, ConfigIniKeepsValuesInUtf8FileInTheConfigFolder)
     file.setIniCodec("UTF-8");
     EXPECT_EQ(file.value("DownloadExtentKml/1").toString(), "/tmp/" + china);
     EXPECT_EQ(file.value("G/k").toInt(), 7);
+
+    // The share service's address: the environment's before the configuration's.
+    ConfigIni::setConfig("UserModule", "ServiceAddress", "http://config:1/");
+    EXPECT_EQ(GetOrCreateOvUserModule()->GetServiceAddress(), "http://config:1");
+    qputenv("OV_SHARE_SERVICE", "http://127.0.0.1:8080");
+    EXPECT_EQ(GetOrCreateOvUserModule()->GetServiceAddress(), "http://127.0.0.1:8080");
 }
 
 TEST_F(HostServices, LogSinkAndFile)
@@ -68,14 +74,6 @@ TEST_F(HostServices, LogSinkAndFile)
     QFile log(OvLogFilePath());
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_TRUE(log.readAll().trimmed().endsWith("[WARN] (5) to the file"));
-}
-
-TEST_F(HostServices, ServiceAddressFromEnvironmentOrConfig)
-{
-    ConfigIni::setConfig("UserModule", "ServiceAddress", "http://config:1/");
-    EXPECT_EQ(GetOrCreateOvUserModule()->GetServiceAddress(), "http://config:1");
-    qputenv("OV_SHARE_SERVICE", "http://127.0.0.1:8080");
-    EXPECT_EQ(GetOrCreateOvUserModule()->GetServiceAddress(), "http://127.0.0.1:8080");
 }
 
 } // namespace

@@ -133,11 +133,9 @@ TEST(MapView, BaseMapDrawsTheProvidersAreasAndTheRightLayerTheirNames)
     map->SetBaseMapProvider([&](const QRectF& box, int level) {
         askedBox = box;
         askedLevel = level;
-        tagMapBaseFeature feature;
-        feature.name = QString::fromUtf8("北京市");
-        feature.rings << QPolygonF({ area.topLeft(), area.topRight(), area.bottomRight(),
-            QPointF(NAN, 40), area.bottomLeft() });
-        return std::vector<tagMapBaseFeature> { feature };
+        return std::vector<tagMapBaseFeature> { { QString::fromUtf8("北京市"),
+            { QPolygonF({ area.topLeft(), area.topRight(), area.bottomRight(), QPointF(NAN, 40),
+                area.bottomLeft() }) } } };
     });
     const QImage withNames = RenderMap();
     SaveScreenshot(withNames, "base_map");
