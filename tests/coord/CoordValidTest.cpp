@@ -137,7 +137,7 @@ TEST(DmsExtent, ValidityNeedsOrderedCornersWithinBounds)
     }
 }
 
-TEST(DmsExtent, ReadsCornersInEveryFormatAndBadTextLeavesThem)
+TEST(DmsExtent, ReadsCornersInEveryFormatAndBadTextOrABadOrderLeavesThem)
 {
     const struct
     {
@@ -159,12 +159,8 @@ TEST(DmsExtent, ReadsCornersInEveryFormatAndBadTextLeavesThem)
             EXPECT_EQ(max.GetMaxPointF(), c.ok ? QPointF(110.5, 30.25) : QPointF(120, 40));
         }
     }
-}
-
-TEST(DmsExtent, CornerBeyondTheOtherFailsUnlessStoredFirst)
-{
+    // A corner beyond the other fails unless stored first: north of max, west of min.
     CDmsExtent extent = box();
-    // North of max, west of min.
     EXPECT_FALSE(extent.FromMinPointF(u("110,41"), DEGREE_DECIMAL, false)
         || extent.FromMaxPointF(u("99,30"), DEGREE_DECIMAL, false));
     EXPECT_TRUE(

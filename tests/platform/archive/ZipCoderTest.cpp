@@ -1,7 +1,6 @@
 #include "OvCoordSystem/archive/ZipCoder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -97,7 +96,7 @@ protected:
     CZipCoder m_coder;
 };
 
-TEST_F(ZipCoder, PacksAddsAndReplacesEntriesThatUnzipReads)
+TEST_F(ZipCoder, PacksAddsReplacesAndEncryptsEntriesThatUnzipReads)
 {
     ListVisitor visitor(
         { { "out.kml", kKml }, { "图层/点.kml", QByteArray("a") }, { "空.txt", QByteArray() } });
@@ -126,6 +125,15 @@ TEST_F(ZipCoder, PacksAddsAndReplacesEntriesThatUnzipReads)
     EXPECT_EQ(readArchive(kmz), expected);
     ASSERT_TRUE(zip(kmz, { { "c.kml", QByteArray("c") } }));
     EXPECT_EQ(readArchive(kmz).keys(), QStringList({ QStringLiteral("c.kml") }));
+
+    // A password encrypts every entry.
+    const std::string secret = path(QStringLiteral("secret.zip"));
+    ListVisitor doc({ { "doc.kml", kKml } });
+    ASSERT_TRUE(m_coder.ZipFile(secret, &doc, "口令 secret", ZIP_APPEND_STATUS_CREATE))
+        << m_coder.GetLastError();
+    EXPECT_TRUE(readArchive(secret).first().isNull()); // needs the password
+    EXPECT_TRUE(readArchive(secret, "wrong").first().isNull());
+    EXPECT_EQ(readArchive(secret, "口令 secret").first(), kKml);
 }
 
 TEST_F(ZipCoder, FailureLeavesAnExistingArchiveAlone)
@@ -159,15 +167,4 @@ TEST_F(ZipCoder, FailureLeavesAnExistingArchiveAlone)
     EXPECT_EQ(readArchive(zipPath), (QMap<QString, QByteArray> { { "old.kml", "old" } }));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
         QStringList({ QStringLiteral("kept.zip") }));
-}
-
-TEST_F(ZipCoder, PasswordEncryptsEveryEntry)
-{
-    const std::string zipPath = path(QStringLiteral("secret.zip"));
-    ListVisitor visitor({ { "doc.kml", kKml } });
-    ASSERT_TRUE(m_coder.ZipFile(zipPath, &visitor, "口令 secret", ZIP_APPEND_STATUS_CREATE))
-        << m_coder.GetLastError();
-    EXPECT_TRUE(readArchive(zipPath).first().isNull()); // needs the password
-    EXPECT_TRUE(readArchive(zipPath, "wrong").first().isNull());
-    EXPECT_EQ(readArchive(zipPath, "口令 secret").first(), kKml);
 }

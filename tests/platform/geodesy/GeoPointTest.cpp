@@ -80,7 +80,7 @@ TEST(GeoPoint, OffsetSystemsMatchReferencePackage)
         c.oneStepLat, kDegTol);
 }
 
-TEST(GeoPoint, MercatorForms)
+TEST(GeoPoint, MercatorFormsAndRealReferencesMatchGdaltransform)
 {
     // GCJ02 Web Mercator of the first case's GCJ02 point: `echo 116.40337249402477
     // 39.917930749245947 | gdaltransform -s_srs EPSG:4326 -t_srs EPSG:3857` (GDAL 3.6).
@@ -93,11 +93,9 @@ TEST(GeoPoint, MercatorForms)
     // Baidu Mercator back to BD09 (Baidu's two polynomials are inverse to about a centimetre).
     expectAt("BD09", CGeoPoint(CVector3D(c.mcX, c.mcY, 0), local(5)).Transform(local(3)), c.bdLng,
         c.bdLat, 1e-6);
-}
 
-TEST(GeoPoint, RealReferencesGoThroughOgr)
-{
-    // `echo 116.397128 39.916527 | gdaltransform -s_srs EPSG:4326 -t_srs EPSG:3857` and
+    // Real references go through OGR: `echo 116.397128 39.916527 | gdaltransform -s_srs EPSG:4326
+    // -t_srs EPSG:3857` and
     // `-t_srs EPSG:2415` (Beijing 1954 / 3-degree Gauss-Kruger zone 39), GDAL 3.6.
     const CGeoPoint wgs(CVector3D(116.397128, 39.916527, 0), epsg(4326));
     expectAt("EPSG 3857", wgs.TransformEPSG(3857), 12957269.0187595, 4853819.61460916, 1e-3);
