@@ -74,7 +74,7 @@ TEST(CorrectEngine, EngineAndTransformMatchReferencePackageAndRoundTripWithinMet
     }
 }
 
-TEST(CorrectEngine, ArraysStopAtTheFirstRefusedPoint)
+TEST(CorrectEngine, ArraysStopAtTheFirstRefusedPointEmptyOrNullOnesChangeNothing)
 {
     // Back to WGS84: outside the box is no offset, out of range stops, later points untouched.
     GCJ02CoordSys gcj;
@@ -95,10 +95,8 @@ TEST(CorrectEngine, ArraysStopAtTheFirstRefusedPoint)
     double ey[] = { 10.0, kGcoordCases[1].lat };
     bd.GCJ02ToBD09(ex, ey, 2);
     EXPECT_TRUE(bx[1] == ex[0] && by[2] == ey[1]);
-}
 
-TEST(CorrectEngine, EmptyAndNullInputChangeNothing)
-{
+    // Empty and null arrays change nothing.
     GCJ02CoordSys gcj02;
     BD09CoordSys bd09;
     double x = 116.4, y = 39.9;

@@ -68,7 +68,7 @@ std::string fields(const tagCoordinateSystem& cs)
 
 } // namespace
 
-TEST(MakeSpatialReference, SameAsTheEpsgReference)
+TEST(MakeSpatialReference, SameAsTheEpsgReferenceOrAsTheParametersSay)
 {
     // EPSG 2415: Beijing 1954 / 3-degree Gauss-Kruger zone 39 (false easting 39 500 000 m);
     // 2436: the same zone, CM 117E, no prefix; 4527: CGCS2000 zone 39; 2345: Xian 1980 /
@@ -97,10 +97,8 @@ TEST(MakeSpatialReference, SameAsTheEpsgReference)
     // The comparison does tell zones apart.
     EXPECT_FALSE(sameAs(cases[1].made, 2415) || sameAs(cases[0].made, 2436));
     EXPECT_FALSE(sameAs(make(COORD_XIAN80_GAUSS, -1, 117, true, ELLIPOSE_ZONE_3, true), 2415));
-}
 
-TEST(MakeSpatialReference, HemisphereFreeZoneAndDatumShift)
-{
+    // The southern hemisphere, a free central meridian, a datum shift.
     const Named south = make(COORD_CGCS2000_GAUSS, -1, 117, false, ELLIPOSE_ZONE_3, false);
     ASSERT_NE(south.srs, nullptr);
     EXPECT_EQ(south.srs->GetOGRSRS()->GetProjParm(SRS_PP_FALSE_NORTHING), 10000000.0);

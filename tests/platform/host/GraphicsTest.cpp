@@ -48,7 +48,7 @@ protected:
 };
 } // namespace
 
-TEST_F(GraphicsTest, ItemShowsItsWidgetAtItsMapPositionWithAFixedPixelSize)
+TEST_F(GraphicsTest, ItemShowsItsWidgetAtItsMapPositionAndFreesItWhenRemoved)
 {
     EXPECT_TRUE(screenRect(item).isEmpty()); // items start hidden
     item->SetVisible(true);
@@ -66,6 +66,17 @@ TEST_F(GraphicsTest, ItemShowsItsWidgetAtItsMapPositionWithAFixedPixelSize)
     EXPECT_EQ(screenRect(item).size(), QSize(168, 48));
     map->SetZoomLevel(9);
     EXPECT_EQ(screenRect(item).size(), QSize(42, 12));
+
+    // Removing an item, or replacing its widget, frees the widget; nulls are ignored.
+    QPointer<QWidget> widget = item->GetWidget();
+    QPointer<QWidget> replacement = colouredLabel();
+    item->SetWidget(replacement);
+    EXPECT_TRUE(widget.isNull()); // the replaced widget is freed
+    graphics->RemoveSceneItem(nullptr);
+    graphics->BindSceneItem(nullptr, { 1 });
+    graphics->RemoveSceneItem(item);
+    item = nullptr;
+    EXPECT_TRUE(replacement.isNull());
 }
 
 TEST_F(GraphicsTest, BoundItemFollowsItsObject)
@@ -102,17 +113,4 @@ TEST_F(GraphicsTest, BoundItemFollowsItsObject)
     module->DestroyObject(range);
     objects.clear();
     EXPECT_TRUE(!item->IsVisible() && screenRect(item).isEmpty());
-}
-
-TEST_F(GraphicsTest, RemovingAnItemFreesItsWidgetAndNullsAreIgnored)
-{
-    QPointer<QWidget> widget = item->GetWidget();
-    QPointer<QWidget> replacement = colouredLabel();
-    item->SetWidget(replacement);
-    EXPECT_TRUE(widget.isNull()); // the replaced widget is freed
-    graphics->RemoveSceneItem(nullptr);
-    graphics->BindSceneItem(nullptr, { 1 });
-    graphics->RemoveSceneItem(item);
-    item = nullptr;
-    EXPECT_TRUE(replacement.isNull());
 }

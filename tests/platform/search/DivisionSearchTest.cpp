@@ -164,7 +164,7 @@ void WriteGeoPackage(const std::string& path, const char* layerName,
 
 // Points with NaN never leave the store; a ring with less than three corners left is no part,
 // and a division with no part is no feature.
-TEST_F(DivisionSearch, NanPointsAreDropped)
+TEST_F(DivisionSearch, NanPointsAreDroppedMissingOrCorruptDataIsLoggedAndEmpty)
 {
     const double nan = std::nan("");
     const std::string path = (dir.path() + "/nan.gpkg").toStdString();
@@ -179,10 +179,8 @@ TEST_F(DivisionSearch, NanPointsAreDropped)
     EXPECT_EQ(part.GetPoints(),
         (std::vector<CVector3D> { { 0, 0 }, { 1, 0 }, { 1, 1 }, { 0, 1 }, { 0, 0 } }));
     EXPECT_TRUE(!query("110102") && !query("110103") && errors.empty());
-}
 
-TEST_F(DivisionSearch, MissingOrCorruptDataIsLoggedAndEmpty)
-{
+    // Missing or corrupt data is logged once and gives nothing.
     const std::string missing = (dir.path() + "/missing.gpkg").toStdString();
     const std::string corrupt = (dir.path() + "/corrupt.gpkg").toStdString();
     QFile file(QString::fromStdString(corrupt));
