@@ -35,7 +35,7 @@ CDmsExtent box()
 }
 } // namespace
 
-TEST(CoordValidValue, BoundariesOfEachFormat)
+TEST(CoordValidValue, BoundariesOfEachFormatAndBadInput)
 {
     const struct
     {
@@ -63,6 +63,19 @@ TEST(CoordValidValue, BoundariesOfEachFormat)
                     << "format " << c.format << " axis " << c.axis << ": " << text;
         }
     }
+
+    // Bad input is refused in every format, and no pair is read from it.
+    const QChar loneSurrogate(0xD800);
+    const QString texts[] = { u("120.5") + loneSurrogate, u("ＮａＮ"),
+        QString(100000, QLatin1Char('9')), QString(100000, QLatin1Char(',')) };
+    for (const QString& text : texts) {
+        for (const E_DEGREE_FOARMAT format : kFormats) {
+            EXPECT_FALSE(valid().IsValid(text, format, NUM_LNG)) << format;
+            QString lng, lat;
+            EXPECT_TRUE(!valid().GetLB(text, lng, lat, format) && lng.isNull() && lat.isNull());
+        }
+    }
+    EXPECT_FALSE(valid().IsGoogle(u("12958752.0,4825923.0")));
 }
 
 // Degree text written in every format reads back within its last written decimal (1e-10° in
@@ -93,21 +106,6 @@ TEST(CoordValidValue, DegreeTextWrittenInEveryFormatReadsBackAndIsValid)
             }
         }
     }
-}
-
-TEST(CoordValidValue, BadInputIsRejected)
-{
-    const QChar loneSurrogate(0xD800);
-    const QString texts[] = { u("120.5") + loneSurrogate, u("ＮａＮ"),
-        QString(100000, QLatin1Char('9')), QString(100000, QLatin1Char(',')) };
-    for (const QString& text : texts) {
-        for (const E_DEGREE_FOARMAT format : kFormats) {
-            EXPECT_FALSE(valid().IsValid(text, format, NUM_LNG)) << format;
-            QString lng, lat;
-            EXPECT_TRUE(!valid().GetLB(text, lng, lat, format) && lng.isNull() && lat.isNull());
-        }
-    }
-    EXPECT_FALSE(valid().IsGoogle(u("12958752.0,4825923.0")));
 }
 
 TEST(CoordValidInstance, IsOnePerProcessUntilDestroyed)

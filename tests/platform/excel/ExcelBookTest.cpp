@@ -28,25 +28,6 @@ void expectReadersSee(
     }
 }
 
-// A layer table as the Excel stream writes it: a header, then one row per vertex with a
-// unique Chinese name, so that the shared-string table runs over many CONTINUE records.
-XlsSheet layerTable(const QString& name, int rows)
-{
-    XlsSheet sheet { name };
-    const QStringList header = { QStringLiteral("名称"), QStringLiteral("备注"),
-        QStringLiteral("经度"), QStringLiteral("纬度"), QStringLiteral("海拔") };
-    for (int c = 0; c < header.size(); ++c)
-        sheet.set(0, c, header.at(c));
-    for (int r = 1; r < rows; ++r) {
-        sheet.set(r, 0, QStringLiteral("北京市海淀区第%1号测量点").arg(r));
-        sheet.set(r, 1, r % 3 ? QStringLiteral("remark %1").arg(r) : QStringLiteral("备注"));
-        sheet.set(r, 2, 116.0 + r * 1e-6);
-        sheet.set(r, 3, 39.9 - r * 1e-6);
-        sheet.set(r, 4, double(r % 50));
-    }
-    return sheet;
-}
-
 } // namespace
 
 class ExcelBook : public ::testing::Test
@@ -58,6 +39,21 @@ protected:
 
 TEST_F(ExcelBook, SeveralSheetsReadBackIdentically)
 {
+    // A layer table as the Excel stream writes it: a header, then one row per vertex with a
+    // unique Chinese name, so that the shared-string table runs over many CONTINUE records.
+    XlsSheet layer { QStringLiteral("图层一") };
+    const QStringList header = { QStringLiteral("名称"), QStringLiteral("备注"),
+        QStringLiteral("经度"), QStringLiteral("纬度"), QStringLiteral("海拔") };
+    for (int c = 0; c < header.size(); ++c)
+        layer.set(0, c, header.at(c));
+    for (int r = 1; r < 3000; ++r) {
+        layer.set(r, 0, QStringLiteral("北京市海淀区第%1号测量点").arg(r));
+        layer.set(r, 1, r % 3 ? QStringLiteral("remark %1").arg(r) : QStringLiteral("备注"));
+        layer.set(r, 2, 116.0 + r * 1e-6);
+        layer.set(r, 3, 39.9 - r * 1e-6);
+        layer.set(r, 4, double(r % 50));
+    }
+
     XlsSheet texts { QStringLiteral("Texts") };
     texts.set(0, 0, QStringLiteral("Latin-1 only: café, naïve")); // stored one byte a character
     texts.set(1, 0, QStringLiteral("𠀀 outside the BMP, 测试")); // a surrogate pair
@@ -76,8 +72,7 @@ TEST_F(ExcelBook, SeveralSheetsReadBackIdentically)
 
     XlsSheet empty { QStringLiteral("空表") };
 
-    const QVector<XlsSheet> sheets
-        = { layerTable(QStringLiteral("图层一"), 3000), texts, numbers, empty };
+    const QVector<XlsSheet> sheets = { layer, texts, numbers, empty };
     const QString file = path(QStringLiteral("导出.xls"));
     ASSERT_EQ(writeWorkbook(file, sheets), QString());
     expectReadersSee(file, sheets);

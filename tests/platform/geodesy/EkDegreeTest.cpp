@@ -38,7 +38,7 @@ TEST(EkDegree, WritesEachFormat)
 
 // Reading is held bit for bit to the former implementation on generated texts of every shape by
 // the coordinate text's differential test; these are the quirks such texts seldom or never hit.
-TEST(EkDegree, ReadsTypedTexts)
+TEST(EkDegree, ReadsTypedTextsAndRejectsBadTextKeepingTheValue)
 {
     // A short packed tail is the minutes; after a limit degree the tail is not read; a sign and a
     // southern or western letter make one negative value.
@@ -56,10 +56,8 @@ TEST(EkDegree, ReadsTypedTexts)
         EXPECT_TRUE(value.FromFormat(c.format, c.text)) << c.text;
         EXPECT_NEAR(value.GetDegree(), c.expected, 1e-12) << c.text;
     }
-}
 
-TEST(EkDegree, RejectsBadTextAndKeepsTheValue)
-{
+    // Parser hazards are refused in every format and leave the value.
     for (const char* text : { "nan", "inf", "12x", "0x1p3", " 12" }) {
         for (const E_DEGREE_FOARMAT format : kFormats) {
             CEkDegree value(42.0);

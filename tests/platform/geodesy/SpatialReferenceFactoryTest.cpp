@@ -21,7 +21,7 @@ CSpatialReference* make(const std::string& name, E_COORDINATE_SYSTEM coordSys, i
 } // namespace
 
 // Callers on several threads at once get the one shared reference.
-TEST(SpatialReferenceFactory, EpsgReferencesAreSharedAndValid)
+TEST(SpatialReferenceFactory, EpsgAndLocalReferencesAreSharedAndValid)
 {
     std::vector<std::future<CSpatialReference*>> calls;
     for (int i = 0; i < 8; ++i)
@@ -36,10 +36,8 @@ TEST(SpatialReferenceFactory, EpsgReferencesAreSharedAndValid)
     EXPECT_NE(factory().GetOrCreateSRSViaEPSG(54004), nullptr); // ESRI codes are found too
     for (int code : { 0, -4326, 999999 })
         EXPECT_EQ(factory().GetOrCreateSRSViaEPSG(code), nullptr) << code;
-}
 
-TEST(SpatialReferenceFactory, LocalSystems)
-{
+    // The local offset systems: shared too, geographic or Web Mercator.
     const auto local = [](int kind) {
         return factory().GetOrCreateSRSViaLocalGeoSRS(static_cast<E_LOCAL_GEO_SRS>(kind));
     };
