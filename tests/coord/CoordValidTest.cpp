@@ -170,7 +170,7 @@ TEST(DmsExtent, ReadsCornersInEveryFormatAndBadTextOrABadOrderLeavesThem)
     EXPECT_TRUE(box().FromMinPointF(u("120,40"), DEGREE_DECIMAL, false)); // equal is fine
 }
 
-TEST(DmsExtent, WritesCornersInEveryFormat)
+TEST(DmsExtent, WritesCornersInEveryFormatAndConvertCorrectsTheSourceFormat)
 {
     CDmsExtent extent;
     extent.SetMinPointF(QPointF(116.5, 39.75));
@@ -180,12 +180,9 @@ TEST(DmsExtent, WritesCornersInEveryFormat)
     EXPECT_EQ(extent.ToMinPointF(DEGREE_COLONS), u("116:30:00,39:45:00"));
     // 33.8688° = 33°52′07.68″
     EXPECT_EQ(extent.ToMaxPointF(DEGREE_SYMBOLS), u("-0°30′00″,-33°52′07.68″"));
-}
 
-// The source format is corrected from the text: colons win over "°" (tested second); same
-// formats give the text back as it is, even when it is no corner.
-TEST(DmsExtent, ConvertCorrectsTheSourceFormat)
-{
+    // The source format is corrected from the text: colons win over "°" (tested second); same
+    // formats give the text back as it is, even when it is no corner.
     const struct
     {
         const char *text, *converted;

@@ -68,7 +68,7 @@ std::string fields(const tagCoordinateSystem& cs)
 
 } // namespace
 
-TEST(MakeSpatialReference, SameAsTheEpsgReferenceOrAsTheParametersSay)
+TEST(MakeSpatialReference, AsEpsgHasItOrAsTheParametersSayAndNothingForBadOnes)
 {
     // EPSG 2415: Beijing 1954 / 3-degree Gauss-Kruger zone 39 (false easting 39 500 000 m);
     // 2436: the same zone, CM 117E, no prefix; 4527: CGCS2000 zone 39; 2345: Xian 1980 /
@@ -120,10 +120,8 @@ TEST(MakeSpatialReference, SameAsTheEpsgReferenceOrAsTheParametersSay)
     // All zero: no shift recorded.
     const Named plain = make(COORD_BEIJING54_GAUSS, -1, 117, true, ELLIPOSE_ZONE_3, true);
     EXPECT_NE(plain.srs->GetOGRSRS()->GetTOWGS84(read, 7), OGRERR_NONE);
-}
 
-TEST(MakeSpatialReference, OffsetSystemsAndRefusals)
-{
+    // Offset systems are named copies of the local ones; bad arguments make nothing.
     const Named gcj = make(COORD_GCJ02_WEB_MERCATOR, -1, 0, false, ELLIPOSE_ZONE_3, true);
     ASSERT_NE(gcj.srs, nullptr);
     EXPECT_EQ(gcj.srs->GetLocalGeoSRS(), LOCAL_GEO_SRS_GCJ02_WEB_MERCATOR);

@@ -47,21 +47,7 @@ void expectAt(const char* what, const CGeoPoint& p, double x, double y, double t
 
 } // namespace
 
-TEST(GeoPoint, Validity)
-{
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const CGeoPoint p(CVector3D(116, 39, 1000), epsg(4326));
-    EXPECT_TRUE(p.IsValid());
-    const CGeoPoint invalid[] = { CGeoPoint(), CGeoPoint(CVector3D(116, 39, 1000), nullptr),
-        CGeoPoint(CVector3D(nan, 39, 1000), epsg(4326)),
-        CGeoPoint(CVector3D(116, std::numeric_limits<double>::infinity(), 0), epsg(4326)),
-        p.Transform(nullptr), p.TransformEPSG(999999), CGeoPoint().Transform(local(2)),
-        CGeoPoint().TransformEPSG(4326) };
-    for (size_t i = 0; i < std::size(invalid); ++i)
-        EXPECT_FALSE(invalid[i].IsValid()) << i;
-}
-
-TEST(GeoPoint, OffsetSystemsMatchReferencePackage)
+TEST(GeoPoint, OffsetSystemsMatchReferencePackageInvalidPointsStayInvalid)
 {
     const Case& c = kCase;
     const CGeoPoint wgs(CVector3D(c.lng, c.lat, 1000), epsg(4326));
@@ -78,6 +64,18 @@ TEST(GeoPoint, OffsetSystemsMatchReferencePackage)
     expectAt("one step back",
         CGeoPoint(CVector3D(c.gcjLng, c.gcjLat, 0), local(2)).TransformEPSG(4326), c.oneStepLng,
         c.oneStepLat, kDegTol);
+
+    // Invalid points and transforms to no reference are invalid.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const CGeoPoint p(CVector3D(116, 39, 1000), epsg(4326));
+    EXPECT_TRUE(p.IsValid());
+    const CGeoPoint invalid[] = { CGeoPoint(), CGeoPoint(CVector3D(116, 39, 1000), nullptr),
+        CGeoPoint(CVector3D(nan, 39, 1000), epsg(4326)),
+        CGeoPoint(CVector3D(116, std::numeric_limits<double>::infinity(), 0), epsg(4326)),
+        p.Transform(nullptr), p.TransformEPSG(999999), CGeoPoint().Transform(local(2)),
+        CGeoPoint().TransformEPSG(4326) };
+    for (size_t i = 0; i < std::size(invalid); ++i)
+        EXPECT_FALSE(invalid[i].IsValid()) << i;
 }
 
 TEST(GeoPoint, MercatorFormsAndRealReferencesMatchGdaltransform)

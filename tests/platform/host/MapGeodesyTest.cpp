@@ -27,34 +27,32 @@ std::vector<CVector3D> ellipse(double lng, double lat, double rx, double ry, int
 
 } // namespace
 
-TEST(MapGeodesy, DistanceMatchesGeodSolve)
+TEST(MapGeodesy, DistanceAndAreaMatchGeodSolveAndPlanimeter)
 {
     const struct
     {
         double x1, y1, x2, y2, metres;
-    } cases[] = {
+    } distances[] = {
         { 116.4, 39.9, 121.47, 31.23, 1065615.456587 }, // Beijing to Shanghai
         { 0, 0, 179.5, 0.5, 19936288.578965 }, // nearly antipodal
         { 0, 89.9, 180, -89.9, 20003931.458625 }, // across both poles
         { -179.9, 0, 179.9, 0, 22263.898159 }, // across the antimeridian
     };
     IOvMapModule* map = GetGlobalOvMapModule();
-    for (const auto& c : cases) {
+    for (const auto& c : distances) {
         EXPECT_NEAR(map->CalcDistance(c.x1, c.y1, c.x2, c.y2), c.metres, kDistanceTolerance_m);
         EXPECT_NEAR(map->CalcDistance(c.x2, c.y2, c.x1, c.y1), c.metres, kDistanceTolerance_m);
     }
     EXPECT_TRUE(std::isnan(map->CalcDistance(NAN, 40, 116, 40)));
     EXPECT_TRUE(std::isnan(map->CalcDistance(116, 91, 116, 40)));
-}
 
-TEST(MapGeodesy, AreaMatchesPlanimeterInEitherOrientationAndSkipsDegenerateRings)
-{
+    // Areas in either orientation; rings that enclose nothing.
     const struct
     {
         const char* what;
         std::vector<CVector3D> points;
         double squareMetres;
-    } cases[] = {
+    } areas[] = {
         { "one degree cell at Beijing",
             ring({ { 116, 39 }, { 117, 39 }, { 117, 40 }, { 116, 40 } }), 9549468853.9 },
         { "twenty degrees round the origin",
@@ -68,8 +66,7 @@ TEST(MapGeodesy, AreaMatchesPlanimeterInEitherOrientationAndSkipsDegenerateRings
         { "dense ellipse on the antimeridian near the south pole", ellipse(180, -80, 20, 5, 3600),
             679606327541.9852 },
     };
-    IOvMapModule* map = GetGlobalOvMapModule();
-    for (const auto& c : cases) {
+    for (const auto& c : areas) {
         SCOPED_TRACE(c.what);
         const double tolerance = std::max(c.squareMetres * kAreaRelativeTolerance, 0.1);
         EXPECT_NEAR(map->CalcArea(c.points), c.squareMetres, tolerance);
