@@ -118,25 +118,23 @@ TEST(CoordValidInstance, IsOnePerProcessUntilDestroyed)
     EXPECT_TRUE(second->parent() == &owner && CCoordValid::GetInstance() == second);
 }
 
-TEST(DmsExtent, ValidityNeedsOrderedCornersWithinBounds)
+TEST(DmsExtent, ValidityNeedsOrderedCornersWithinBoundsReadingKeepsThem)
 {
     const struct
     {
         QPointF min, max;
         bool valid;
-    } cases[] = { { { 100, 20 }, { 120, 40 }, true }, { { 121, 20 }, { 120, 40 }, false },
+    } extents[] = { { { 100, 20 }, { 120, 40 }, true }, { { 121, 20 }, { 120, 40 }, false },
         { { -180, -90 }, { 180, 90 }, true }, { { -180, -90 }, { 180, 90.5 }, false },
         { { -180, qQNaN() }, { 180, 90 }, false } };
-    for (const auto& c : cases) {
+    for (const auto& c : extents) {
         CDmsExtent extent;
         extent.SetMinPointF(c.min);
         extent.SetMaxPointF(c.max);
         EXPECT_EQ(extent.IsValid(), c.valid) << c.min.x() << "," << c.min.y();
     }
-}
 
-TEST(DmsExtent, ReadsCornersInEveryFormatAndBadTextOrABadOrderLeavesThem)
-{
+    // Corners read in every format; bad text or a bad order leaves them.
     const struct
     {
         E_DEGREE_FOARMAT format;
