@@ -2,7 +2,7 @@
 // encodings, several layers with a sub-layer and an empty one, every geometry type, styles,
 // texts that need escaping, and coordinates that round, are negative or huge. Set
 // OV_WRITE_GOLDEN=1 to rewrite the files from the current writer (then review the difference).
-#include "KmlWriteTestSupport.h"
+#include "KmlTestSupport.h"
 
 #include "OvCoordSystem/vectors/VecKmlWriteThread.h"
 

@@ -1,30 +1,19 @@
 #pragma once
 
+#include "../vectors/VectorTestSupport.h"
+
 #include "OvCoordSystem/kml/IcdKml.h"
 #include "OvCoordSystem/kml/XmlStringStream.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QString>
-#include <QStringList>
+#include <QTextCodec>
 
 #include <string>
+
+using namespace vectortest;
 
 inline std::string localPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-inline bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Writes OBJECT with a string stream and answers the text.
@@ -178,16 +167,33 @@ inline CICD_KML fullKml()
     return kml;
 }
 
-// Runs PROGRAM with ARGS; answers its standard output and sets *exitCode (-1 when it could not
-// be run).
-inline QByteArray runTool(const QString& program, const QStringList& args, int* exitCode)
+inline VectorFeatureData feature(int geometryType, const QList<VectorPointList>& parts,
+    const QString& name = QString(), const QString& remark = QString())
 {
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForStarted() || !process.waitForFinished(60000)) {
-        *exitCode = -1;
-        return QByteArray();
-    }
-    *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return process.readAllStandardOutput();
+    VectorFeatureData record;
+    record.geometryType = geometryType;
+    record.parts = parts;
+    if (!name.isNull()) record.attributes.insert(QStringLiteral("NAME"), name);
+    if (!remark.isNull()) record.attributes.insert(QStringLiteral("REMARK"), remark);
+    return record;
+}
+
+// A closed five-point square of SIZE degrees with its south-west corner at X, Y.
+inline VectorPointList square(double x, double y, double size = 0.01)
+{
+    return { CVector3D(x, y), CVector3D(x + size, y), CVector3D(x + size, y + size),
+        CVector3D(x, y + size), CVector3D(x, y) };
+}
+
+inline QString fromGb18030(const std::string& bytes)
+{
+    return QTextCodec::codecForName("GB18030")->toUnicode(bytes.data(), int(bytes.size()));
+}
+
+// Extracts ENTRY of the archive ZIP to the file TARGET; false when unzip failed.
+inline bool extractEntry(const QString& zip, const QString& entry, const QString& target)
+{
+    const QByteArray bytes
+        = runProgram(QStringLiteral("unzip"), { QStringLiteral("-p"), zip, entry });
+    return !bytes.isEmpty() && writeFile(target, bytes);
 }

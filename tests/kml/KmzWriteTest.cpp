@@ -2,17 +2,10 @@
 // scale bounds, sub-layer cycles and progress; KMZ archives, bad paths, what other readers make
 // of the written files, and the vector writer's hand-over to the KML writer, after which the
 // file browser shows only a file written when asked.
-#include "KmlWriteTestSupport.h"
+#include "KmlTestSupport.h"
 
-#include "OvCoordSystem/host/RevealInFileBrowser.h"
-#include "OvCoordSystem/vectors/I_WriteVector.h"
+#include "OvCoordSystem/kml/XmlFileStream.h"
 #include "OvCoordSystem/vectors/VecKmlWriteThread.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -92,21 +85,16 @@ struct Written
 // without folder; a file or folder already where that KML would go is left alone.
 TEST(KmzWrite, TheEntryIsNamedAfterTheArchiveAndNothingIsLeftBeside)
 {
-    const struct
-    {
-        const char* archive;
-        const char* existing; // a file beside, or a folder when it holds "/"
-        const char* entry;
-        const char* files; // in the folder afterwards
-    } cases[] = { { "RANGE.KMZ", "RANGE.KMZ", "RANGE.KMl", "RANGE.KMZ" },
-        { "twin.kmz", "twin.kml", "twin.kml", "twin.kml twin.kmz" },
-        { "fold.kmz", "fold.kml/in", "fold.kml", "fold.kml fold.kmz" },
-        { "relative.kmz", "", "doc.kml", "relative.kmz" } };
+    const std::tuple<const char*, const char*, const char*, const char*> cases[]
+        = { { "RANGE.KMZ", "RANGE.KMZ", "RANGE.KMl", "RANGE.KMZ" },
+              { "twin.kmz", "twin.kml", "twin.kml", "twin.kml twin.kmz" },
+              { "fold.kmz", "fold.kml/in", "fold.kml", "fold.kml fold.kmz" },
+              { "relative.kmz", "", "doc.kml", "relative.kmz" } };
     const OwnTemporaryFolder own;
     const QStringList before = privateTemporaryFolders();
-    for (const auto& c : cases) {
+    for (const auto& [archiveName, existingName, entry, files] : cases) {
         QTemporaryDir dir;
-        const QString archive = QLatin1String(c.archive), existing = QLatin1String(c.existing);
+        const QString archive = QLatin1String(archiveName), existing = QLatin1String(existingName);
         const bool folder = existing.contains(QLatin1Char('/'));
         if (!existing.isEmpty()) {
             ASSERT_TRUE(folder ? QDir(dir.path()).mkpath(existing)
@@ -119,16 +107,16 @@ TEST(KmzWrite, TheEntryIsNamedAfterTheArchiveAndNothingIsLeftBeside)
             archive.startsWith(QLatin1String("relative")) ? archive : dir.filePath(archive),
             &observer);
         QDir::setCurrent(previous);
-        ASSERT_TRUE(ok) << c.archive;
-        int exitCode = 0; // the entry names as `unzip -Z1` lists them
-        EXPECT_EQ(runTool(QStringLiteral("unzip"), { QStringLiteral("-Z1"), dir.filePath(archive) },
-                      &exitCode),
-            QByteArray(c.entry) + '\n');
-        EXPECT_EQ(filesIn(dir.path()).join(QLatin1Char(' ')), QLatin1String(c.files));
+        ASSERT_TRUE(ok) << archiveName;
+        // The entry names as `unzip -Z1` lists them.
+        EXPECT_EQ(
+            runProgram(QStringLiteral("unzip"), { QStringLiteral("-Z1"), dir.filePath(archive) }),
+            QByteArray(entry) + '\n');
+        EXPECT_EQ(filesIn(dir.path()).join(QLatin1Char(' ')), QLatin1String(files));
         EXPECT_TRUE(folder || existing.isEmpty() || archive == existing
             || fileBytes(dir.filePath(existing)) == "own")
-            << c.archive;
-        EXPECT_EQ(observer.reports, QVector<int>({ 0, 33, 100 })) << c.archive;
+            << archiveName;
+        EXPECT_EQ(observer.reports, (std::vector<int> { 0, 33, 100 })) << archiveName;
     }
     EXPECT_EQ(privateTemporaryFolders(), before);
 }
@@ -166,64 +154,58 @@ TEST(KmlInterop, XmllintAndGdalsKmlAndLibkmlDriversReadTheFiles)
         const QString kmz = dir.filePath(QStringLiteral("范围.kmz"));
         ASSERT_TRUE(write(chineseRange(), kml, nullptr, encoding));
         ASSERT_TRUE(write(chineseRange(), kmz, nullptr, encoding));
-        int exitCode = 0;
-        const QByteArray names = runTool(QStringLiteral("xmllint"),
+        const QByteArray names = runProgram(QStringLiteral("xmllint"),
             { QStringLiteral("--xpath"),
                 QStringLiteral("//*[local-name()='Placemark']/*[local-name()='name']/text()"),
-                kml },
-            &exitCode);
-        EXPECT_EQ(exitCode, 0);
+                kml });
         EXPECT_EQ(
             QString::fromUtf8(names), kRangeNames.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        // "LAYER: NAME GEOMETRY" per feature as the one DRIVER reads PATH.
+        const auto read = [](const QString& path, const char* driver) {
+            GDALAllRegister();
+            QStringList features;
+            for (const ReadLayer& layer : readBack(path, driver))
+                for (const ReadFeature& f : layer.features)
+                    features << layer.name + QStringLiteral(": ") + f.fields.value("Name")
+                            + QLatin1Char(' ') + QString::fromStdString(f.wkt).section(' ', 0, 0);
+            return features;
+        };
         if (encoding == CXmlStream::EncodingLegacy) {
-            EXPECT_TRUE(readWithGdal(kml, "KML").isEmpty());
+            EXPECT_TRUE(read(kml, "KML").isEmpty());
             continue;
         }
         const QString inside = QStringLiteral("/vsizip/") + kmz + QStringLiteral("/范围.kml");
         const QStringList expected { QStringLiteral("下载范围: 天安门 POINT"),
             QStringLiteral("下载范围: 故宫 POLYGON"),
             QStringLiteral("下载范围: 长安街 LINESTRING") };
-        EXPECT_EQ(readWithGdal(kml, "KML"), expected);
-        EXPECT_EQ(readWithGdal(kml, "LIBKML"), expected);
-        EXPECT_EQ(readWithGdal(inside, "KML"), expected);
-        EXPECT_EQ(readWithGdal(kmz, "LIBKML"), expected);
+        EXPECT_EQ(read(kml, "KML"), expected);
+        EXPECT_EQ(read(kml, "LIBKML"), expected);
+        EXPECT_EQ(read(inside, "KML"), expected);
+        EXPECT_EQ(read(kmz, "LIBKML"), expected);
     }
 }
 
-TEST(KmlWriteLayers, KmlAndKmzPathsGoThroughTheKmlWriterWithItsOptions)
+using KmlWriteLayers = WriteTest;
+
+TEST_F(KmlWriteLayers, KmlAndKmzPathsGoThroughTheKmlWriterWithItsOptions)
 {
-    QStringList revealed;
-    const RevealHandler previous = SetRevealHandler([&](const QString& path) {
-        revealed << path;
-        return true;
-    });
-    QTemporaryDir dir;
     const QVector<VectorLayerData> layers { layerOf(QStringLiteral("范围"),
         { feature(
             VectorFeatureData::Polygon, { square(116.39, 39.91) }, QStringLiteral("故宫")) }) };
-
-    RecordingObserver observer;
-    I_WriteVector writer;
-    writer.setObserver(&observer);
     VectorWriteOptions options;
-    options.path = dir.filePath(QStringLiteral("range.kml"));
     options.openFolderAfterWrite = false;
-    writer.writeLayers(layers, options);
-    options.path = dir.filePath(QStringLiteral("range.KMZ"));
+    write(layers, QStringLiteral("range.kml"), options);
     options.openFolderAfterWrite = true;
     options.kmlEncoding = 1;
-    writer.writeLayers(layers, options);
-    options.path = dir.filePath(QStringLiteral("missing/range.kml")); // fails: nothing to show
-    writer.writeLayers(layers, options);
-    SetRevealHandler(previous);
+    write(layers, QStringLiteral("range.KMZ"), options);
+    write(layers, QStringLiteral("missing/range.kml"), options); // fails: nothing to show
 
-    EXPECT_EQ(observer.reports, QVector<int>({ 0, 100, 0, 100, 0, 100 }));
-    EXPECT_EQ(revealed, QStringList { dir.filePath(QStringLiteral("range.KMZ")) });
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
-        QStringList({ QStringLiteral("range.KMZ"), QStringLiteral("range.kml") }));
-    const QString extracted = dir.filePath(QStringLiteral("extracted.xml"));
-    ASSERT_TRUE(extractEntry(
-        dir.filePath(QStringLiteral("range.KMZ")), QStringLiteral("range.KMl"), extracted));
+    EXPECT_EQ(observer.reports, (std::vector<int> { 0, 100, 0, 100, 0, 100 }));
+    EXPECT_EQ(revealed, QStringList { path(QStringLiteral("range.KMZ")) });
+    EXPECT_EQ(files(), QStringList({ QStringLiteral("range.KMZ"), QStringLiteral("range.kml") }));
+    const QString extracted = path(QStringLiteral("extracted.xml"));
+    ASSERT_TRUE(
+        extractEntry(path(QStringLiteral("range.KMZ")), QStringLiteral("range.KMl"), extracted));
     EXPECT_TRUE(fileBytes(extracted).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\""));
 }
 
@@ -279,13 +261,14 @@ TEST(KmlWrite, ProgressCadence)
         return Written(layers).observer.reports;
     };
     // 250 features: the step is 2, so every odd count reports, and the last one 100.
-    QVector<int> expected { 0 };
+    std::vector<int> expected { 0 };
     for (int written = 1; written < 250; written += 2)
-        expected << written * 100 / 250;
-    EXPECT_EQ(reports({ 200, 50 }), expected << 100);
+        expected.push_back(written * 100 / 250);
+    expected.push_back(100);
+    EXPECT_EQ(reports({ 200, 50 }), expected);
     // Below 100 the step is the total; from 100 to 199 it is 1 and no count leaves remainder 1.
-    EXPECT_EQ(reports({ 50 }), QVector<int>({ 0, 2, 100 }));
-    EXPECT_EQ(reports({ 150 }), QVector<int>({ 0, 100 }));
-    EXPECT_EQ(reports({ 1 }), QVector<int>({ 0, 100 }));
-    EXPECT_EQ(reports({ 0 }), QVector<int>({ 0 }));
+    EXPECT_EQ(reports({ 50 }), (std::vector<int> { 0, 2, 100 }));
+    EXPECT_EQ(reports({ 150 }), (std::vector<int> { 0, 100 }));
+    EXPECT_EQ(reports({ 1 }), (std::vector<int> { 0, 100 }));
+    EXPECT_EQ(reports({ 0 }), std::vector<int> { 0 });
 }

@@ -1,12 +1,8 @@
 #include "VectorTestSupport.h"
 
 #include "OvCoordSystem/vectors/ClipWriter_p.h"
-#include "OvCoordSystem/vectors/I_VectorTools.h"
-#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 using namespace vectortest;
 using vectors::clipLayer;
@@ -61,32 +57,27 @@ TEST(ClipLayer, DegenerateClipPolygonsLeaveNothingAndSelfCrossingOnesAreRepaired
     EXPECT_EQ(clipped.features.size(), 2);
 }
 
-TEST(ClipWriting, FilesHoldOnlyWhatIsInsideAndNoTemporaryFile)
+using ClipWriting = WriteTest;
+
+TEST_F(ClipWriting, FilesHoldOnlyWhatIsInsideAndNoTemporaryFile)
 {
-    QTemporaryDir dir;
-    const auto path = [&dir](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
     for (const char* name : { "clip.geojson", "clip.shp", "clip.dxf" }) {
         VectorWriteOptions options;
-        options.path = path(name);
-        options.openFolderAfterWrite = false;
         options.clip = true;
         options.clipPolygons = kClipSquare;
-        I_VectorTools* tool = createVectorTool(VectorToolWriteVector);
-        tool->writeLayers({ layerOf(QStringLiteral("c"),
-                              { squareFeature(5, 5, 10), pointFeature(20, 20), pointFeature(1, 1),
-                                  lineFeature({ CVector3D(50, 50), CVector3D(60, 60) }) }) },
-            options);
-        releaseVectorTool(tool);
+        write({ layerOf(QStringLiteral("c"),
+                  { squareFeature(5, 5, 10), pointFeature(20, 20), pointFeature(1, 1),
+                      lineFeature({ CVector3D(50, 50), CVector3D(60, 60) }) }) },
+            QLatin1String(name), options);
     }
     // Shapefile split files take their final names.
-    const QStringList files = filesBelow(dir.path());
-    EXPECT_EQ(files.filter(QRegularExpression(QStringLiteral("(json|dxf|shp)$"))),
+    EXPECT_EQ(files().filter(QRegularExpression(QStringLiteral("(json|dxf|shp)$"))),
         (QStringList { QStringLiteral("clip.dxf"), QStringLiteral("clip.geojson"),
             QStringLiteral("clip_point.shp"), QStringLiteral("clip_polygon.shp") }));
-    EXPECT_TRUE(files.filter(QStringLiteral("tmp_clip")).isEmpty());
-    EXPECT_EQ(featureCount(path("clip.dxf")), 2);
-    EXPECT_EQ(featureCount(path("clip_point.shp")), 1);
-    EXPECT_EQ(readBackText(path("clip.geojson")).mid(1),
+    EXPECT_TRUE(files().filter(QStringLiteral("tmp_clip")).isEmpty());
+    EXPECT_EQ(featureCount(path(QStringLiteral("clip.dxf"))), 2);
+    EXPECT_EQ(featureCount(path(QStringLiteral("clip_point.shp"))), 1);
+    EXPECT_EQ(readBackText(path(QStringLiteral("clip.geojson"))).mid(1),
         (QStringList { QStringLiteral("POLYGON ((5 5,5 10,10 10,10 5,5 5))"),
             QStringLiteral("POINT (1 1)") }));
 }

@@ -25,36 +25,19 @@ ToolPtr geoTools()
     return ToolPtr(createVectorTool(VectorToolGeoTools));
 }
 
-struct CatalogCase
-{
-    int kind, datum;
-    bool zoneNumbers;
-    int zoneWidth;
-    bool north;
-    int count, firstCode, lastCode;
-};
-
-// Codes worked out by hand from the EPSG numbering of each family; the names of the Gauss-Krueger
-// and UTM systems are checked against GDAL's for every code.
-const CatalogCase kCatalogs[] = {
-    { 0, 0, true, 6, true, 11, 21413, 21423 },
-    { 0, 0, false, 6, true, 11, 21453, 21463 },
-    { 0, 0, true, 3, true, 21, 2401, 2421 },
-    { 0, 0, false, 3, true, 21, 2422, 2442 },
-    { 0, 1, true, 6, true, 11, 2327, 2337 },
-    { 0, 1, false, 6, true, 11, 2338, 2348 },
-    { 0, 1, true, 3, true, 21, 2349, 2369 },
-    { 0, 1, false, 3, true, 21, 2370, 2390 },
-    { 0, 2, true, 6, true, 11, 4491, 4501 },
-    { 0, 2, false, 6, true, 11, 4502, 4512 },
-    { 0, 2, true, 3, true, 21, 4513, 4533 },
-    { 0, 2, false, 3, true, 21, 4534, 4554 },
-    { 0, 2, true, 0, true, 11, 4491, 4501 }, // any width other than 3 means 6-degree zones
-    { 1, 0, false, 0, false, 2, 3857, 54004 },
-    { 2, 0, false, 0, true, 60, 32601, 32660 },
-    { 2, 0, false, 0, false, 60, 32701, 32760 },
-    { 3, 0, false, 0, false, 6, 3824, 4611 },
-};
+// Kind, datum, zone numbers, zone width, north; count, first and last code. Codes worked out by
+// hand from the EPSG numbering of each family; the names of the Gauss-Krueger and UTM systems are
+// checked against GDAL's for every code. Any width other than 3 means 6-degree zones.
+const std::tuple<int, int, bool, int, bool, int, int, int> kCatalogs[]
+    = { { 0, 0, true, 6, true, 11, 21413, 21423 }, { 0, 0, false, 6, true, 11, 21453, 21463 },
+          { 0, 0, true, 3, true, 21, 2401, 2421 }, { 0, 0, false, 3, true, 21, 2422, 2442 },
+          { 0, 1, true, 6, true, 11, 2327, 2337 }, { 0, 1, false, 6, true, 11, 2338, 2348 },
+          { 0, 1, true, 3, true, 21, 2349, 2369 }, { 0, 1, false, 3, true, 21, 2370, 2390 },
+          { 0, 2, true, 6, true, 11, 4491, 4501 }, { 0, 2, false, 6, true, 11, 4502, 4512 },
+          { 0, 2, true, 3, true, 21, 4513, 4533 }, { 0, 2, false, 3, true, 21, 4534, 4554 },
+          { 0, 2, true, 0, true, 11, 4491, 4501 }, { 1, 0, false, 0, false, 2, 3857, 54004 },
+          { 2, 0, false, 0, true, 60, 32601, 32660 }, { 2, 0, false, 0, false, 60, 32701, 32760 },
+          { 3, 0, false, 0, false, 6, 3824, 4611 } };
 
 // GDAL's name of a catalogued Gauss-Krueger system, e.g. "CGCS 2000 3 Degree GK CM 75" is
 // "CGCS2000 / 3-degree Gauss-Kruger CM 75E".
@@ -75,23 +58,23 @@ TEST(GeoToolsCatalog, CataloguesMatchGdalForEveryCode)
 {
     const ToolPtr tool = geoTools();
     QList<int> unknownToEpsgImport;
-    for (const CatalogCase& c : kCatalogs) {
-        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " datum " << c.datum << " zones "
-                                        << c.zoneNumbers << " width " << c.zoneWidth);
+    for (const auto& [kind, datum, zoneNumbers, zoneWidth, north, count, first, last] : kCatalogs) {
+        SCOPED_TRACE(testing::Message() << "kind " << kind << " datum " << datum << " zones "
+                                        << zoneNumbers << " width " << zoneWidth);
         const QMap<int, QString> catalog
-            = tool->getCoordSysCatalog(c.kind, c.datum, c.zoneNumbers, c.zoneWidth, c.north);
-        ASSERT_EQ(catalog.size(), c.count);
-        EXPECT_EQ(catalog.firstKey(), c.firstCode);
-        EXPECT_EQ(catalog.lastKey(), c.lastCode);
+            = tool->getCoordSysCatalog(kind, datum, zoneNumbers, zoneWidth, north);
+        ASSERT_EQ(catalog.size(), count);
+        EXPECT_EQ(catalog.firstKey(), first);
+        EXPECT_EQ(catalog.lastKey(), last);
         for (auto it = catalog.cbegin(); it != catalog.cend(); ++it) {
             OGRSpatialReference epsg;
             CPLPushErrorHandler(CPLQuietErrorHandler);
             const bool known = epsg.importFromEPSG(it.key()) == OGRERR_NONE;
             CPLPopErrorHandler();
             if (!known) unknownToEpsgImport << it.key();
-            if (c.kind == 0 || c.kind == 2) {
+            if (kind == 0 || kind == 2) {
                 EXPECT_EQ(QString::fromLatin1(epsg.GetName()),
-                    c.kind == 0 ? gdalGaussKruegerName(it.value()) : it.value());
+                    kind == 0 ? gdalGaussKruegerName(it.value()) : it.value());
             }
             OGRSpatialReference reread;
             ASSERT_EQ(reread.importFromWkt(tool->getWktByEpsg(it.key()).toLatin1().constData()),

@@ -2,9 +2,7 @@
 
 #include "OvCoordSystem/coord/BD09CoordSys.h"
 #include "OvCoordSystem/coord/GCJ02CoordSys.h"
-#include "OvCoordSystem/vectors/I_VectorTools.h"
 #include "OvCoordSystem/vectors/Reprojection.h"
-#include "OvCoordSystem/vectors/VectorToolFactory.h"
 
 #include <ogr_spatialref.h>
 
@@ -113,9 +111,7 @@ void expectNear(const std::vector<Point>& actual, const std::vector<Point>& expe
     }
 }
 
-class Reprojection : public StreamTest
-{
-};
+using Reprojection = WriteTest;
 
 // Tokyo lies outside the GCJ02 area and keeps its coordinates there.
 TEST_F(Reprojection, OffsetSystemsFollowTheEngines)
@@ -132,25 +128,20 @@ TEST_F(Reprojection, OffsetSystemsFollowTheEngines)
     const std::vector<Point> bdBackToGcj = throughEngine<BD09CoordSys>(
         throughEngine<BD09CoordSys>(bd09Mercator, &BD09CoordSys::MercatorToLngLat),
         &BD09CoordSys::BD09ToGCJ02);
-    const struct
-    {
-        int source, target;
-        std::vector<Point> input, expected;
-        double tolerance;
-    } rows[] = {
-        { 3, 15, wgs84, gcj02, kDegreeTolerance },
-        { 3, 13, wgs84, throughEngine<BD09CoordSys>(wgs84, &BD09CoordSys::FromWGS84),
-            kDegreeTolerance },
-        { 15, 3, gcj02, gcjToWgs84, kDegreeTolerance },
-        { 16, 3, webMercator(gcj02), gcjToWgs84, 1e-9 }, { 13, 15, bd09, gcj02, 1e-5 },
-        { 15, 14, gcj02, bd09Mercator, kMetreTolerance },
-        { 14, 16, bd09Mercator, webMercator(bdBackToGcj), kMetreTolerance },
-        { 15, 16, gcj02, webMercator(gcj02), kMetreTolerance }, // same datum: no shift
-    };
-    for (const auto& row : rows) {
-        const std::string what = std::to_string(row.source) + " to " + std::to_string(row.target);
-        expectNear(reprojected(row.input, reprojecting(row.source, row.target)), row.expected,
-            row.tolerance, true, what.c_str());
+    // From 15 to 16 the datum is the same: no shift.
+    const std::tuple<int, int, std::vector<Point>, std::vector<Point>, double> rows[]
+        = { { 3, 15, wgs84, gcj02, kDegreeTolerance },
+              { 3, 13, wgs84, throughEngine<BD09CoordSys>(wgs84, &BD09CoordSys::FromWGS84),
+                  kDegreeTolerance },
+              { 15, 3, gcj02, gcjToWgs84, kDegreeTolerance },
+              { 16, 3, webMercator(gcj02), gcjToWgs84, 1e-9 }, { 13, 15, bd09, gcj02, 1e-5 },
+              { 15, 14, gcj02, bd09Mercator, kMetreTolerance },
+              { 14, 16, bd09Mercator, webMercator(bdBackToGcj), kMetreTolerance },
+              { 15, 16, gcj02, webMercator(gcj02), kMetreTolerance } };
+    for (const auto& [source, target, input, expected, tolerance] : rows) {
+        const std::string what = std::to_string(source) + " to " + std::to_string(target);
+        expectNear(reprojected(input, reprojecting(source, target)), expected, tolerance, true,
+            what.c_str());
     }
     EXPECT_EQ(gcj02.back().x, wgs84.back().x);
 }
@@ -161,16 +152,7 @@ TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
     // An EPSG code off WGS 84 takes the seven parameters, translations and scale negated. Off
     // the 3-degree grid the false easting is 500000 whatever was asked; on it the asked one
     // stays (a zone-number prefix).
-    const struct
-    {
-        int target;
-        double centralMeridian;
-        int falseEasting;
-        bool south;
-        int epsg;
-        const char* gdal;
-        double tolerance;
-    } rows[] = {
+    const std::tuple<int, double, int, bool, int, const char*, double> rows[] = {
         { VECTOR_CGCS2000_GAUSS, 117.0, 500000, false, -1, "EPSG:4548", kMetreTolerance },
         { VECTOR_CGCS2000_GAUSS, 118.5, 39500000, false, -1,
             "+proj=tmerc +lon_0=118.5 +k=1 +x_0=500000 +ellps=GRS80 +units=m", kMetreTolerance },
@@ -180,19 +162,19 @@ TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
         { VECTOR_BY_EPSG, 0.0, 500000, false, 21460,
             "+proj=tmerc +lon_0=117 +k=1 +x_0=500000 +ellps=krass "
             "+towgs84=15,-150,-90,0.1,0.2,-0.3,-1.5 +units=m",
-            kDatumShiftTolerance_m },
+            kDatumShiftTolerance_m }
     };
     const double seven[7] = { -15.0, 150.0, 90.0, 0.1, 0.2, -0.3, 1.5 };
-    for (const auto& row : rows) {
-        VectorCoordParameters parameters = reprojecting(3, row.target);
-        parameters.centralMeridian = row.centralMeridian;
-        parameters.falseEasting = row.falseEasting;
-        parameters.streamFlag = row.south;
-        parameters.targetEpsg = row.epsg;
-        if (row.epsg > 0) std::copy(seven, seven + 7, parameters.sevenParameters);
+    for (const auto& [target, centralMeridian, falseEasting, south, epsg, gdal, tolerance] : rows) {
+        VectorCoordParameters parameters = reprojecting(3, target);
+        parameters.centralMeridian = centralMeridian;
+        parameters.falseEasting = falseEasting;
+        parameters.streamFlag = south;
+        parameters.targetEpsg = epsg;
+        if (epsg > 0) std::copy(seven, seven + 7, parameters.sevenParameters);
         expectNear(reprojected(china, parameters),
-            gdaltransform(china, QStringLiteral("EPSG:4326"), QString::fromLatin1(row.gdal)),
-            row.tolerance, false, row.gdal);
+            gdaltransform(china, QStringLiteral("EPSG:4326"), QString::fromLatin1(gdal)), tolerance,
+            false, gdal);
     }
     // And back again.
     VectorCoordParameters gk = reprojecting(3, VECTOR_CGCS2000_GAUSS);
@@ -206,30 +188,23 @@ TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
 TEST_F(Reprojection, AGaussKruegerShapefileDeclaresItsSystem)
 {
     VectorWriteOptions options;
-    options.path = path(QStringLiteral("gk.shp"));
-    options.openFolderAfterWrite = false;
     options.coordParameters = reprojecting(3, VECTOR_CGCS2000_GAUSS);
     options.coordParameters.centralMeridian = 117.0;
-    I_VectorTools* tool = createVectorTool(VectorToolWriteVector);
-    tool->writeLayers(
-        { layerOf(QStringLiteral("gk"), { pointFeature(116.391, 39.907) }) }, options);
-    releaseVectorTool(tool);
+    write({ layerOf(QStringLiteral("gk"), { pointFeature(116.391, 39.907) }) },
+        QStringLiteral("gk.shp"), options);
     const std::vector<Point> expected = gdaltransform(
         { { 116.391, 39.907, 0.0 } }, QStringLiteral("EPSG:4326"), QStringLiteral("EPSG:4548"));
-    ASSERT_EQ(expected.size(), 1u);
-    const std::vector<ReadLayer> layers = readBack(path(QStringLiteral("gk_point.shp")));
-    ASSERT_EQ(layers.size(), 1u);
-    ASSERT_EQ(layers[0].features.size(), 1u);
+    const ReadLayer layer = readBack(path(QStringLiteral("gk_point.shp"))).at(0);
     OGRPoint read;
-    const char* wkt = layers[0].features[0].wkt.c_str();
+    const char* wkt = layer.features.at(0).wkt.c_str();
     ASSERT_EQ(read.importFromWkt(&wkt), OGRERR_NONE);
-    EXPECT_NEAR(read.getX(), expected[0].x, 1e-3);
-    EXPECT_NEAR(read.getY(), expected[0].y, 1e-3);
+    EXPECT_NEAR(read.getX(), expected.at(0).x, 1e-3);
+    EXPECT_NEAR(read.getY(), expected.at(0).y, 1e-3);
     OGRSpatialReference declared;
-    ASSERT_EQ(declared.importFromWkt(layers[0].spatialReference.c_str()), OGRERR_NONE);
+    ASSERT_EQ(declared.importFromWkt(layer.spatialReference.c_str()), OGRERR_NONE);
     EXPECT_NEAR(declared.GetNormProjParm(SRS_PP_CENTRAL_MERIDIAN), 117.0, 0.0);
     EXPECT_NEAR(declared.GetNormProjParm(SRS_PP_FALSE_EASTING), 500000.0, 0.0);
-    EXPECT_NE(layers[0].spatialReference.find("2000"), std::string::npos);
+    EXPECT_NE(layer.spatialReference.find("2000"), std::string::npos);
 }
 
 TEST_F(Reprojection, SideReferences)
@@ -266,23 +241,17 @@ TEST_F(Reprojection, SideReferences)
 TEST_F(Reprojection, FailuresGiveOgrsCodeAndNoCrash)
 {
     const std::vector<Point> points = kWgs84Points;
-    const struct
-    {
-        int source, sourceEpsg, target, targetEpsg;
-    } rows[] = {
-        { 3, -1, VECTOR_BY_EPSG, -1 }, // a target without a system
-        { 3, -1, VECTOR_BY_EPSG, 999999 }, // an unknown code
-        { VECTOR_BY_EPSG, -1, 15, -1 }, // an offset target from nowhere
-        { 16, -1, VECTOR_BY_EPSG, 999999 },
-    };
-    for (const auto& row : rows) {
-        VectorCoordParameters parameters = reprojecting(row.source, row.target);
-        parameters.sourceEpsg = row.sourceEpsg;
-        parameters.targetEpsg = row.targetEpsg;
+    // A target without a system, an unknown code, an offset target from nowhere.
+    for (const auto& [source, sourceEpsg, target, targetEpsg] :
+        { std::tuple { 3, -1, int(VECTOR_BY_EPSG), -1 }, { 3, -1, VECTOR_BY_EPSG, 999999 },
+            { VECTOR_BY_EPSG, -1, 15, -1 }, { 16, -1, VECTOR_BY_EPSG, 999999 } }) {
+        VectorCoordParameters parameters = reprojecting(source, target);
+        parameters.sourceEpsg = sourceEpsg;
+        parameters.targetEpsg = targetEpsg;
         GeometryReprojector reprojector(parameters, 500000.0);
-        EXPECT_EQ(reprojector.status(), OGRERR_FAILURE) << row.target;
+        EXPECT_EQ(reprojector.status(), OGRERR_FAILURE) << target;
         std::unique_ptr<OGRLineString> line = lineOf(points);
-        EXPECT_EQ(reprojector.reproject(line.get()), OGRERR_FAILURE) << row.target;
+        EXPECT_EQ(reprojector.reproject(line.get()), OGRERR_FAILURE) << target;
         expectNear(pointsOf(*line), points, 0.0, true, "untouched");
     }
     EXPECT_EQ(reprojectGeometry(nullptr, reprojecting(3, 4), 500000.0), OGRERR_FAILURE);

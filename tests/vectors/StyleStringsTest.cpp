@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace vectors;
 
 namespace {
@@ -44,27 +46,14 @@ TEST(StyleStrings, PointsGetALabelOrAPen)
 TEST(StyleStrings, LabelSizesAreDegreesForGeographicTargets)
 {
     // 12 pt over the metres per degree 111322.22222222222; the flagged size 40000 likewise.
-    const struct
-    {
-        int target;
-        bool flagged;
-        const char* size;
-    } rows[] = {
-        { 3, false, "s:0.000107795" },
-        { 13, false, "s:0.000107795" },
-        { 15, true, "s:0.359317" },
-        { 8, false, "s:0.000107795" },
-        { 4, false, "s:12" },
-        { 16, true, "s:40000" },
-        { 0, false, "s:12" },
-        { 17, false, "s:12" },
-    };
-    for (const auto& row : rows) {
+    for (const auto& [target, flagged, size] :
+        { std::tuple { 3, false, "s:0.000107795" }, { 13, false, "s:0.000107795" },
+            { 15, true, "s:0.359317" }, { 8, false, "s:0.000107795" }, { 4, false, "s:12" },
+            { 16, true, "s:40000" }, { 0, false, "s:12" }, { 17, false, "s:12" } }) {
         FeatureStyleData style = labelled(QStringLiteral("x"));
-        style.flag1 = row.flagged;
-        EXPECT_NE(styleOf(style, VCTGeometry::KindPoint, "KML", row.target).find(row.size),
-            std::string::npos)
-            << row.target << " " << styleOf(style, VCTGeometry::KindPoint, "KML", row.target);
+        style.flag1 = flagged;
+        const std::string text = styleOf(style, VCTGeometry::KindPoint, "KML", target);
+        EXPECT_NE(text.find(size), std::string::npos) << target << " " << text;
     }
 }
 
@@ -91,19 +80,11 @@ TEST(StyleStrings, LinesAndPolygonsTakeTheUnitOfTheFormat)
 
 TEST(StyleStrings, DxfLineweightsFromPenWidths)
 {
-    const struct
-    {
-        double width;
-        double lineweight;
-    } rows[] = {
-        { 0.43, 0.0 }, // 9.89 -> 9 / 10 = 0
-        { 0.44, 0.05 }, // 10.12 -> 1
-        { 5.0, 0.5 }, // 115 / 10 = 11
-        { 240.0 / 23.0, 2.11 }, // past the last entry (23): the heaviest
-        { -3.0, 0.0 },
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(dxfLineweight(row.width), row.lineweight) << row.width;
+    // Width x 23, truncated, / 10 is the entry: 9.89 -> 0, 10.12 -> 1, 115 -> 11; past the last
+    // entry (23) the heaviest.
+    for (const auto& [width, lineweight] : { std::pair { 0.43, 0.0 }, { 0.44, 0.05 }, { 5.0, 0.5 },
+             { 240.0 / 23.0, 2.11 }, { -3.0, 0.0 } })
+        EXPECT_EQ(dxfLineweight(width), lineweight) << width;
 }
 
 } // namespace

@@ -53,38 +53,26 @@ TEST_F(TextStreamTest, CsvStartsWithItsHeaderQuotesDelimitersAndReadsBackWithGda
     EXPECT_EQ(fileText(file),
         QStringLiteral("NAME,备注,经度,纬度,海拔\r\n北京市,首都,116.391,39.907,44.5\r\n"
                        "\"a,\"\"b\"\"\",7,1,2,0\r\n"));
-    const std::vector<ReadLayer> layers = readBack(file);
-    ASSERT_EQ(layers.size(), 1u);
-    ASSERT_EQ(layers[0].features.size(), 2u);
-    EXPECT_EQ(layers[0].features[0].fields.value(QStringLiteral("海拔")), QStringLiteral("44.5"));
-    EXPECT_EQ(layers[0].features[1].fields.value("NAME"), QStringLiteral("a,\"b\""));
+    const std::vector<ReadFeature> read = readBack(file).at(0).features;
+    EXPECT_EQ(read.at(0).fields.value(QStringLiteral("海拔")), QStringLiteral("44.5"));
+    EXPECT_EQ(read.at(1).fields.value("NAME"), QStringLiteral("a,\"b\""));
 }
 
 TEST_F(TextStreamTest, DelimiterCodesSeparateTheValues)
 {
-    const struct
-    {
-        int code;
-        const char* row;
-    } rows[] = {
-        { 0, "北京市,首都,1,2,0" },
-        { 1, "北京市\t首都\t1\t2\t0" },
-        { 2, "北京市 首都 1 2 0" },
-        { 3, "北京市:首都:1:2:0" },
-        { 4, "北京市;首都;1;2;0" },
-        { -1, "北京市,首都,1,2,0" },
-    };
-    for (const auto& row : rows) {
-        const QString file = path(QStringLiteral("d%1.txt").arg(row.code));
-        StreamPtr stream = openText(file, row.code);
+    for (const auto& [code, row] : { std::pair { 0, "北京市,首都,1,2,0" },
+             { 1, "北京市\t首都\t1\t2\t0" }, { 2, "北京市 首都 1 2 0" }, { 3, "北京市:首都:1:2:0" },
+             { 4, "北京市;首都;1;2;0" }, { -1, "北京市,首都,1,2,0" } }) {
+        const QString file = path(QStringLiteral("d%1.txt").arg(code));
+        StreamPtr stream = openText(file, code);
         VCTFeature line = featureFromWkt("LINESTRING (1 2, 1 2)", kAttributes);
         EXPECT_TRUE(stream->writeFeature(line));
         stream->close();
-        const QString values = QString::fromUtf8(row.row);
+        const QString values = QString::fromUtf8(row);
         EXPECT_EQ(fileText(file),
             QStringLiteral("NAME,备注,经度,纬度,海拔\r\n") + values + QStringLiteral("\r\n")
                 + values + QStringLiteral("\r\n"))
-            << row.code;
+            << code;
     }
 }
 

@@ -1,3 +1,5 @@
+#include "VectorTestSupport.h"
+
 #include "OvCoordSystem/vectors/VCTGeometryCollection.h"
 #include "OvCoordSystem/vectors/VCTGeometryFactory.h"
 #include "OvCoordSystem/vectors/VCTLineString.h"
@@ -7,16 +9,12 @@
 #include "OvCoordSystem/vectors/VCTPoint.h"
 #include "OvCoordSystem/vectors/VCTPolygon.h"
 
-#include <gtest/gtest.h>
-#include <ogr_geometry.h>
-
 #include <climits>
-#include <memory>
-#include <string>
 #include <tuple>
 #include <vector>
 
 using namespace vectors;
+using vectortest::fromWkt;
 
 namespace {
 
@@ -25,13 +23,6 @@ struct VctDeleter
     void operator()(VCTGeometry* geometry) const { releaseVctGeometry(geometry); }
 };
 using VctPtr = std::unique_ptr<VCTGeometry, VctDeleter>;
-
-std::unique_ptr<OGRGeometry> fromWkt(const std::string& wkt)
-{
-    OGRGeometry* geometry = nullptr;
-    OGRGeometryFactory::createFromWkt(wkt.c_str(), nullptr, &geometry);
-    return std::unique_ptr<OGRGeometry>(geometry);
-}
 
 VctPtr wrapWkt(const std::string& wkt)
 {

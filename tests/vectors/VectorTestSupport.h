@@ -1,11 +1,14 @@
 #pragma once
 
+#include "OvCoordSystem/host/RevealInFileBrowser.h"
 #include "OvCoordSystem/vectors/IWriterStream.h"
 #include "OvCoordSystem/vectors/I_VectorToolObserver.h"
+#include "OvCoordSystem/vectors/I_VectorTools.h"
 #include "OvCoordSystem/vectors/VCTFeature.h"
 #include "OvCoordSystem/vectors/VCTGeometry.h"
 #include "OvCoordSystem/vectors/VCTGeometryFactory.h"
 #include "OvCoordSystem/vectors/VectorLayerData.h"
+#include "OvCoordSystem/vectors/VectorToolFactory.h"
 #include "OvCoordSystem/vectors/VectorWriteOptions.h"
 #include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
@@ -22,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 // Builders of stream and writer input and read-backs of the written files, shared by the vector
@@ -34,15 +38,19 @@ struct StreamReleaser
 };
 using StreamPtr = std::unique_ptr<vectors::IWriterStream, StreamReleaser>;
 
+inline std::unique_ptr<OGRGeometry> fromWkt(const std::string& wkt)
+{
+    OGRGeometry* geometry = nullptr;
+    OGRGeometryFactory::createFromWkt(wkt.c_str(), nullptr, &geometry);
+    return std::unique_ptr<OGRGeometry>(geometry);
+}
+
 // A feature whose geometry is the VCT wrapper of WKT.
 inline vectors::VCTFeature featureFromWkt(
     const char* wkt, const QMap<QString, QVariant>& attributes = {})
 {
-    OGRGeometry* geometry = nullptr;
-    OGRGeometryFactory::createFromWkt(wkt, nullptr, &geometry);
     vectors::VCTGeometry* wrapped = nullptr;
-    EXPECT_TRUE(geometry && vectors::createVctGeometry(geometry, wrapped)) << wkt;
-    OGRGeometryFactory::destroyGeometry(geometry);
+    EXPECT_TRUE(vectors::createVctGeometry(fromWkt(wkt).get(), wrapped)) << wkt;
     vectors::VCTFeature feature(wrapped);
     feature.setAttributes(attributes);
     return feature;
@@ -95,7 +103,6 @@ inline StreamPtr openStream(const QString& path, const QList<vectors::WriterFiel
 struct ReadFeature
 {
     std::string wkt;
-    bool hasZ = false;
     QMap<QString, QString> fields; // by field name, in UTF-8 as GDAL reads them
     std::string style;
 };
@@ -109,16 +116,17 @@ struct ReadLayer
     std::vector<ReadFeature> features;
 };
 
-// Every layer of the file at PATH as GDAL reads it. Shapefiles are decoded by their .cpg, as any
-// reader would (the writer's environment switches that off); DXF text is read as UTF-8, as the
-// environment sets it. Empty when GDAL cannot open it.
-inline std::vector<ReadLayer> readBack(const QString& path)
+// Every layer of the file at PATH as GDAL (only its DRIVER when given) reads it. Shapefiles are
+// decoded by their .cpg, as any reader would (the writer's environment switches that off); DXF text
+// is read as UTF-8, as the environment sets it. Empty when GDAL cannot open it.
+inline std::vector<ReadLayer> readBack(const QString& path, const char* driver = nullptr)
 {
+    const char* const drivers[] = { driver, nullptr };
     const std::string shape = CPLGetConfigOption("SHAPE_ENCODING", "");
     CPLSetConfigOption("SHAPE_ENCODING", nullptr);
     std::vector<ReadLayer> layers;
-    GDALDatasetUniquePtr dataset(
-        GDALDataset::Open(QFile::encodeName(path).constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+    GDALDatasetUniquePtr dataset(GDALDataset::Open(QFile::encodeName(path).constData(),
+        GDAL_OF_VECTOR | GDAL_OF_READONLY, driver ? drivers : nullptr, nullptr, nullptr));
     for (int i = 0; dataset && i < dataset->GetLayerCount(); ++i) {
         OGRLayer* layer = dataset->GetLayer(i);
         ReadLayer read;
@@ -136,10 +144,8 @@ inline std::vector<ReadLayer> readBack(const QString& path)
         }
         for (auto& feature : *layer) {
             ReadFeature item;
-            if (const OGRGeometry* geometry = feature->GetGeometryRef()) {
+            if (const OGRGeometry* geometry = feature->GetGeometryRef())
                 item.wkt = geometry->exportToWkt();
-                item.hasZ = geometry->Is3D();
-            }
             for (int f = 0; f < definition->GetFieldCount(); ++f)
                 if (feature->IsFieldSetAndNotNull(f))
                     item.fields.insert(
@@ -212,6 +218,18 @@ inline VectorLayerData layerOf(const QString& name, const QVector<VectorFeatureD
     return layer;
 }
 
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Features of every layer of the file; -1 when GDAL cannot open it.
 inline int featureCount(const QString& path)
 {
@@ -265,6 +283,39 @@ protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
+};
+
+// Writes through the public road: a writer tool from the factory, with an observer, while the
+// system file browser is replaced by a recorder.
+class WriteTest : public StreamTest
+{
+protected:
+    void SetUp() override
+    {
+        m_previous = SetRevealHandler([this](const QString& path) {
+            revealed << path;
+            return true;
+        });
+    }
+    void TearDown() override { SetRevealHandler(m_previous); }
+
+    QStringList files() const { return filesBelow(m_dir.path()); }
+
+    void write(const QVector<VectorLayerData>& layers, const QString& file,
+        VectorWriteOptions options = VectorWriteOptions())
+    {
+        options.path = path(file);
+        I_VectorTools* tool = createVectorTool(VectorToolWriteVector);
+        tool->setObserver(&observer);
+        tool->writeLayers(layers, options);
+        releaseVectorTool(tool);
+    }
+
+    RecordingObserver observer;
+    QStringList revealed;
+
+private:
+    RevealHandler m_previous;
 };
 
 } // namespace vectortest

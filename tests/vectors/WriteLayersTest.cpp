@@ -1,54 +1,13 @@
 #include "VectorTestSupport.h"
 
-#include "OvCoordSystem/vectors/I_VectorTools.h"
-#include "OvCoordSystem/vectors/VectorToolFactory.h"
-
-#include "OvCoordSystem/host/RevealInFileBrowser.h"
-
 #include <QFileInfo>
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 using namespace vectortest;
 
 namespace {
 
-// Writes through the public road: a writer tool from the factory, with an observer, while the
-// system file browser is replaced by a recorder.
-class WriteLayers : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        m_previous = SetRevealHandler([this](const QString& path) {
-            revealed << path;
-            return true;
-        });
-    }
-    void TearDown() override { SetRevealHandler(m_previous); }
-
-    QString path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
-    QStringList files() const { return filesBelow(m_dir.path()); }
-
-    void write(const QVector<VectorLayerData>& layers, const QString& file,
-        VectorWriteOptions options = VectorWriteOptions())
-    {
-        options.path = path(file);
-        I_VectorTools* tool = createVectorTool(VectorToolWriteVector);
-        tool->setObserver(&observer);
-        tool->writeLayers(layers, options);
-        releaseVectorTool(tool);
-    }
-
-    RecordingObserver observer;
-    QStringList revealed;
-
-private:
-    QTemporaryDir m_dir;
-    RevealHandler m_previous;
-};
+using WriteLayers = WriteTest;
 
 // A multipoint after a point must not be refused by the points file.
 TEST_F(WriteLayers, ShapefileSplitsPointsLinesAndPolygonsBesideTheGivenName)

@@ -34,13 +34,6 @@ TEST(DxfWriter, MergedLayerCarriesTheLayerNamesAndLabelModes)
     EXPECT_TRUE(merged.features[2].style.text.isEmpty());
 }
 
-std::unique_ptr<OGRGeometry> fromWkt(const char* wkt)
-{
-    OGRGeometry* geometry = nullptr;
-    OGRGeometryFactory::createFromWkt(wkt, nullptr, &geometry);
-    return std::unique_ptr<OGRGeometry>(geometry);
-}
-
 TEST(FeatureGeometry, RecordsOfOgrGeometries)
 {
     const struct

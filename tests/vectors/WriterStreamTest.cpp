@@ -29,39 +29,21 @@ QMap<QString, QVariant> chineseAttributes()
         { QStringLiteral("AREA"), 1.5 }, { QStringLiteral("BIG"), qlonglong(5000000000LL) } };
 }
 
-QByteArray fileText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 using WriterStreamTest = StreamTest;
 
 TEST(WriterStreamFactory, ChoosesStreamDriverAndEncodingBySuffix)
 {
-    const struct
-    {
-        const char* path;
-        int format;
-        const char* driver;
-        int encoding;
-    } rows[] = {
-        { "a.shp", GdalFormat, "ESRI Shapefile", 3 },
-        { "a.DXF", GdalFormat, "DXF", 0 },
-        { "a.kml", GdalFormat, "LIBKML", 0 },
-        { "a.gpx", GpxFormat, "GPX", 0 },
-        { "a.tab", GdalFormat, "MapInfo File", 3 },
-        { "a.xlsx", GdalFormat, "XLSX", 3 },
-        { "a.GeoJSON", GdalFormat, "GEOJSON", 0 },
-        { "a.csv", TextFormat, "", 3 },
-        { "a.xls", TextFormat, "", 3 },
-        { "a.abc", GdalFormat, "", 3 },
-    };
-    for (const auto& row : rows) {
-        const QString path = QString::fromLatin1(row.path);
-        EXPECT_EQ(writerFormatCode(path), row.format) << row.path;
-        EXPECT_EQ(gdalDriverName(path), QLatin1String(row.driver)) << row.path;
-        EXPECT_EQ(textEncodingCode(path), row.encoding) << row.path;
+    for (const auto& [file, format, driver, encoding] :
+        { std::tuple { "a.shp", GdalFormat, "ESRI Shapefile", 3 },
+            { "a.DXF", GdalFormat, "DXF", 0 }, { "a.kml", GdalFormat, "LIBKML", 0 },
+            { "a.gpx", GpxFormat, "GPX", 0 }, { "a.tab", GdalFormat, "MapInfo File", 3 },
+            { "a.xlsx", GdalFormat, "XLSX", 3 }, { "a.GeoJSON", GdalFormat, "GEOJSON", 0 },
+            { "a.csv", TextFormat, "", 3 }, { "a.xls", TextFormat, "", 3 },
+            { "a.abc", GdalFormat, "", 3 } }) {
+        const QString path = QString::fromLatin1(file);
+        EXPECT_EQ(writerFormatCode(path), format) << file;
+        EXPECT_EQ(gdalDriverName(path), QLatin1String(driver)) << file;
+        EXPECT_EQ(textEncodingCode(path), encoding) << file;
     }
 }
 
@@ -95,7 +77,7 @@ TEST_F(WriterStreamTest, ShapefileKeepsChineseTextFieldTypesAndDropsZ)
     EXPECT_TRUE(stream->writeFeature(bare));
     stream->close();
 
-    EXPECT_EQ(fileText(path(QStringLiteral("点.cpg"))), QByteArray("CP936"));
+    EXPECT_EQ(fileBytes(path(QStringLiteral("点.cpg"))), QByteArray("CP936"));
     EXPECT_EQ(readBackText(file),
         (QStringList { QStringLiteral("[点]"),
             QStringLiteral("POINT (116.391 39.907) AREA=1.500000000 BIG=5000000000 "
@@ -118,7 +100,7 @@ TEST_F(WriterStreamTest, LayerOptionsReplaceTheDefaultEncoding)
     stream->setParameters(parameters);
     ASSERT_TRUE(stream->open());
     stream->close();
-    EXPECT_EQ(fileText(path(QStringLiteral("u.cpg"))), QByteArray("UTF-8"));
+    EXPECT_EQ(fileBytes(path(QStringLiteral("u.cpg"))), QByteArray("UTF-8"));
 }
 
 TEST_F(WriterStreamTest, ExistingFilesAreDeletedWithTheirSideFiles)
@@ -145,27 +127,18 @@ TEST_F(WriterStreamTest, ExistingFilesAreDeletedWithTheirSideFiles)
 
 TEST_F(WriterStreamTest, OpenFailuresLeaveTheirReason)
 {
-    const struct
-    {
-        QString file;
-        const char* error;
-    } rows[] = {
-        { path(QStringLiteral("a.abc")), "不支持的文件格式。" },
-        { path(QStringLiteral("noSuffix")), "不支持的文件格式。" },
-        { path(QStringLiteral("missing/a.shp")), "无法创建图层。" },
-        { path(QStringLiteral("missing/a.geojson")), "创建文件失败。" },
-        { path(QStringLiteral("missing/a.gpx")), "创建GPX文件失败。" },
-        { path(QStringLiteral("missing/a.txt")), "创建文件失败。" },
-        { QString(), "创建文件失败。" },
-    };
-    for (const auto& row : rows) {
+    for (const auto& [name, error] : { std::pair { "a.abc", "不支持的文件格式。" },
+             { "noSuffix", "不支持的文件格式。" }, { "missing/a.shp", "无法创建图层。" },
+             { "missing/a.geojson", "创建文件失败。" }, { "missing/a.gpx", "创建GPX文件失败。" },
+             { "missing/a.txt", "创建文件失败。" }, { "", "创建文件失败。" } }) {
+        const QString file = *name ? path(QString::fromLatin1(name)) : QString();
         bool opened = true;
-        StreamPtr stream = openStream(row.file, kFields, VectorCoordParameters(), &opened);
-        EXPECT_FALSE(opened) << row.file.toStdString();
-        EXPECT_EQ(stream->errorText(), QString::fromUtf8(row.error)) << row.file.toStdString();
+        StreamPtr stream = openStream(file, kFields, VectorCoordParameters(), &opened);
+        EXPECT_FALSE(opened) << name;
+        EXPECT_EQ(stream->errorText(), QString::fromUtf8(error)) << name;
         // Writing into a stream that did not open fails without harm.
         VCTFeature feature = featureFromWkt("POINT (1 1)");
-        EXPECT_FALSE(stream->writeFeature(feature)) << row.file.toStdString();
+        EXPECT_FALSE(stream->writeFeature(feature)) << name;
         stream->close();
     }
     EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
