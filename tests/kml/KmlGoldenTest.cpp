@@ -106,18 +106,12 @@ void expectGolden(const QByteArray& bytes, const QString& goldenName)
 
 } // namespace
 
-TEST(KmlGolden, LegacyEncodingKmlAndKmz)
+TEST(KmlGolden, BothEncodingsKmlAndKmz)
 {
-    expectGolden(written(QStringLiteral("golden.kml"), CXmlStream::EncodingLegacy),
-        QStringLiteral("layers-gb2312.kml"));
-    expectGolden(written(QStringLiteral("golden.kmz"), CXmlStream::EncodingLegacy),
-        QStringLiteral("layers-gb2312.kml"));
-}
-
-TEST(KmlGolden, Utf8KmlAndKmz)
-{
-    expectGolden(written(QStringLiteral("golden.kml"), CXmlStream::EncodingUtf8),
-        QStringLiteral("layers-utf8.kml"));
-    expectGolden(written(QStringLiteral("golden.kmz"), CXmlStream::EncodingUtf8),
-        QStringLiteral("layers-utf8.kml"));
+    for (const auto& [encoding, golden] :
+        { std::pair { int(CXmlStream::EncodingLegacy), "layers-gb2312.kml" },
+            { CXmlStream::EncodingUtf8, "layers-utf8.kml" } }) {
+        for (const char* name : { "golden.kml", "golden.kmz" })
+            expectGolden(written(QLatin1String(name), encoding), QLatin1String(golden));
+    }
 }

@@ -29,14 +29,17 @@ QList<int> percents(const QSignalSpy& spy)
     return values;
 }
 
+std::string repeated(const std::string& text, int times)
+{
+    std::string all;
+    for (int i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
+
 std::string nested(const std::string& open, const std::string& close, int depth)
 {
-    std::string text = "<kml>";
-    for (int i = 0; i < depth; ++i)
-        text += open;
-    for (int i = 0; i < depth; ++i)
-        text += close;
-    return text + "</kml>";
+    return "<kml>" + repeated(open, depth) + repeated(close, depth) + "</kml>";
 }
 
 } // namespace
@@ -141,7 +144,9 @@ TEST(KmlModel, StylesLeaveDefaultsOutAndIsEmptyFollowsEachClassRule)
     EXPECT_FALSE(kml.isEmpty() || multi.isEmpty());
 }
 
-TEST(XmlFileStream, ByteOrderMarkSurvivesALoadAndSave)
+// A byte-order mark survives a load and save; unusable paths answer false; a short document on a
+// full disk fails only when the file is closed, a long one while it is printed.
+TEST(XmlFileStream, ByteOrderMarksUnusablePathsAndAFullDisk)
 {
     QTemporaryDir dir;
     const QByteArray body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -159,11 +164,7 @@ TEST(XmlFileStream, ByteOrderMarkSurvivesALoadAndSave)
         ASSERT_TRUE(stream.save(&kml));
         EXPECT_TRUE(fileBytes(out).startsWith(mark ? "\xEF\xBB\xBF<?xml" : "<?xml")) << mark;
     }
-}
 
-TEST(XmlFileStream, UnusablePathsAnswerFalse)
-{
-    QTemporaryDir dir;
     CICD_KML kml;
     kml.xmlns = "keep";
     CXmlFileStream unwritable(localPath(dir.filePath(QStringLiteral("missing/dir/out.kml"))));
@@ -172,13 +173,8 @@ TEST(XmlFileStream, UnusablePathsAnswerFalse)
     CXmlFileStream empty;
     EXPECT_FALSE(empty.save(&kml) || empty.load(&kml) || empty.save(nullptr));
     EXPECT_EQ(kml.xmlns, "keep");
-}
 
-// A short document fails only when the file is closed, a long one while it is printed.
-TEST(XmlFileStream, AFullDiskIsAWriteError)
-{
     for (const size_t placemarks : { 1, 20000 }) {
-        CICD_KML kml;
         kml.placemarks.resize(placemarks);
         CXmlFileStream full("/dev/full");
         EXPECT_FALSE(full.save(&kml) || full.errorString().empty()) << placemarks;
@@ -206,14 +202,9 @@ TEST(XmlStream, DeepButBoundedNestingLoadsAndSaves)
 {
     // Under the nesting limit: many flat siblings, then 400 nested folders whose comments and
     // CDATA hold tags that do not nest.
-    std::string text = "<kml>";
-    for (int i = 0; i < 2000; ++i)
-        text += "<y/><z a='>'/>";
-    for (int i = 0; i < 400; ++i)
-        text += "<Folder><!-- <a><a> --><![CDATA[<b><b>]]>";
-    for (int i = 0; i < 400; ++i)
-        text += "</Folder>";
-    text += "</kml>";
+    const std::string text = "<kml>" + repeated("<y/><z a='>'/>", 2000)
+        + repeated("<Folder><!-- <a><a> --><![CDATA[<b><b>]]>", 400) + repeated("</Folder>", 400)
+        + "</kml>";
     CICD_KML kml;
     CICD_KML again;
     ASSERT_TRUE(loadFromString(text, kml) && loadFromString(saveToString(kml), again));
@@ -226,12 +217,9 @@ TEST(XmlStream, DeepButBoundedNestingLoadsAndSaves)
 
 TEST(XmlParserProgress, ReadingSignalsEvenPercentsOnceWritingCountsAgainstTheTotalOrAHundred)
 {
-    std::string text = "<kml><Document>";
-    for (int i = 0; i < 49; ++i)
-        text += "<Placemark/>";
     CXmlParserProgress progress;
     QSignalSpy spy(&progress, SIGNAL(SignalNotifyProgress(int)));
-    CXmlStringStream stream(text + "</Document></kml>");
+    CXmlStringStream stream("<kml><Document>" + repeated("<Placemark/>", 49) + "</Document></kml>");
     stream.setProgressCallback(&progress);
     CICD_KML kml;
     ASSERT_TRUE(stream.load(&kml)); // fifty elements

@@ -56,9 +56,6 @@ bool write(const QVector<VectorLayerData>& layers, const QString& path,
     return writer.write(layers, path, observer, false);
 }
 
-const QStringList kRangeNames
-    = { QStringLiteral("天安门"), QStringLiteral("故宫"), QStringLiteral("长安街") };
-
 // Writes LAYERS to NAME in a fresh folder and reads the file back with the model.
 struct Written
 {
@@ -128,15 +125,12 @@ TEST(KmlBadInput, UnwritablePathsWriteNothingAndLeaveNoTemporaryFile)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.kmz")));
     const OwnTemporaryFolder own;
     const QStringList before = privateTemporaryFolders();
-    const QString paths[] = {
-        dir.filePath(QStringLiteral("missing/out.kml")),
-        dir.filePath(QStringLiteral("missing/out.kmz")), // nor can its KML twin be created
-        dir.filePath(QStringLiteral("folder.kml")),
-        dir.filePath(QStringLiteral("folder.kmz")), // the twin is written, the archive is not
-        QString(),
-    };
-    for (const QString& path : paths)
-        EXPECT_FALSE(write(chineseRange(), path)) << path.toStdString();
+    // Nor can the KML twin of "missing/out.kmz" be created; that of "folder.kmz" is written, the
+    // archive is not.
+    for (const char* name :
+        { "missing/out.kml", "missing/out.kmz", "folder.kml", "folder.kmz", "" })
+        EXPECT_FALSE(write(chineseRange(), *name ? dir.filePath(QLatin1String(name)) : QString()))
+            << name;
     EXPECT_EQ(filesIn(dir.path()),
         QStringList({ QStringLiteral("folder.kml"), QStringLiteral("folder.kmz") }));
     EXPECT_TRUE(filesIn(dir.filePath(QStringLiteral("folder.kml"))).isEmpty());
@@ -158,8 +152,7 @@ TEST(KmlInterop, XmllintAndGdalsKmlAndLibkmlDriversReadTheFiles)
             { QStringLiteral("--xpath"),
                 QStringLiteral("//*[local-name()='Placemark']/*[local-name()='name']/text()"),
                 kml });
-        EXPECT_EQ(
-            QString::fromUtf8(names), kRangeNames.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        EXPECT_EQ(QString::fromUtf8(names), QStringLiteral("天安门\n故宫\n长安街\n"));
         // "LAYER: NAME GEOMETRY" per feature as the one DRIVER reads PATH.
         const auto read = [](const QString& path, const char* driver) {
             GDALAllRegister();
@@ -217,15 +210,12 @@ TEST(KmlWrite, NamesTextsLabelScalesAndSubLayerCycles)
     named.remark = QStringLiteral("not written");
     named.attributes.insert(QStringLiteral("KIND"), 3);
     // Label scale: point size over twelve, strictly between 12 and 72, else 1.
-    const struct
-    {
-        double points;
-        float scale;
-    } labels[] = { { 13, 13.0f / 12 }, { 71.5, 71.5f / 12 }, { 72, 1.0f }, { 8, 1.0f } };
+    const std::pair<double, float> labels[]
+        = { { 13, 13.0f / 12 }, { 71.5, 71.5f / 12 }, { 72, 1.0f }, { 8, 1.0f } };
     QVector<VectorFeatureData> features { named };
-    for (const auto& c : labels) {
+    for (const auto& [points, scale] : labels) {
         features.append(pointFeature(116, 39));
-        features.last().style.labelFont.setPointSizeF(c.points);
+        features.last().style.labelFont.setPointSizeF(points);
     }
     VectorLayerData grandChild = layerOf(QStringLiteral("grandchild"), {});
     VectorLayerData child = layerOf(QStringLiteral("child"), {});
@@ -244,7 +234,7 @@ TEST(KmlWrite, NamesTextsLabelScalesAndSubLayerCycles)
     EXPECT_EQ(fromGb18030(layer.placemarks[0].description), QStringLiteral("地标\n第二行"));
     EXPECT_EQ(layer.placemarks[1].name, "");
     for (size_t i = 0; i < std::size(labels); ++i)
-        EXPECT_NEAR(layer.placemarks[i + 1].style.labelStyle.scale, labels[i].scale, 1e-6) << i;
+        EXPECT_NEAR(layer.placemarks[i + 1].style.labelStyle.scale, labels[i].second, 1e-6) << i;
     const CICD_FOLDER& grandChildWritten = layer.folders.at(0).folders.at(0);
     EXPECT_TRUE(grandChildWritten.name == "grandchild" && grandChildWritten.folders.empty());
     EXPECT_FALSE(

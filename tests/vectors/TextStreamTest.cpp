@@ -19,8 +19,7 @@ const QMap<QString, QVariant> kAttributes = { { QStringLiteral("NAME"), QStringL
 
 QString fileText(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+    return QString::fromLocal8Bit(fileBytes(path));
 }
 
 // A text stream for PATH with the given delimiter and DAT separator codes, opened.

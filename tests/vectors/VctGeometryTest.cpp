@@ -9,6 +9,8 @@
 #include "OvCoordSystem/vectors/VCTPoint.h"
 #include "OvCoordSystem/vectors/VCTPolygon.h"
 
+#include <QRegularExpression>
+
 #include <climits>
 #include <tuple>
 #include <vector>
@@ -32,27 +34,6 @@ VctPtr wrapWkt(const std::string& wkt)
     return VctPtr(wrapped);
 }
 
-struct Vertex
-{
-    double x, y, z;
-};
-
-// Every vertex of a geometry in OGR's order (rings and members in turn).
-std::vector<Vertex> vertices(const OGRGeometry* geometry)
-{
-    struct Collector : OGRDefaultConstGeometryVisitor
-    {
-        std::vector<Vertex> found;
-        using OGRDefaultConstGeometryVisitor::visit;
-        void visit(const OGRPoint* point) override
-        {
-            if (!point->IsEmpty()) found.push_back({ point->getX(), point->getY(), point->getZ() });
-        }
-    } collector;
-    geometry->accept(&collector);
-    return collector.found;
-}
-
 // WGS84 points inside China and their GCJ02 and BD09 forms. Reference values: the npm package
 // gcoord 1.x, installed into a temporary folder, gcoord.transform([lng, lat], gcoord.WGS84,
 // gcoord.GCJ02) and (..., gcoord.BD09), printed with 12 decimals.
@@ -74,68 +55,53 @@ constexpr double kInverseToleranceDeg = 3e-5;
 constexpr int kGcj02Engine = 0;
 constexpr int kBd09Engine = 1;
 
-// Height of reference point i in the test geometries, so that z can be followed.
-double heightOf(int i)
-{
-    return 10.0 * i + 1.0;
-}
+using Column = double ShiftReference::*;
 
-std::string coords(const std::vector<int>& indexes)
+// The reference points INDEXES in the columns X and Y, each with the height 10 i + 1 so that z
+// can be followed.
+std::string coords(const std::vector<int>& indexes, Column x, Column y)
 {
     std::string text;
     for (int i : indexes) {
-        if (!text.empty()) text += ",";
-        text += std::to_string(kShifts[i].lng) + " " + std::to_string(kShifts[i].lat) + " "
-            + std::to_string(heightOf(i));
+        text += text.empty() ? "" : ",";
+        for (const double value : { kShifts[i].*x, kShifts[i].*y, 10.0 * i + 1.0 })
+            text += QByteArray::number(value, 'f', 12).toStdString() + " ";
     }
     return text;
 }
 
-// One geometry of every kind, written with the reference points; ORDER lists the reference
-// point of each vertex as OGR visits them.
-struct KindCase
+// One geometry of every kind and its kind code, over the reference points in the columns X, Y.
+std::vector<std::pair<int, std::string>> everyKind(Column x, Column y)
 {
-    const char* label;
-    std::string wkt;
-    int kind;
-    std::vector<int> order;
-};
-
-std::vector<KindCase> everyKind()
-{
-    return {
-        { "point", "POINT Z (" + coords({ 0 }) + ")", VCTGeometry::KindPoint, { 0 } },
-        { "line", "LINESTRING Z (" + coords({ 0, 1, 2 }) + ")", VCTGeometry::KindLineString,
-            { 0, 1, 2 } },
-        { "polygon", "POLYGON Z ((" + coords({ 0, 1, 2, 0 }) + "))", VCTGeometry::KindPolygon,
-            { 0, 1, 2, 0 } },
-        { "multipoint", "MULTIPOINT Z (" + coords({ 0, 1, 2, 3 }) + ")",
-            VCTGeometry::KindMultiPoint, { 0, 1, 2, 3 } },
-        { "multiline", "MULTILINESTRING Z ((" + coords({ 0, 1 }) + "),(" + coords({ 2, 3 }) + "))",
-            VCTGeometry::KindMultiLineString, { 0, 1, 2, 3 } },
-        { "multipolygon",
-            "MULTIPOLYGON Z (((" + coords({ 0, 1, 2, 0 }) + ")),((" + coords({ 1, 2, 3, 1 })
-                + ")))",
-            VCTGeometry::KindMultiPolygon, { 0, 1, 2, 0, 1, 2, 3, 1 } },
-        { "collection",
-            "GEOMETRYCOLLECTION Z (POINT Z (" + coords({ 3 }) + "),LINESTRING Z ("
-                + coords({ 0, 1 }) + "))",
-            VCTGeometry::KindGeometryCollection, { 3, 0, 1 } },
-    };
+    const auto c = [x, y](const std::vector<int>& indexes) { return coords(indexes, x, y); };
+    return { { VCTGeometry::KindPoint, "POINT Z (" + c({ 0 }) + ")" },
+        { VCTGeometry::KindLineString, "LINESTRING Z (" + c({ 0, 1, 2 }) + ")" },
+        { VCTGeometry::KindPolygon, "POLYGON Z ((" + c({ 0, 1, 2, 0 }) + "))" },
+        { VCTGeometry::KindMultiPoint, "MULTIPOINT Z (" + c({ 0, 1, 2, 3 }) + ")" },
+        { VCTGeometry::KindMultiLineString,
+            "MULTILINESTRING Z ((" + c({ 0, 1 }) + "),(" + c({ 2, 3 }) + "))" },
+        { VCTGeometry::KindMultiPolygon,
+            "MULTIPOLYGON Z (((" + c({ 0, 1, 2, 0 }) + ")),((" + c({ 1, 2, 3, 1 }) + ")))" },
+        { VCTGeometry::KindGeometryCollection,
+            "GEOMETRYCOLLECTION Z (POINT Z (" + c({ 3 }) + "),LINESTRING Z (" + c({ 0, 1 })
+                + "))" } };
 }
 
-using Column = double ShiftReference::*;
-
-// The vertices of GEOMETRY are the reference points of C in the columns X and Y.
-void expectVertices(VCTGeometry& geometry, const KindCase& c, Column x, Column y, double tolerance)
+// The numbers of GEOMETRY's WKT, every coordinate of every vertex in order, are those of WKT.
+void expectNumbers(VCTGeometry& geometry, const std::string& wkt, double tolerance)
 {
-    const std::vector<Vertex> found = vertices(geometry.getOgrGeometry());
-    ASSERT_EQ(found.size(), c.order.size()) << c.label;
-    for (size_t v = 0; v < found.size(); ++v) {
-        EXPECT_NEAR(found[v].x, kShifts[c.order[v]].*x, tolerance) << c.label << " vertex " << v;
-        EXPECT_NEAR(found[v].y, kShifts[c.order[v]].*y, tolerance) << c.label << " vertex " << v;
-        EXPECT_EQ(found[v].z, heightOf(c.order[v])) << c.label << " vertex " << v;
-    }
+    const auto numbers = [](const std::string& text) {
+        std::vector<double> found;
+        const QRegularExpression number(QStringLiteral("-?\\d+(\\.\\d+)?(e[-+]?\\d+)?"));
+        for (auto it = number.globalMatch(QString::fromStdString(text)); it.hasNext();)
+            found.push_back(it.next().captured().toDouble());
+        return found;
+    };
+    const std::vector<double> actual = numbers(geometry.getOgrGeometry()->exportToWkt());
+    const std::vector<double> expected = numbers(wkt);
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < actual.size(); ++i)
+        EXPECT_NEAR(actual[i], expected[i], tolerance) << "number " << i;
 }
 
 } // namespace
@@ -222,17 +188,19 @@ TEST(VctCorrection, EveryKindShiftsToTheReferenceAndBackKeepingHeights)
     for (const auto& [engine, x, y] :
         { std::tuple(kGcj02Engine, &ShiftReference::gcjLng, &ShiftReference::gcjLat),
             std::tuple(kBd09Engine, &ShiftReference::bdLng, &ShiftReference::bdLat) }) {
-        for (const KindCase& c : everyKind()) {
-            SCOPED_TRACE(testing::Message() << c.label << " engine " << engine);
-            const VctPtr geometry = wrapWkt(c.wkt);
+        const auto shifted = everyKind(x, y);
+        const auto original = everyKind(&ShiftReference::lng, &ShiftReference::lat);
+        for (size_t k = 0; k < original.size(); ++k) {
+            const auto& [kind, wkt] = original[k];
+            SCOPED_TRACE(testing::Message() << wkt << " engine " << engine);
+            const VctPtr geometry = wrapWkt(wkt);
             ASSERT_TRUE(geometry);
-            EXPECT_EQ(geometry->geometryKind(), c.kind);
-            expectVertices(*geometry, c, &ShiftReference::lng, &ShiftReference::lat, 0.0);
+            EXPECT_EQ(geometry->geometryKind(), kind);
+            expectNumbers(*geometry, wkt, 0.0);
             geometry->toOffset(engine);
-            expectVertices(*geometry, c, x, y, kShiftToleranceDeg);
+            expectNumbers(*geometry, shifted[k].second, kShiftToleranceDeg);
             geometry->fromOffset(engine);
-            expectVertices(
-                *geometry, c, &ShiftReference::lng, &ShiftReference::lat, kInverseToleranceDeg);
+            expectNumbers(*geometry, wkt, kInverseToleranceDeg);
         }
     }
 }

@@ -60,16 +60,16 @@ TEST(WriterStreamFactory, SharedSlotsHoldOneStreamPerFamilyUntilRelease)
     releaseWriterStream(text);
     releaseWriterStream(nullptr);
     IWriterStream* refilled = sharedWriterStream(QStringLiteral("a.txt"));
-    ASSERT_NE(refilled, nullptr);
     EXPECT_NE(dynamic_cast<TextWriter*>(refilled), nullptr);
     releaseWriterStream(refilled);
 }
 
-TEST_F(WriterStreamTest, ShapefileKeepsChineseTextFieldTypesAndDropsZ)
+TEST_F(WriterStreamTest, ShapefileKeepsChineseTextAndFieldTypesDropsZAndIsReplacedWhole)
 {
     const QString file = path(QStringLiteral("点.shp"));
     bool opened = false;
-    StreamPtr stream = openStream(file, kFields, VectorCoordParameters(), &opened);
+    StreamPtr stream = openStream(file, kFields,
+        reprojecting(VECTOR_WGS84_LNGLAT, VECTOR_WGS84_LNGLAT), &opened); // declares its system
     ASSERT_TRUE(opened) << stream->errorText().toStdString();
     VCTFeature feature = featureFromWkt("POINT Z (116.391 39.907 44.5)", chineseAttributes());
     EXPECT_TRUE(stream->writeFeature(feature));
@@ -86,6 +86,16 @@ TEST_F(WriterStreamTest, ShapefileKeepsChineseTextFieldTypesAndDropsZ)
     EXPECT_EQ(readBack(file)[0].fieldWidths[1], 20);
     // The caller's geometry keeps its height: only the written copy is flattened.
     EXPECT_EQ(feature.geometry()->getZ(), 44.5);
+
+    // Writing again replaces the file and its side files.
+    ASSERT_TRUE(QFileInfo::exists(path(QStringLiteral("点.prj"))));
+    stream = openStream(file, kFields.mid(0, 1));
+    VCTFeature again = featureFromWkt("POINT (2 2)");
+    stream->writeFeature(again);
+    stream->close();
+    EXPECT_EQ(readBackText(file), (QStringList { QStringLiteral("[点]"), "POINT (2 2)" }));
+    EXPECT_EQ(readBack(file)[0].fieldNames, QStringList { "NAME" });
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("点.prj"))));
 }
 
 TEST_F(WriterStreamTest, LayerOptionsReplaceTheDefaultEncoding)
@@ -101,28 +111,6 @@ TEST_F(WriterStreamTest, LayerOptionsReplaceTheDefaultEncoding)
     ASSERT_TRUE(stream->open());
     stream->close();
     EXPECT_EQ(fileBytes(path(QStringLiteral("u.cpg"))), QByteArray("UTF-8"));
-}
-
-TEST_F(WriterStreamTest, ExistingFilesAreDeletedWithTheirSideFiles)
-{
-    const QString file = path(QStringLiteral("again.shp"));
-    const VectorCoordParameters declared = reprojecting(VECTOR_WGS84_LNGLAT, VECTOR_WGS84_LNGLAT);
-    {
-        StreamPtr stream = openStream(file, kFields, declared);
-        for (int i = 0; i < 3; ++i) {
-            VCTFeature feature = featureFromWkt("POINT (1 1)");
-            stream->writeFeature(feature);
-        }
-    }
-    ASSERT_TRUE(QFileInfo::exists(path(QStringLiteral("again.prj"))));
-    {
-        StreamPtr stream = openStream(file, kFields.mid(0, 1));
-        VCTFeature feature = featureFromWkt("POINT (2 2)");
-        stream->writeFeature(feature);
-    }
-    EXPECT_EQ(readBackText(file), (QStringList { "[again]", "POINT (2 2)" }));
-    EXPECT_EQ(readBack(file)[0].fieldNames, QStringList { "NAME" });
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("again.prj"))));
 }
 
 TEST_F(WriterStreamTest, OpenFailuresLeaveTheirReason)
