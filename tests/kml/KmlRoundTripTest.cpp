@@ -18,7 +18,7 @@ QByteArray xpath(const QString& path, const char* expression)
 {
     return runProgram(
         QStringLiteral("xmllint"), { QStringLiteral("--xpath"), QLatin1String(expression), path })
-        .trimmed();
+        .out.trimmed();
 }
 
 QList<int> percents(const QSignalSpy& spy)

@@ -193,7 +193,7 @@ inline QString fromGb18030(const std::string& bytes)
 // Extracts ENTRY of the archive ZIP to the file TARGET; false when unzip failed.
 inline bool extractEntry(const QString& zip, const QString& entry, const QString& target)
 {
-    const QByteArray bytes
+    const ProgramRun unzip
         = runProgram(QStringLiteral("unzip"), { QStringLiteral("-p"), zip, entry });
-    return !bytes.isEmpty() && writeFile(target, bytes);
+    return unzip.exitCode == 0 && writeFile(target, unzip.out);
 }

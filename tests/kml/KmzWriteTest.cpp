@@ -107,7 +107,8 @@ TEST(KmzWrite, TheEntryIsNamedAfterTheArchiveAndNothingIsLeftBeside)
         ASSERT_TRUE(ok) << archiveName;
         // The entry names as `unzip -Z1` lists them.
         EXPECT_EQ(
-            runProgram(QStringLiteral("unzip"), { QStringLiteral("-Z1"), dir.filePath(archive) }),
+            runProgram(QStringLiteral("unzip"), { QStringLiteral("-Z1"), dir.filePath(archive) })
+                .out,
             QByteArray(entry) + '\n');
         EXPECT_EQ(filesIn(dir.path()).join(QLatin1Char(' ')), QLatin1String(files));
         EXPECT_TRUE(folder || existing.isEmpty() || archive == existing
@@ -151,7 +152,8 @@ TEST(KmlInterop, XmllintAndGdalsKmlAndLibkmlDriversReadTheFiles)
         const QByteArray names = runProgram(QStringLiteral("xmllint"),
             { QStringLiteral("--xpath"),
                 QStringLiteral("//*[local-name()='Placemark']/*[local-name()='name']/text()"),
-                kml });
+                kml })
+                                     .out;
         EXPECT_EQ(QString::fromUtf8(names), QStringLiteral("天安门\n故宫\n长安街\n"));
         // "LAYER: NAME GEOMETRY" per feature as the one DRIVER reads PATH.
         const auto read = [](const QString& path, const char* driver) {

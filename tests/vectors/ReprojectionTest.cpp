@@ -89,7 +89,8 @@ std::vector<Point> gdaltransform(
     const QByteArray out = runProgram(QStringLiteral("gdaltransform"),
         { QStringLiteral("-s_srs"), source, QStringLiteral("-t_srs"), target,
             QStringLiteral("-output_xy") },
-        input);
+        input)
+                               .out;
     std::vector<Point> result;
     for (const QByteArray& line : out.split('\n')) {
         const QList<QByteArray> xy = line.simplified().split(' ');

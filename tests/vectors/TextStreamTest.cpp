@@ -168,7 +168,8 @@ TEST_F(TextStreamTest, ExcelSheetsReadBackWithXlrd)
                          "for s in book.sheets()]))\n");
     const QJsonArray header({ "NAME", "备注", "COUNT", "经度", "纬度", "海拔" });
     EXPECT_EQ(QJsonDocument::fromJson(runProgram(QStringLiteral("/usr/bin/python3"),
-                                          { QStringLiteral("-c"), script, file }))
+                                          { QStringLiteral("-c"), script, file })
+                                          .out)
                   .array(),
         QJsonArray({ QJsonArray({ "Sheet1", header,
                          QJsonArray({ "北京市", "首都", 7.0, 116.0, 39.0, 1.0 }),

@@ -13,13 +13,13 @@
 #include "OvCoordSystem/vectors/WriterStreamFactory.h"
 
 #include <QDirIterator>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cpl_conv.h>
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
+#include "ProgramRun.h"
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -258,22 +258,6 @@ public:
     void notifyProgress(int percent) override { reports.push_back(percent); }
     std::vector<int> reports;
 };
-
-// Runs PROGRAM with ARGUMENTS, feeding INPUT on standard input; its standard output, or empty
-// when it did not finish normally.
-inline QByteArray runProgram(
-    const QString& program, const QStringList& arguments, const QByteArray& input = QByteArray())
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForStarted(10000)) return QByteArray();
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
-        return QByteArray();
-    return process.readAllStandardOutput();
-}
 
 // Every stream test writes into its own temporary folder. GDAL is left alone: the stream
 // factories prepare it themselves, and each test runs in a fresh process under CTest.
