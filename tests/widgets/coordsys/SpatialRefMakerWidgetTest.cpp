@@ -1,6 +1,8 @@
 #include "CoordSysTestSupport.h"
+#include "QtPrinters.h"
 
 #include "OvCoordSystem/geodesy/SpatialReference.h"
+#include "OvCoordSystem/host/app/ConfigIni.h"
 #include "OvCoordSystem/host/widgets/DlgVectorGauss.h"
 #include "OvCoordSystem/host/widgets/DlgVectorUTM.h"
 #include "OvCoordSystem/widgets/coordsys/MoreCoordSys_p.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 
@@ -32,6 +35,8 @@ struct CSpatialRefMakerWidgetTestAccess
         w.m_manager = manager;
     }
     static SpatialRefParameters& params(CSpatialRefMakerWidget& w) { return w.m_params; }
+    static void readConfig(CSpatialRefMakerWidget& w, const QString& g) { w.ReadConfigToUi(g); }
+    static void saveConfig(CSpatialRefMakerWidget& w, const QString& g) { w.SaveConfigFromUi(g); }
 };
 using Access = CSpatialRefMakerWidgetTestAccess;
 using namespace coordsystest;
@@ -147,6 +152,51 @@ TEST(SpatialRefMakerWidget, CorruptOrUnwritableProfilesFallBackToThePresets)
     paramButton(w)->click();
     EXPECT_TRUE(takeLog().contains(QStringLiteral("坐标系默认参数保存失败！")));
     EXPECT_DOUBLE_EQ(made(w).GetProjParm(SRS_PP_CENTRAL_MERIDIAN), 114);
+}
+
+TEST(SpatialRefMakerWidget, SettingsGroupHoldsEveryParameterOnlyWhenSaved)
+{
+    const auto values = [](const SpatialRefParameters& q) {
+        return QString::asprintf("%d %g %d %d %d %g %g %g ", q.save, q.meridian, q.addZoneNO,
+                   q.zoning, q.north, q.latitudeOfOrigin, q.falseEasting, q.falseNorthing)
+            + QString::fromStdString(q.SevenText());
+    };
+    QSettings ini(ConfigIni::filePath(), QSettings::IniFormat);
+    ini.beginGroup(QStringLiteral("Group"));
+    CSpatialRefMakerWidget w;
+    w.SetSpatialRef(COORD_XIAN80_GAUSS);
+    SpatialRefParameters& p = Access::params(w);
+    w.SetParameter(93, true, ELLIPOSE_ZONE_6, false);
+    p.save = false;
+    Access::saveConfig(w, "Group");
+    EXPECT_EQ(ini.childKeys(), QStringList("Save"));
+    p.meridian = p.seven.params[0] = 5;
+    Access::readConfig(w, "Group"); // not saved: the presets, no seven parameters
+    EXPECT_EQ(values(p), "0 93 1 6 0 0 0 0 0,0,0,0,0,0,0");
+
+    p.save = true;
+    std::tie(p.meridian, p.latitudeOfOrigin, p.falseEasting, p.falseNorthing, p.seven.params[2])
+        = std::make_tuple(126, 1.5, 12.5, -3, -7.25);
+    Access::saveConfig(w, "Group");
+    QStringList stored;
+    for (const QString& key : ini.childKeys())
+        stored << key + "=" + ini.value(key).toString();
+    EXPECT_EQ(stored.join(' '),
+        "EPSG=-1 E_COORDINATE_SYSTEM=1 FalseEasting=12.5 FalseNorthing=-3 "
+        "Hzone=true LatitudeOfOrigin=1.5 Meridian=126 North=false "
+        "Save=true SevenData=0,0,-7.25,0,0,0,0 zone=6");
+    CSpatialRefMakerWidget fresh;
+    Access::readConfig(fresh, "Group");
+    EXPECT_EQ(values(Access::params(fresh)), values(p));
+    // Missing keys are stored with their defaults.
+    for (const char* key : { "zone", "FalseNorthing", "SevenData" })
+        ini.remove(key);
+    ini.sync();
+    Access::readConfig(fresh, "Group");
+    EXPECT_EQ(values(Access::params(fresh)), "1 126 1 3 0 1.5 12.5 0 0,0,0,0,0,0,0");
+    ini.sync();
+    EXPECT_EQ(
+        ini.value("zone").toString() + " " + ini.value("SevenData").toString(), "3 0,0,0,0,0,0,0");
 }
 
 TEST(CoordSysWidgets, Screenshots)
