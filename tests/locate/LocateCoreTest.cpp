@@ -2,16 +2,9 @@
 
 #include "OvCoordSystem/host/map/IOvTileMapLayer.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace {
-QString nameOf(IAnnotation2DObject* object)
-{
-    return QString::fromLocal8Bit(object->GetName().c_str());
-}
-
 // The view's centre and zoom level.
 QString view()
 {
@@ -39,11 +32,10 @@ TEST_F(LocateTest, MessagesGoToTheParentOfTheParentWindow)
     ZuMessageBox::setResponder(nullptr);
     CLocate locator(&panel);
     QWidget* seen = nullptr;
-    QTimer::singleShot(0, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box && box->text() == QStringLiteral("坐标不正确!"));
+    widgettest::onModal([&seen](QWidget* box) {
+        EXPECT_EQ(static_cast<QMessageBox*>(box)->text(), QStringLiteral("坐标不正确!"));
         seen = box->parentWidget();
-        box->accept();
+        static_cast<QMessageBox*>(box)->accept();
     });
     EXPECT_FALSE(locator.Location(QStringLiteral("x"), DEGREE_DECIMAL));
     EXPECT_EQ(seen, &main);
@@ -51,23 +43,18 @@ TEST_F(LocateTest, MessagesGoToTheParentOfTheParentWindow)
 
 TEST_F(LocateTest, TypedCoordinateBecomesAFocusedPoint)
 {
-    const struct Case
-    {
-        const char* text;
-        E_DEGREE_FOARMAT format;
-        const char* title;
-        double x, y;
-    } cases[] = { { "116 40", DEGREE_DECIMAL, "116.000000,40.000000", 116.0, 40.0 },
-        { "-116.5，-0.25", DEGREE_DECIMAL, "-116.5,-0.25", -116.5, -0.25 },
-        { "120°30′00″E,30°15′00″S", DEGREE_SYMBOLS, "120.5,-30.25", 120.5, -30.25 } };
-    for (const auto& c : cases) {
-        ASSERT_TRUE(locate->Location(QString::fromUtf8(c.text), c.format)) << c.text;
+    const std::tuple<const char*, E_DEGREE_FOARMAT, const char*, const char*> cases[] = {
+        { "116 40", DEGREE_DECIMAL, "116.000000,40.000000", "116,40@14" },
+        { "-116.5，-0.25", DEGREE_DECIMAL, "-116.5,-0.25", "-116.5,-0.25@14" },
+        { "120°30′00″E,30°15′00″S", DEGREE_SYMBOLS, "120.5,-30.25", "120.5,-30.25@14" },
+    }; // text, format, title, view
+    for (const auto& [text, format, title, focused] : cases) {
+        ASSERT_TRUE(locate->Location(QString::fromUtf8(text), format)) << text;
         IAnnotationFeature* feature = current()->GetFeature();
-        EXPECT_TRUE(
-            feature->GetKind() == ANNOTATION_FEATURE_POINT && feature->GetName() == c.title);
+        EXPECT_TRUE(feature->GetKind() == ANNOTATION_FEATURE_POINT && feature->GetName() == title);
         EXPECT_TRUE(
             hasDownloadStyle(current()) && current()->IsVisible() && current()->GetPointFlag());
-        EXPECT_EQ(view(), QStringLiteral("%1,%2@14").arg(c.x).arg(c.y));
+        EXPECT_EQ(view(), focused);
     }
     EXPECT_FALSE(toolBarVisible());
 
@@ -82,17 +69,24 @@ TEST_F(LocateTest, TypedCoordinateBecomesAFocusedPoint)
     EXPECT_EQ(current(), nullptr);
 }
 
-TEST_F(LocateTest, DivisionIsShownFocusedWithItsToolBar)
+TEST_F(LocateTest, DivisionsShownFocusedOrHiddenAndFailedQueries)
 {
+    ASSERT_TRUE(locate->Location(kBeijing, QStringLiteral("北京市"), false));
+    IAnnotation2DObject* beijing = current();
+    EXPECT_TRUE(!beijing->IsVisible() && !toolBarProxy());
+    EXPECT_EQ(view(), QStringLiteral("100,30@3"));
+    EXPECT_FALSE(locate->Location(QStringLiteral("-1"), QStringLiteral("无"), true));
+    EXPECT_FALSE(locate->Location(kUnknownCode, QStringLiteral("无此区划"), true));
+    EXPECT_EQ(logged(OvLogLevel::Error), QStringList(QStringLiteral("请求区划范围 无此区划 失败")));
+    EXPECT_TRUE(current() == beijing && messages.isEmpty());
+
     ASSERT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
     IAnnotation2DObject* division = current();
-    EXPECT_EQ(nameOf(division), QStringLiteral("朝阳区"));
+    EXPECT_EQ(QString::fromLocal8Bit(division->GetName().c_str()), QStringLiteral("朝阳区"));
     EXPECT_TRUE(hasDownloadStyle(division) && division->IsVisible() && toolBarVisible());
     EXPECT_EQ(map()->GetZoomLevel(), 18);
-    // No point was located, so this keeps the division.
-    locate->DestroyPointModule();
+    locate->DestroyPointModule(); // no point was located: the division stays
     EXPECT_EQ(current(), division);
-
     // The same name again queries nothing (a query could not finish in time now).
     GetOrCreateLocationDataSearchModule()->SetQueryDelay(300);
     CLocationThread::SetSecondLength(1);
@@ -101,20 +95,7 @@ TEST_F(LocateTest, DivisionIsShownFocusedWithItsToolBar)
     EXPECT_TRUE(locate->Location(kBeijing, QStringLiteral("朝阳区"), true));
     EXPECT_TRUE(current() == division && division->IsVisible() && map()->GetZoomLevel() == 18);
     EXPECT_FALSE(locate->Location(kBeijing, QStringLiteral("朝阳区"), false));
-    EXPECT_TRUE(logged(OvLogLevel::Error).isEmpty());
-}
-
-TEST_F(LocateTest, HiddenDivisionAndFailedQueries)
-{
-    ASSERT_TRUE(locate->Location(kBeijing, QStringLiteral("北京市"), false));
-    IAnnotation2DObject* beijing = current();
-    EXPECT_TRUE(!beijing->IsVisible() && !toolBarProxy());
-    EXPECT_EQ(view(), QStringLiteral("100,30@3"));
-
-    EXPECT_FALSE(locate->Location(QStringLiteral("-1"), QStringLiteral("无"), true));
-    EXPECT_FALSE(locate->Location(kUnknownCode, QStringLiteral("无此区划"), true));
-    EXPECT_EQ(logged(OvLogLevel::Error), QStringList(QStringLiteral("请求区划范围 无此区划 失败")));
-    EXPECT_TRUE(current() == beijing && messages.isEmpty());
+    EXPECT_EQ(logged(OvLogLevel::Error).size(), 1);
 }
 
 TEST_F(LocateTest, ExtentsAsRangesAndAsPlainRectangles)
@@ -162,4 +143,32 @@ TEST_F(LocateTest, TitlesAreSwitchedOnTheLayerInUse)
             EXPECT_TRUE((used == base ? label : base)->IsTitleShown()) << type;
         }
     }
+}
+
+// Sheets per side of a 1:1,000,000 sheet at each scale letter, from the standard's scale series
+// (1:500,000 halves the 6° x 4° sheet, 1:250,000 quarters it, 1:100,000 sheets are 30' x 20', ...).
+TEST(MapSheet, ScaleLettersAndNumbers)
+{
+    for (const auto& [scale, n] : { std::pair('B', 2), std::pair('C', 4), std::pair('D', 12),
+             std::pair('E', 24), std::pair('F', 48), std::pair('G', 96), std::pair('H', 192),
+             std::pair('A', -2), std::pair('b', -2) }) {
+        int low = 7;
+        int high = 7;
+        CLocate::GetMapSheetRange(scale, low, high);
+        EXPECT_TRUE(low == (n < 0 ? -1 : 0) && high == n + 1) << scale;
+    }
+    const std::pair<const char*, bool> cases[] = { { "J50", true }, { "V60", true },
+        { "A01", true }, { "J00", false }, { "J61", false }, { "W50", false }, { "j50", false },
+        { "J500", false }, { "J50H192192", true }, { "J50H193001", false }, { "J50D012012", true },
+        { "J50D013001", false }, { "J50D000005", false }, { "J50D001013", false },
+        { "J50I001001", false }, { "J50D01001", false },
+        { "J61D001001", true }, // the 1:1,000,000 column of a larger scale is not checked
+        { "J50\n", false }, { "J50D001001\n", false }, { "", false } };
+    for (const auto& [number, valid] : cases)
+        EXPECT_EQ(CLocate::MapsheetRegCheck(QString::fromLatin1(number)), valid) << number;
+    // The part checks refuse lists of the wrong length or with a missing scale letter.
+    EXPECT_FALSE(CLocate::BigMapSheetCheck({ QStringLiteral("J") }));
+    EXPECT_FALSE(CLocate::SmallMapSheetCheck({ QStringLiteral("J"), QStringLiteral("50"), QString(),
+        QStringLiteral("1"), QStringLiteral("1") }));
+    EXPECT_FALSE(CLocate::ContainsNumber(3, 0, 3));
 }

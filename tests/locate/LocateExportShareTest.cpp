@@ -1,5 +1,8 @@
 #include "LocateFixture.h"
 
+#include "OvCoordSystem/coord/ExportTools.h"
+#include "OvCoordSystem/host/MapTypes.h"
+#include "OvCoordSystem/host/Tools.h"
 #include "OvCoordSystem/host/app/ConfigIni.h"
 #include "OvCoordSystem/host/widgets/HostFileDialog.h"
 #include "OvCoordSystem/host/widgets/MessageBox.h"
@@ -9,14 +12,13 @@
 
 #include "ShareService.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
+#include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
+
+#include <memory>
 
 namespace {
 
@@ -41,15 +43,13 @@ protected:
         // Shows whatever modal window comes up and closes it as a user would.
         QObject::connect(&answerer, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
+            auto* box = qobject_cast<CMessageBox*>(modal);
             if (auto* share = qobject_cast<CNetworkDownDlg*>(modal)) {
-                shown << share->findChild<QLabel*>("urlLabel")->text();
-                share->findChild<QPushButton*>("closePushButton")->click();
-            } else if (auto* box = qobject_cast<CMessageBox*>(modal)) {
-                if (box->text() == QStringLiteral("网络请求错误！")
-                    && box->button(QMessageBox::Ok)) {
-                    shown << box->text();
-                    box->button(QMessageBox::Ok)->click();
-                }
+                shown << widgettest::child<QLabel>(share, "urlLabel")->text();
+                widgettest::child<QPushButton>(share, "closePushButton")->click();
+            } else if (box && box->button(QMessageBox::Ok) && box->text() == "网络请求错误！") {
+                shown << box->text();
+                box->button(QMessageBox::Ok)->click();
             }
         });
         answerer.start(10);
@@ -75,15 +75,13 @@ protected:
 TEST_F(LocateExportShare, ExportAsksForAFileAndRemembersItsFolder)
 {
     locate->ExportRange(nullptr);
-    EXPECT_EQ(messages, QStringList({ QStringLiteral("请选择区域！ 1024") }));
-    EXPECT_TRUE(dialogs.isEmpty());
+    EXPECT_TRUE(
+        messages == QStringList({ QStringLiteral("请选择区域！ 1024") }) && dialogs.isEmpty());
 
     // The proposed name skips the files that exist; a backslash folder is read with slashes.
     ConfigIni::setConfig("DownloadExtentKml", "1", QString(dir.path()).replace('/', '\\'));
-    for (const QString& taken : { kChaoyangName, kChaoyangName + "(2)" }) {
-        QFile file(dir.filePath(taken));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const QString& taken : { kChaoyangName, kChaoyangName + "(2)" })
+        ASSERT_TRUE(QFile(dir.filePath(taken)).open(QIODevice::WriteOnly));
     ASSERT_TRUE(locate->Location(kChaoyang, kChaoyangName, true));
     QDir(dir.path()).mkdir("out");
     answer = dir.filePath("out/range.shp");
@@ -109,8 +107,7 @@ TEST_F(LocateExportShare, ExportAsksForAFileAndRemembersItsFolder)
     answer.clear();
     locate->ExportPolygonF(QStringLiteral("x"), locate->GetCurrentDivision());
     locate->ExportPolygonF(QStringLiteral("x"), QList<QPolygonF>());
-    EXPECT_EQ(messages.last(), QStringLiteral("导出区域为空！ 1024"));
-    EXPECT_EQ(dialogs.size(), 2);
+    EXPECT_TRUE(messages.last() == QStringLiteral("导出区域为空！ 1024") && dialogs.size() == 2);
 }
 
 TEST_F(LocateExportShare, ShareLinksAreCachedAndRateLimited)
@@ -123,8 +120,7 @@ TEST_F(LocateExportShare, ShareLinksAreCachedAndRateLimited)
 
     ASSERT_TRUE(locate->Location(kChaoyang, kChaoyangName, true));
     locate->SlotNetworkDownRange();
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0].endsWith(QStringLiteral(">https://pan.baidu.com/s/1110105Range")));
+    ASSERT_TRUE(shown.size() == 1 && shown[0].endsWith(">https://pan.baidu.com/s/1110105Range"));
 
     service.setFault("http-500"); // a second request would fail: the cache answers instead
     clock = clock.addSecs(10);
@@ -148,7 +144,42 @@ TEST_F(LocateExportShare, ShareLinksAreCachedAndRateLimited)
     // After a failure the next request goes out at once.
     service.setFault("none");
     locate->SlotNetworkDownRange();
-    EXPECT_TRUE(shown.value(3).endsWith(QStringLiteral(">https://pan.baidu.com/s/1110101Range")));
+    EXPECT_TRUE(shown.value(3).endsWith(">https://pan.baidu.com/s/1110101Range"));
+}
+
+const QList<QPolygonF> kRange = {
+    QPolygonF({ { 116.30, 39.90 }, { 116.40, 39.90 }, { 116.40, 40.00 }, { 116.30, 39.90 } }),
+    QPolygonF({ { 117.00, 39.00 }, { 117.20, 39.00 }, { 117.10, 39.20 }, { 117.00, 39.00 } }),
+};
+
+// Each polygon is named after the file; Baidu maps get their shifted points. (The locator's export
+// test reads a Shapefile back.) Existing output is never overwritten: the MapInfo files, or the
+// Shapefile's split name.
+TEST(ExportDownRange, BaiduRangeInTheMapsCoordinatesAndNothingOverwritten)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(I_ExportTools::toExportDownRange(dir.filePath("baidu.tab"), kRange, MAP_BAIDU));
+    GDALAllRegister();
+    std::unique_ptr<GDALDataset> dataset(
+        GDALDataset::Open(dir.filePath("baidu.tab").toLocal8Bit().constData(), GDAL_OF_VECTOR));
+    ASSERT_TRUE(dataset);
+    OGRLayer* layer = dataset->GetLayer(0);
+    ASSERT_EQ(layer->GetFeatureCount(), 2);
+    for (auto& feature : *layer) {
+        EXPECT_STREQ(feature->GetFieldAsString("NAME"), "baidu");
+        QPolygonF expected = kRange[int(feature->GetFID()) - 1];
+        for (QPointF& point : expected)
+            point = Tools::wgs84ToBd09ByPos(point, 20);
+        OGREnvelope box;
+        feature->GetGeometryRef()->getEnvelope(&box);
+        EXPECT_NEAR(box.MinX, expected.boundingRect().left(), 1e-6);
+        EXPECT_NEAR(box.MaxY, expected.boundingRect().bottom(), 1e-6);
+    }
+    EXPECT_FALSE(I_ExportTools::toExportDownRange(dir.filePath("baidu.tab"), kRange, 0));
+    ASSERT_TRUE(QFile(dir.filePath("split_polygon.dbf")).open(QIODevice::WriteOnly));
+    EXPECT_FALSE(I_ExportTools::toExportDownRange(dir.filePath("split.shp"), kRange, 0));
+    EXPECT_FALSE(I_ExportTools::toExportDownRange(dir.filePath("none.shp"), {}, 0));
+    EXPECT_TRUE(QDir(dir.path()).entryList({ "*.shp" }).isEmpty());
 }
 
 } // namespace

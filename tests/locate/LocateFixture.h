@@ -12,13 +12,13 @@
 #include "OvCoordSystem/locate/Locate.h"
 #include "OvCoordSystem/locate/LocationThread_p.h"
 
+#include "WidgetTestSupport.h"
+
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QMutex>
 #include <QTextCodec>
-#include <QToolBar>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include <memory>
 

@@ -2,8 +2,6 @@
 
 #include "OvCoordSystem/host/app/SoftwareType.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QMap>
 #include <QPointer>
 #include <QSignalSpy>
@@ -20,19 +18,16 @@ const char kSigDownRange[] = "2SigDownRange()";
 TEST_F(LocateTest, QueryRegionListMakesTheDivisionCurrent)
 {
     const QList<QPolygonF> polygons = locate->QueryRegionList(kChaoyang, true);
-    EXPECT_EQ(polygons.size(), 3);
-    EXPECT_EQ(polygons, parts(current()));
+    EXPECT_TRUE(polygons.size() == 3 && polygons == parts(current()));
     // The area is the sum of the parts' areas; Chaoyang covers about 470 km².
     EXPECT_NEAR(locate->GetArea() / 1e6, 470.0, 30.0);
     EXPECT_LT(
         locate->GetArea(QList<QPointF>(polygons[0].begin(), polygons[0].end())), locate->GetArea());
 
     const QList<QPolygonF> beijing = locate->QueryRegionList(kBeijing, false);
-    EXPECT_EQ(beijing, parts(current()));
-    EXPECT_FALSE(hasDownloadStyle(current()));
-    EXPECT_TRUE(locate->QueryRegionList(kUnknownCode, true).isEmpty());
-    EXPECT_EQ(current(), nullptr);
-    EXPECT_EQ(locate->GetArea(), 0.0);
+    EXPECT_TRUE(beijing == parts(current()) && !hasDownloadStyle(current()));
+    EXPECT_TRUE(locate->QueryRegionList(kUnknownCode, true).isEmpty() && current() == nullptr
+        && locate->GetArea() == 0.0);
 }
 
 // Drawn shapes become one range: it starts empty, and GetDownRange merges their parts into it.
@@ -42,25 +37,25 @@ TEST_F(LocateTest, DownloadRangeIsBuiltFromOtherObjects)
     IAnnotation2DObject* point = current();
     IAnnotation2DObject* chaoyang = locate->GetAnnotation2DObject(kChaoyang, QStringLiteral("甲"));
     IAnnotation2DObject* beijing = locate->GetAnnotation2DObject(kBeijing, QStringLiteral("乙"));
-    EXPECT_EQ(current(), point);
-    EXPECT_EQ(locate->GetAnnotation2DObject(kUnknownCode, QStringLiteral("丙")), nullptr);
+    EXPECT_TRUE(
+        current() == point && !locate->GetAnnotation2DObject(kUnknownCode, QStringLiteral("丙")));
     chaoyang->SetVisible(true);
     QSignalSpy downloads(locate.get(), kSigDownRange);
 
     ASSERT_TRUE(locate->CreateDownRanges({ chaoyang, nullptr, beijing }));
     EXPECT_FALSE(chaoyang->IsVisible());
     IAnnotation2DObject* range = current();
-    EXPECT_EQ(range->GetFeature()->GetName(), "\xCF\xC2\xD4\xD8\xB7\xB6\xCE\xA7"); // 下载范围
-    EXPECT_EQ(range->GetFeature()->GetGeometryCount(), 0);
+    EXPECT_TRUE(range->GetFeature()->GetName() == "\xCF\xC2\xD4\xD8\xB7\xB6\xCE\xA7" // 下载范围
+        && range->GetFeature()->GetGeometryCount() == 0);
     EXPECT_TRUE(hasDownloadStyle(range) && range->IsVisible() && toolBarVisible());
     button("btnDownRange")->click(); // nothing to download yet
-    EXPECT_EQ(messages, QStringList(QStringLiteral("请选择下载区域！ 1024")));
-    EXPECT_EQ(downloads.count(), 0);
+    EXPECT_TRUE(
+        messages == QStringList(QStringLiteral("请选择下载区域！ 1024")) && downloads.isEmpty());
 
     QList<QPolygonF> merged;
-    EXPECT_TRUE(locate->GetDownRange(range->GetFeature(), chaoyang, merged));
-    EXPECT_TRUE(locate->GetDownRange(range->GetFeature(), beijing, merged));
-    EXPECT_FALSE(locate->GetDownRange(range->GetFeature(), nullptr, merged));
+    EXPECT_TRUE(locate->GetDownRange(range->GetFeature(), chaoyang, merged)
+        && locate->GetDownRange(range->GetFeature(), beijing, merged)
+        && !locate->GetDownRange(range->GetFeature(), nullptr, merged));
     EXPECT_EQ(locate->GetCurrentDivision(), parts(chaoyang) + parts(beijing));
     button("btnDownRange")->click();
     EXPECT_TRUE(downloads.count() == 1 && messages.size() == 1);
@@ -70,9 +65,9 @@ TEST_F(LocateTest, DownloadRangeIsBuiltFromOtherObjects)
 TEST_F(LocateTest, DownRangeByCodeOrByObject)
 {
     QSignalSpy downloads(locate.get(), kSigDownRange);
-    EXPECT_TRUE(locate->DownRange(kChaoyang, QStringLiteral("朝阳区")));
-    EXPECT_TRUE(locate->DownRange(kUnknownCode, QStringLiteral("无此区划"))); // emits anyway
-    EXPECT_EQ(downloads.count(), 2);
+    EXPECT_TRUE(locate->DownRange(kChaoyang, QStringLiteral("朝阳区"))
+        && locate->DownRange(kUnknownCode, QStringLiteral("无此区划")) && downloads.count() == 2)
+        << "emits anyway";
     IAnnotation2DObject* hidden = current();
     EXPECT_TRUE(!hidden->IsVisible() && !toolBarProxy());
 
@@ -90,17 +85,15 @@ TEST_F(LocateTest, ToolBarFollowsTheViewUntilClosedAndGoesWithClearing)
     map()->SetCenter(116.0, 39.0);
     EXPECT_TRUE(first.isNull() && toolBarVisible()); // rebuilt
     button("btnCloseRange")->click();
-    EXPECT_EQ(closes.count(), 1);
-    EXPECT_TRUE(
-        current() == nullptr && !toolBarVisible() && locate->GetCurrentCityName().isEmpty());
+    EXPECT_TRUE(closes.count() == 1 && current() == nullptr && !toolBarVisible()
+        && locate->GetCurrentCityName().isEmpty());
 
     ASSERT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
     locate->DestroyCurrent2DObject();
     EXPECT_TRUE(current() == nullptr && toolBarProxy() && !toolBarVisible());
     ASSERT_TRUE(locate->Location(kBeijing, QStringLiteral("北京市"), true));
     locate->ClearMapLocate();
-    EXPECT_TRUE(current() == nullptr && !toolBarProxy());
-    EXPECT_EQ(closes.count(), 1);
+    EXPECT_TRUE(current() == nullptr && !toolBarProxy() && closes.count() == 1);
 }
 
 // Network download is offered on Google Earth and the historical imagery, for counties only.
@@ -121,16 +114,10 @@ TEST_F(LocateTest, ToolBarButtonsFollowTheMapAndTheDivision)
             QStringLiteral("取消 下载") + (network ? QStringLiteral(" 网盘下载") : QString()));
     }
 
-    // The picture of the bar with network download, for a person to look at; the images of
-    // its pressed buttons are in the resources.
+    // The bar with network download, for a person to look at; its pressed images are resources.
     map()->SetMapType(MAP_GOOGLE_EARTH);
     ASSERT_TRUE(locate->Location(kChaoyang, QStringLiteral("朝阳区"), true));
-    QWidget* bar = toolBarProxy()->widget();
-    const QImage image = bar->grab().toImage();
-    EXPECT_NE(image.pixel(12, 12), image.pixel(100, 12));
-    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    EXPECT_TRUE(image.save(dir + QStringLiteral("/LocatorToolBar.png")));
+    widgettest::checkScreenshot(toolBarProxy()->widget(), "LocatorToolBar", 140, 24, "locate");
     const QString pressed = QStringLiteral(":/Resource/Other/networkdown2.png");
     EXPECT_TRUE(
         button("btnNetworkDownRange")->styleSheet().contains(pressed) && !QImage(pressed).isNull());

@@ -1,6 +1,5 @@
 #include "LocateFixture.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 
 // The time limit through the seams: a slow search, and locator seconds of a few milliseconds.

@@ -3,19 +3,11 @@
 #include "OvCoordSystem/geodesy/SpatialReference.h"
 #include "OvCoordSystem/host/app/OvLog.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QImage>
-#include <QPixmap>
 #include <QTemporaryDir>
 #include <QTextCodec>
-#include <QTimer>
 
 #include <ogr_spatialref.h>
-
-#include <gtest/gtest.h>
 
 #include <utility>
 
@@ -56,41 +48,6 @@ QString configDir()
 QString takeLog()
 {
     return std::exchange(g_log, QString());
-}
-
-void onModal(std::function<void(QWidget* dialog)> action)
-{
-    // The timer fires in the dialog's own event loop, after exec() has shown it.
-    QTimer::singleShot(0, [action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        action(dialog);
-    });
-}
-
-void clickInModal(const char* name)
-{
-    onModal([name](QWidget* dialog) {
-        dialog->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
-    });
-}
-
-void checkScreenshot(QWidget* widget, const QString& name, int minWidth, int minHeight)
-{
-    const QImage image = widget->grab().toImage();
-    EXPECT_GE(image.width(), minWidth) << name.toStdString();
-    EXPECT_GE(image.height(), minHeight) << name.toStdString();
-    bool varied = false;
-    for (int y = 0; y < image.height() && !varied; ++y) {
-        for (int x = 0; x < image.width() && !varied; ++x)
-            varied = image.pixel(x, y) != image.pixel(0, 0);
-    }
-    EXPECT_TRUE(varied) << name.toStdString() << " is blank";
-    QString dir = qEnvironmentVariable("OV_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        dir = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots/coordsys");
-    QDir().mkpath(dir);
-    EXPECT_TRUE(image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
 }
 
 OGRSpatialReference readWithGdal(const CSpatialReference* srs)

@@ -1,30 +1,25 @@
 #pragma once
 
-#include <QString>
-#include <QWidget>
+#include "WidgetTestSupport.h"
 
-#include <functional>
+#include <QString>
+
 #include <tuple>
 
 class CSpatialReference;
 class OGRSpatialReference;
 
 namespace coordsystest {
+using namespace widgettest;
 
 // A configuration folder of the test program (OV_CONFIG_DIR points there), removed at exit.
 QString configDir();
 // The host log lines written since the last call (a sink collects them).
 QString takeLog();
-// Runs ACTION on the modal dialog about to be shown; clicks the button NAME of it.
-void onModal(std::function<void(QWidget* dialog)> action);
-void clickInModal(const char* name);
-// Renders WIDGET into NAME.png under OV_SCREENSHOT_DIR or "<test folder>/screenshots/coordsys",
-// and checks that it is at least MINWIDTH × MINHEIGHT and not of one colour.
-void checkScreenshot(QWidget* widget, const QString& name, int minWidth, int minHeight);
-// The child NAME of type T of PARENT.
-template <class T> T* child(QWidget* parent, const char* name)
+// checkScreenshot into "screenshots/coordsys".
+inline void checkScreenshot(QWidget* widget, const QString& name, int minWidth, int minHeight)
 {
-    return parent->findChild<T*>(QLatin1String(name));
+    widgettest::checkScreenshot(widget, name, minWidth, minHeight, "coordsys");
 }
 // GDAL's reading of the WKT of SRS (an empty reference for null).
 OGRSpatialReference readWithGdal(const CSpatialReference* srs);

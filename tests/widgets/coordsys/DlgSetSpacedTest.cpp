@@ -1,16 +1,10 @@
 #include "OvCoordSystem/widgets/coordsys/DlgSetSpaced.h"
+#include "OvCoordSystem/widgets/coordsys/TbtnCoord.h"
 
 #include "CoordSysTestSupport.h"
-#include "QtPrinters.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -31,13 +25,18 @@ protected:
     QString pick(int row = -1)
     {
         const bool degrees = child<QRadioButton>("rbtnLB")->isChecked();
-        if (row >= 0)
-            child<TbtnCoord>(degrees ? "toolButton_2" : "toolButton")
-                ->menu()
-                ->actions()[row]
-                ->trigger();
+        auto* button = child<TbtnCoord>(degrees ? "toolButton_2" : "toolButton");
+        if (row >= 0) button->menu()->actions()[row]->trigger();
         return child<QLabel>(degrees ? "label_5" : "label_4")->text() + ": "
             + child<QLineEdit>("lineEdit")->text() + "|" + child<QLineEdit>("lineEdit_2")->text();
+    }
+    // The edits after picking each of ROWS in turn, " ; "-joined.
+    QString picks(std::initializer_list<int> rows)
+    {
+        QStringList edits;
+        for (const int row : rows)
+            edits << pick(row).section(": ", 1);
+        return edits.join(" ; ");
     }
     // Kind and spacings after pressing BUTTON (when given).
     QString results(const char* button = nullptr)
@@ -53,23 +52,19 @@ protected:
 TEST_F(DlgSetSpacedTest, UnitsConvertThroughMetresAndPresetsFillTheForm)
 {
     EXPECT_EQ(pick(1), QString::fromUtf8("公里: 1|1"));
-    EXPECT_EQ(pick(2), QString::fromUtf8("丈: 300|300"));
-    EXPECT_EQ(pick(0), QString::fromUtf8("米: 1000|1000"));
+    EXPECT_EQ(picks({ 2, 0 }), "300|300 ; 1000|1000");
     type("1234.5678", "abc"); // six significant digits; a text that is no number counts as 0
     EXPECT_EQ(pick(2), QString::fromUtf8("丈: 370.37|0"));
     pick(1);
     type("2", "3");
     coordsystest::clickInModal("btnEnter");
     m_dialog.exec();
-    EXPECT_TRUE(m_dialog.IsAccepted());
-    EXPECT_EQ(results(), "2 2000 3000");
+    EXPECT_TRUE(m_dialog.IsAccepted() && results() == "2 2000 3000");
     // A preset fills the form; cancel keeps its results (as before: accepted).
     m_dialog.Preset(1, 0.25, 1.0 / 3.0);
     EXPECT_EQ(pick(), QString::fromUtf8("十进制小数度(D): 0.250000|0.333333"));
-    m_dialog.Preset(2, 1234567.0, 30.5);
-    EXPECT_EQ(pick(), QString::fromUtf8("米: 1.23457e+06|30.5"));
     m_dialog.Preset(5, 7.0, 8.0);
-    EXPECT_EQ(pick().section(": ", 1), "1000|1000");
+    EXPECT_EQ(pick(), QString::fromUtf8("米: 1000|1000"));
     type("99", "99");
     coordsystest::clickInModal("cancel");
     m_dialog.exec();
@@ -81,35 +76,66 @@ TEST_F(DlgSetSpacedTest, DegreesChangeFormatWithAtMostTwoTrailingZeros)
     child<QRadioButton>("rbtnLB")->click();
     EXPECT_FALSE(child<TbtnCoord>("toolButton")->isEnabled());
     EXPECT_EQ(pick(2), QString::fromUtf8("度:分:秒(DDD:MM:SS): 1:00:00|1:00:00"));
-    EXPECT_EQ(pick(0), QString::fromUtf8("十进制小数度(D): 1|1"));
-    EXPECT_EQ(pick(1), QString::fromUtf8("度.分秒(DDD.MMSS): 1.00|1.00"));
-    EXPECT_EQ(pick(3), QString::fromUtf8("度°分ˊ秒〞(DDD°MMˊSS〞): 1°00′00″|1°00′00″"));
+    EXPECT_EQ(picks({ 0, 1, 3 }), QString::fromUtf8("1|1 ; 1.00|1.00 ; 1°00′00″|1°00′00″"));
     type("0.5", "0.0083300");
-    EXPECT_EQ(pick(0).section(": ", 1), "0.5|0.00833");
     // 0.00833° is 29.988″: packed "0.002998800" loses its zeros; in decimal it reads again.
-    EXPECT_EQ(pick(1).section(": ", 1), "0.30|0.0029988");
-    EXPECT_EQ(pick(0).section(": ", 1), "0.5|0.00833");
+    EXPECT_EQ(picks({ 0, 1, 0 }), "0.5|0.00833 ; 0.30|0.0029988 ; 0.5|0.00833");
     pick(2);
     type("0:30:00", "1:15:36");
     EXPECT_EQ(results("btnEnter"), "1 0.5 1.26");
     type("1:75:00", "east"); // does not read (minutes above 60): 0
-    EXPECT_EQ(pick(2).section(": ", 1), "0:00:00|0:00:00");
-    EXPECT_EQ(results("btnEnter"), "1 0 0");
+    EXPECT_EQ(picks({ 2 }) + " " + results("btnEnter"), "0:00:00|0:00:00 1 0 0");
     // Back to distance starts again from 1000 metres.
     child<QRadioButton>("rbtnDistance")->click();
     EXPECT_EQ(pick(), QString::fromUtf8("米: 1000|1000"));
     EXPECT_FALSE(child<TbtnCoord>("toolButton_2")->isEnabled());
 }
 
-// Also run by the demo, which shows these pictures.
-TEST(SaveOptionCoordSysWidgets, Screenshots)
+// Runs the menu entries ROWS in turn (-1: distanceFormat(), beyond the menu: positionFormat(row))
+// and returns every emission of the button, then the entries checked, "|"-joined.
+QString run(TbtnCoord& button, std::initializer_list<int> rows)
 {
-    CDlgSetSpaced dialog;
-    coordsystest::checkScreenshot(&dialog, QStringLiteral("CDlgSetSpaced"), 300, 140);
+    QStringList log;
+    QObject context;
+    const auto text = [&](const QString& t) { log << t; };
+    QObject::connect(&button, &TbtnCoord::signalSetCoordText, &context, text);
+    QObject::connect(&button, &TbtnCoord::signalSetDistanceText, &context, text);
+    QObject::connect(&button, &TbtnCoord::signalPositionFormat, &context,
+        [&](int t) { log << QStringLiteral("position %1").arg(t); });
+    QObject::connect(&button, &TbtnCoord::signalDistanceFormat, &context,
+        [&](int u) { log << QStringLiteral("distance %1").arg(u); });
+    const auto actions = button.menu()->actions();
+    for (const int row : rows)
+        row < 0                    ? button.distanceFormat()
+            : row < actions.size() ? actions.at(row)->trigger()
+                                   : button.positionFormat(static_cast<E_DEGREE_FOARMAT>(row));
+    for (const QAction* action : button.menu()->actions())
+        if (action->isChecked()) log << "checked " + action->text();
+    return log.join('|');
+}
+
+TEST(TbtnCoord, FormatsSignalValueThenTextDistancesTextThenUnitDisabledTextIsFaint)
+{
     TbtnCoord button;
-    button.menu()->popup(QPoint(0, 0));
-    coordsystest::checkScreenshot(button.menu(), QStringLiteral("TbtnCoord-menu"), 100, 60);
-    button.menu()->hide();
+    const QString colons = QString::fromUtf8("度:分:秒(DDD:MM:SS)");
+    EXPECT_EQ(run(button, {}), QString::fromUtf8("checked 十进制小数度(D)"));
+    // The checked entry stays checked when chosen again.
+    EXPECT_EQ(run(button, { 2, 2 }),
+        QStringList({ "position 3", colons, "position 3", colons, "checked " + colons }).join('|'));
+    EXPECT_EQ(run(button, { 3, -1 }), // no distance menu yet: distanceFormat() does nothing
+        QString::fromUtf8("position 2|度°分ˊ秒〞(DDD°MMˊSS〞)|checked 度°分ˊ秒〞(DDD°MMˊSS〞)"));
+    EXPECT_EQ(run(button, { 7 }), "position 7|"); // unknown: no text, nothing checked
+
+    button.setDistanceFormat();
+    EXPECT_EQ(run(button, { 2 }), QString::fromUtf8("丈|distance 2|checked 丈"));
+    EXPECT_EQ(
+        run(button, { 1, -1 }), QString::fromUtf8("公里|distance 1|米|distance 0|checked 米"));
+
+    for (const bool enabled : { false, true }) {
+        button.SetEnabled(enabled);
+        button.ensurePolished();
+        EXPECT_EQ(button.palette().color(QPalette::ButtonText).alpha(), enabled ? 255 : 100);
+    }
 }
 
 } // namespace

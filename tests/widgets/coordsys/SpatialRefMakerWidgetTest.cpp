@@ -1,31 +1,24 @@
 #include "CoordSysTestSupport.h"
-#include "QtPrinters.h"
 
 #include "OvCoordSystem/geodesy/SpatialReference.h"
 #include "OvCoordSystem/host/app/ConfigIni.h"
+#include "OvCoordSystem/host/config/SpatialRefWktConfig.h"
 #include "OvCoordSystem/host/widgets/DlgVectorGauss.h"
 #include "OvCoordSystem/host/widgets/DlgVectorUTM.h"
+#include "OvCoordSystem/widgets/coordsys/DlgSetSpaced.h"
 #include "OvCoordSystem/widgets/coordsys/MoreCoordSys_p.h"
 #include "OvCoordSystem/widgets/coordsys/QCoordComboBox.h"
 #include "OvCoordSystem/widgets/coordsys/SpatialRefMakerWidget.h"
 #include "OvCoordSystem/widgets/coordsys/SpatialRefWktConfigManager.h"
+#include "OvCoordSystem/widgets/coordsys/TbtnCoord.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
-#include <QRadioButton>
+#include <QFile>
+#include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 
 #include <ogr_spatialref.h>
-
-#include <gtest/gtest.h>
-
-#include <tuple>
 
 // Reaches the manager and parameters the widget keeps to itself.
 struct CSpatialRefMakerWidgetTestAccess
@@ -78,18 +71,15 @@ TEST(SpatialRefMakerWidget, RowsEnableTheButtonOpenTheirDialogAndMakeTheirRefere
     CSpatialRefMakerWidget w;
     EXPECT_FALSE(paramButton(w)->isEnabled());
     QSignalSpy spy(&w, SIGNAL(SigCurrentIndexChanged(int)));
-    const struct
-    {
-        E_COORDINATE_SYSTEM row;
-        bool enabled;
-        const char* code; // of the whole reference; null for the datum rows
-    } cases[] = { { COORD_CGCS2000_GAUSS, true, nullptr }, { COORD_WGS84_LNGLAT, false, "4326" },
-        { COORD_WGS84_UTM, true, "32650" }, { COORD_WGS84_WEB_MERCATOR, false, "3857" } };
-    for (const auto& c : cases) {
-        w.SetSpatialRef(c.row);
-        EXPECT_EQ(paramButton(w)->isEnabled(), c.enabled) << c.row;
-        EXPECT_EQ(spy.takeFirst().at(0).toInt(), c.row);
-        EXPECT_STREQ(made(w).GetAuthorityCode(nullptr), c.code);
+    // Row, button enabled, code of the whole reference (null for the datum rows).
+    const std::tuple<E_COORDINATE_SYSTEM, bool, const char*> cases[]
+        = { { COORD_CGCS2000_GAUSS, true, nullptr }, { COORD_WGS84_LNGLAT, false, "4326" },
+              { COORD_WGS84_UTM, true, "32650" }, { COORD_WGS84_WEB_MERCATOR, false, "3857" } };
+    for (const auto& [row, enabled, code] : cases) {
+        w.SetSpatialRef(row);
+        EXPECT_TRUE(paramButton(w)->isEnabled() == enabled && spy.takeFirst().at(0).toInt() == row)
+            << row;
+        EXPECT_STREQ(made(w).GetAuthorityCode(nullptr), code);
     }
     EXPECT_EQ(w.GetVectorCoordSys(), VECTOR_WGS84_WEB_MERCATOR);
     w.SetFilePath(writeDxf(QStringLiteral("bd.dxf"), QStringLiteral("39500000")));
@@ -156,69 +146,120 @@ TEST(SpatialRefMakerWidget, CorruptOrUnwritableProfilesFallBackToThePresets)
 
 TEST(SpatialRefMakerWidget, SettingsGroupHoldsEveryParameterOnlyWhenSaved)
 {
-    const auto values = [](const SpatialRefParameters& q) {
-        return QString::asprintf("%d %g %d %d %d %g %g %g ", q.save, q.meridian, q.addZoneNO,
-                   q.zoning, q.north, q.latitudeOfOrigin, q.falseEasting, q.falseNorthing)
-            + QString::fromStdString(q.SevenText());
-    };
     QSettings ini(ConfigIni::filePath(), QSettings::IniFormat);
     ini.beginGroup(QStringLiteral("Group"));
+    // "save meridian prefix zoning north origin easting northing seven |" and the group's keys.
+    const auto state = [&ini](CSpatialRefMakerWidget& w) {
+        const SpatialRefParameters& q = Access::params(w);
+        QString text = QString::asprintf("%d %g %d %d %d %g %g %g %s |", q.save, q.meridian,
+            q.addZoneNO, q.zoning, q.north, q.latitudeOfOrigin, q.falseEasting, q.falseNorthing,
+            q.SevenText().c_str());
+        for (const QString& key : ini.childKeys())
+            text += ' ' + key + '=' + ini.value(key).toString();
+        return text;
+    };
     CSpatialRefMakerWidget w;
-    w.SetSpatialRef(COORD_XIAN80_GAUSS);
-    SpatialRefParameters& p = Access::params(w);
+    w.SetSpatialRef(COORD_BEIJING54_GAUSS);
     w.SetParameter(93, true, ELLIPOSE_ZONE_6, false);
-    p.save = false;
+    SpatialRefParameters& p = Access::params(w);
     Access::saveConfig(w, "Group");
-    EXPECT_EQ(ini.childKeys(), QStringList("Save"));
     p.meridian = p.seven.params[0] = 5;
     Access::readConfig(w, "Group"); // not saved: the presets, no seven parameters
-    EXPECT_EQ(values(p), "0 93 1 6 0 0 0 0 0,0,0,0,0,0,0");
+    EXPECT_EQ(state(w), "0 93 1 6 0 0 0 0 0,0,0,0,0,0,0 | Save=false");
 
     p.save = true;
     std::tie(p.meridian, p.latitudeOfOrigin, p.falseEasting, p.falseNorthing, p.seven.params[2])
         = std::make_tuple(126, 1.5, 12.5, -3, -7.25);
     Access::saveConfig(w, "Group");
-    QStringList stored;
-    for (const QString& key : ini.childKeys())
-        stored << key + "=" + ini.value(key).toString();
-    EXPECT_EQ(stored.join(' '),
-        "EPSG=-1 E_COORDINATE_SYSTEM=1 FalseEasting=12.5 FalseNorthing=-3 "
-        "Hzone=true LatitudeOfOrigin=1.5 Meridian=126 North=false "
-        "Save=true SevenData=0,0,-7.25,0,0,0,0 zone=6");
     CSpatialRefMakerWidget fresh;
     Access::readConfig(fresh, "Group");
-    EXPECT_EQ(values(Access::params(fresh)), values(p));
-    // Missing keys are stored with their defaults.
+    const QString saved = "1 126 1 %3 0 1.5 12.5 %1 %2 | EPSG=-1 E_COORDINATE_SYSTEM=0 "
+                          "FalseEasting=12.5 FalseNorthing=%1 Hzone=true LatitudeOfOrigin=1.5 "
+                          "Meridian=126 North=false Save=true SevenData=%2 zone=%3";
+    EXPECT_EQ(state(fresh), saved.arg("-3", "0,0,-7.25,0,0,0,0", "6"));
     for (const char* key : { "zone", "FalseNorthing", "SevenData" })
         ini.remove(key);
-    ini.sync();
-    Access::readConfig(fresh, "Group");
-    EXPECT_EQ(values(Access::params(fresh)), "1 126 1 3 0 1.5 12.5 0 0,0,0,0,0,0,0");
-    ini.sync();
-    EXPECT_EQ(
-        ini.value("zone").toString() + " " + ini.value("SevenData").toString(), "3 0,0,0,0,0,0,0");
+    Access::readConfig(fresh, "Group"); // missing keys: their defaults, stored
+    EXPECT_EQ(state(fresh), saved.arg("0", "0,0,0,0,0,0,0", "3"));
 }
 
+// Also run by the demo, which shows these pictures.
 TEST(CoordSysWidgets, Screenshots)
 {
     CSpatialRefMakerWidget maker;
     maker.SetSpatialRef(COORD_CGCS2000_GAUSS);
-    checkScreenshot(&maker, QStringLiteral("CSpatialRefMakerWidget"), 549, 25);
     QCoordComboBox box;
     box.resize(298, 25);
-    checkScreenshot(&box, QStringLiteral("QCoordComboBox"), 298, 25);
     MoreCoordSys catalogue;
     catalogue.preselect(4498);
-    checkScreenshot(&catalogue, QStringLiteral("MoreCoordSys"), 400, 448);
     DlgVectorGauss gauss;
     DlgVectorUTM utm;
-    const std::tuple<QDialog*, const char*, int, int> dialogs[]
-        = { { &gauss, "DlgVectorGauss", 300, 400 }, { &utm, "DlgVectorUTM", 250, 100 } };
-    for (const auto& [dialog, name, width, height] : dialogs) {
-        onModal([name = name, width = width, height = height](QWidget* shown) {
-            checkScreenshot(shown, QLatin1String(name), width, height);
-            static_cast<QDialog*>(shown)->reject();
-        });
-        dialog->exec();
+    CDlgSetSpaced spacing;
+    TbtnCoord button;
+    button.menu()->popup(QPoint(0, 0));
+    const std::tuple<QWidget*, const char*, int, int> widgets[]
+        = { { &maker, "CSpatialRefMakerWidget", 549, 25 }, { &box, "QCoordComboBox", 298, 25 },
+              { &catalogue, "MoreCoordSys", 400, 448 }, { &gauss, "DlgVectorGauss", 300, 400 },
+              { &utm, "DlgVectorUTM", 250, 100 }, { &spacing, "CDlgSetSpaced", 300, 140 },
+              { button.menu(), "TbtnCoord-menu", 100, 60 } };
+    for (const auto& [widget, name, width, height] : widgets)
+        checkScreenshot(widget, name, width, height);
+    button.menu()->hide();
+}
+
+TEST(DlgVectorGauss, ValidatesTheFieldsAndReportsTheZonesOrigin)
+{
+    const std::tuple<const char*, const char*, int, const char*> cases[] = {
+        { "leMeridian", "181", 2, "中央经线须为-180到180之间的数值" },
+        { "leMeridian", "118", 0, "3度带的中央经线须为3的倍数" },
+        { "leMeridian", "114", 1, "6度带的中央经线须为6的倍数减3" },
+        { "leLatitudeOfOrigin", "91", 2, "起始纬度须为-90到90之间的数值" },
+        { "leFalseNorthing", "", 2, "北偏移须为数值" }, { "leRz", "0,5", 0, "七参数须为数值" },
+        { "leMeridian", "111", 1, "" }, // no message: OK is enabled
+    }; // edit, text, zone row, message
+    for (const auto& [edit, text, zoneRow, message] : cases) {
+        DlgVectorGauss dialog;
+        dialog.setAddZoneNO(true);
+        onModal(
+            [&, edit = edit, text = text, zoneRow = zoneRow, message = message](QWidget* shown) {
+                child<QComboBox>(shown, "cbZone")->setCurrentIndex(zoneRow);
+                child<QLineEdit>(shown, edit)->setText(QLatin1String(text));
+                EXPECT_EQ(child<QLabel>(shown, "lbError")->text(), QString::fromUtf8(message));
+                auto* ok = child<QAbstractButton>(shown, "btnOk");
+                EXPECT_EQ(ok->isEnabled(), !*message);
+                ok->isEnabled() ? ok->click() : static_cast<QDialog*>(shown)->reject();
+            });
+        dialog.exec();
+        EXPECT_EQ(dialog.getIsValid(), !*message) << edit << " " << text;
     }
+}
+
+TEST(SpatialRefWktConfig, RoundTripAndBadFiles)
+{
+    const std::string path = configDir().toStdString() + "/Round/round.ini";
+    CSpatialRefWktConfig config;
+    ASSERT_TRUE(config.LoadConfigOrCreateIfNoExist(path)) << "created when missing";
+    const tagSpatialRefWktFields fields { true, "PROJCS[\"a=b\",\nGEOGCS[\"x\"]]",
+        117.123456789012345, 6, 1.5, -2, 3e6, "1,2,3,4,5,6,7" };
+    config.SetFields(fields);
+    ASSERT_TRUE(config.SaveParameter(path));
+    CSpatialRefWktConfig reader;
+    ASSERT_TRUE(reader.LoadConfigOrCreateIfNoExist(path));
+    const auto all = [](const tagSpatialRefWktFields& f) {
+        return std::tie(f.save, f.meridian, f.zone, f.latitudeOfOrigin, f.falseEasting,
+            f.falseNorthing, f.sevenData);
+    };
+    EXPECT_TRUE(all(reader.GetFields()) == all(fields));
+    EXPECT_EQ(reader.GetFields().wkt, "PROJCS[\"a=b\", GEOGCS[\"x\"]]") << "one line per key";
+
+    for (const char* content : { "", "Save=true\n", "[SpatialRef]\nSave true\n",
+             "[SpatialRef]\nSave=perhaps\n", "[SpatialRef]\nZone=three\n" }) {
+        writeFile(QString::fromStdString(path), content);
+        EXPECT_FALSE(reader.LoadConfigOrCreateIfNoExist(path)) << content;
+        EXPECT_EQ(reader.GetFields().zone, 6) << "the fields stay";
+    }
+    // A file where the folder should be (a folder where the file should be: the maker's test).
+    EXPECT_FALSE(config.SaveParameter(path + "/a.ini"));
+    EXPECT_EQ(QDir(configDir() + QStringLiteral("/Round")).entryList(QDir::Files).size(), 1)
+        << "no temporary file is left";
 }

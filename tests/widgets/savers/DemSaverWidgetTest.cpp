@@ -1,15 +1,10 @@
 #include "OvCoordSystem/widgets/savers/DemSaverWidget.h"
 
-#include "SaversTestSupport.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
+#include "WidgetTestSupport.h"
 
 namespace {
 
-using saverstest::child;
+using namespace widgettest;
 
 TEST(DemSaverWidget, PointFormatsKeepTheSpacingFlagAndTakeTheSpacingOnceAccepted)
 {
@@ -28,7 +23,7 @@ TEST(DemSaverWidget, PointFormatsKeepTheSpacingFlagAndTakeTheSpacingOnceAccepted
     };
     // Presses "设置" and answers the spacing dialog with BUTTON, after typing H and V if given.
     const auto spacingDialog = [set](const char* button, const char* h = "", const char* v = "") {
-        saverstest::onModal([=](QWidget* dialog) {
+        onModal([=](QWidget* dialog) {
             if (*h) child<QLineEdit>(dialog, "lineEdit")->setText(h);
             if (*v) child<QLineEdit>(dialog, "lineEdit_2")->setText(v);
             child<QPushButton>(dialog, button)->click();
