@@ -78,22 +78,19 @@ protected:
     static bool hasDownloadStyle(IAnnotation2DObject* object)
     {
         IAnnotationFeature* f = object->GetFeature();
+        auto* brush = static_cast<CFeatureBrushStyle*>(f->FindStyle(FEATURE_STYLE_BRUSH));
         auto* pen = static_cast<CFeaturePenStyle*>(f->FindStyle(FEATURE_STYLE_PEN));
-        return static_cast<CFeatureBrushStyle*>(f->FindStyle(FEATURE_STYLE_BRUSH))
-                   ->GetBackgroundColor()
-            == QColor(0, 0, 255, 32)
-            && pen->GetWidth() == 2.0 && pen->GetColor() == QColor(255, 0, 0);
+        return brush->GetBackgroundColor() == QColor(0, 0, 255, 32) && pen->GetWidth() == 2.0
+            && pen->GetColor() == QColor(255, 0, 0);
     }
 
     // The proxy of the locator's tool bar in the map scene, or null.
     static QGraphicsProxyWidget* toolBarProxy()
     {
-        for (QGraphicsItem* item : map()->GetScene()->items()) {
-            auto* proxy = dynamic_cast<QGraphicsProxyWidget*>(item);
-            if (proxy && proxy->widget()
-                && proxy->widget()->objectName() == QLatin1String("LocatorToolBar"))
+        for (QGraphicsItem* item : map()->GetScene()->items())
+            if (auto* proxy = dynamic_cast<QGraphicsProxyWidget*>(item);
+                proxy && proxy->widget() && proxy->widget()->objectName() == "LocatorToolBar")
                 return proxy;
-        }
         return nullptr;
     }
     static bool toolBarVisible() { return toolBarProxy() && toolBarProxy()->isVisible(); }

@@ -1,4 +1,5 @@
 #include "OvCoordSystem/widgets/coordsys/DlgSetSpaced.h"
+
 #include "OvCoordSystem/widgets/coordsys/TbtnCoord.h"
 
 #include "CoordSysTestSupport.h"
@@ -91,45 +92,37 @@ TEST_F(DlgSetSpacedTest, DegreesChangeFormatWithAtMostTwoTrailingZeros)
     EXPECT_FALSE(child<TbtnCoord>("toolButton_2")->isEnabled());
 }
 
-// Runs the menu entries ROWS in turn (-1: distanceFormat(), beyond the menu: positionFormat(row))
-// and returns every emission of the button, then the entries checked, "|"-joined.
-QString run(TbtnCoord& button, std::initializer_list<int> rows)
-{
-    QStringList log;
-    QObject context;
-    const auto text = [&](const QString& t) { log << t; };
-    QObject::connect(&button, &TbtnCoord::signalSetCoordText, &context, text);
-    QObject::connect(&button, &TbtnCoord::signalSetDistanceText, &context, text);
-    QObject::connect(&button, &TbtnCoord::signalPositionFormat, &context,
-        [&](int t) { log << QStringLiteral("position %1").arg(t); });
-    QObject::connect(&button, &TbtnCoord::signalDistanceFormat, &context,
-        [&](int u) { log << QStringLiteral("distance %1").arg(u); });
-    const auto actions = button.menu()->actions();
-    for (const int row : rows)
-        row < 0                    ? button.distanceFormat()
-            : row < actions.size() ? actions.at(row)->trigger()
-                                   : button.positionFormat(static_cast<E_DEGREE_FOARMAT>(row));
-    for (const QAction* action : button.menu()->actions())
-        if (action->isChecked()) log << "checked " + action->text();
-    return log.join('|');
-}
-
 TEST(TbtnCoord, FormatsSignalValueThenTextDistancesTextThenUnitDisabledTextIsFaint)
 {
+    QStringList log; // every emission, and the checked entry where asked
     TbtnCoord button;
+    const auto text = [&log](const QString& t) { log << t; };
+    const auto value = [&log](int v) { log << QString::number(v); };
+    QObject::connect(&button, &TbtnCoord::signalSetCoordText, text);
+    QObject::connect(&button, &TbtnCoord::signalSetDistanceText, text);
+    QObject::connect(&button, &TbtnCoord::signalPositionFormat, value);
+    QObject::connect(&button, &TbtnCoord::signalDistanceFormat, value);
+    const auto checked = [&] {
+        for (const QAction* action : button.menu()->actions())
+            if (action->isChecked()) log << "checked " + action->text();
+    };
+    checked();
+    button.menu()->actions()[2]->trigger();
+    button.menu()->actions()[2]->trigger(); // chosen again, it stays checked
+    checked();
+    button.distanceFormat(); // no distance menu yet: nothing
+    button.positionFormat(static_cast<E_DEGREE_FOARMAT>(7)); // unknown: empty text, none checked
+    checked();
     const QString colons = QString::fromUtf8("度:分:秒(DDD:MM:SS)");
-    EXPECT_EQ(run(button, {}), QString::fromUtf8("checked 十进制小数度(D)"));
-    // The checked entry stays checked when chosen again.
-    EXPECT_EQ(run(button, { 2, 2 }),
-        QStringList({ "position 3", colons, "position 3", colons, "checked " + colons }).join('|'));
-    EXPECT_EQ(run(button, { 3, -1 }), // no distance menu yet: distanceFormat() does nothing
-        QString::fromUtf8("position 2|度°分ˊ秒〞(DDD°MMˊSS〞)|checked 度°分ˊ秒〞(DDD°MMˊSS〞)"));
-    EXPECT_EQ(run(button, { 7 }), "position 7|"); // unknown: no text, nothing checked
-
+    EXPECT_EQ(log.join('|'),
+        QString::fromUtf8("checked 十进制小数度(D)|3|%1|3|%1|checked %1|7|").arg(colons));
+    log.clear();
     button.setDistanceFormat();
-    EXPECT_EQ(run(button, { 2 }), QString::fromUtf8("丈|distance 2|checked 丈"));
-    EXPECT_EQ(
-        run(button, { 1, -1 }), QString::fromUtf8("公里|distance 1|米|distance 0|checked 米"));
+    button.menu()->actions()[2]->trigger();
+    button.menu()->actions()[1]->trigger();
+    button.distanceFormat();
+    checked();
+    EXPECT_EQ(log.join('|'), QString::fromUtf8("丈|2|公里|1|米|0|checked 米"));
 
     for (const bool enabled : { false, true }) {
         button.SetEnabled(enabled);
