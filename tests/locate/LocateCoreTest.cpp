@@ -3,7 +3,6 @@
 #include "OvCoordSystem/host/app/SoftwareType.h"
 #include "OvCoordSystem/host/map/IOvTileMapLayer.h"
 
-#include <QMap>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>

@@ -1,7 +1,6 @@
 #include "LocateFixture.h"
 
 #include "OvCoordSystem/coord/ExportTools.h"
-#include "OvCoordSystem/host/MapTypes.h"
 #include "OvCoordSystem/host/Tools.h"
 #include "OvCoordSystem/host/app/ConfigIni.h"
 #include "OvCoordSystem/host/widgets/HostFileDialog.h"

@@ -143,14 +143,13 @@ TEST(MoreCoordSys, TreeGroupsTheCataloguesAndOnlyALeafEndsTheDialog)
 TEST(MoreCoordSys, GaussZoneNamesPickTheZoneNumberNotDigitsOfTheDatum)
 {
     MoreCoordSys dialog;
-    const std::tuple<E_COORDINATE_SYSTEM, double, bool, const char*> cases[] = {
-        { COORD_BEIJING54_GAUSS, 117.0, true, "Beijing 1954 3 Degree GK Zone 39" },
-        { COORD_XIAN80_GAUSS, 136.4, true, "Xian 1980 3 Degree GK Zone 45" },
-        { COORD_CGCS2000_GAUSS, 114.0, false, "CGCS 2000 GK Zone 20" },
-        { COORD_CGCS2000_GAUSS, 75.0, false, "CGCS 2000 GK Zone 13" },
-        { COORD_CGCS2000_GAUSS, 60.0, false, "" }, // zone 11 is not catalogued
-        { COORD_WGS84_UTM, 117.0, false, "" },
-    };
+    const std::tuple<E_COORDINATE_SYSTEM, double, bool, const char*> cases[]
+        = { { COORD_BEIJING54_GAUSS, 117.0, true, "Beijing 1954 3 Degree GK Zone 39" },
+              { COORD_XIAN80_GAUSS, 136.4, true, "Xian 1980 3 Degree GK Zone 45" },
+              { COORD_CGCS2000_GAUSS, 114.0, false, "CGCS 2000 GK Zone 20" },
+              { COORD_CGCS2000_GAUSS, 75.0, false, "CGCS 2000 GK Zone 13" },
+              { COORD_CGCS2000_GAUSS, 60.0, false, "" }, // zone 11 is not catalogued
+              { COORD_WGS84_UTM, 117.0, false, "" } };
     for (const auto& [datum, meridian, threeDegree, name] : cases)
         EXPECT_EQ(dialog.gaussZoneName(datum, meridian, threeDegree), QString::fromUtf8(name));
 }

@@ -309,25 +309,21 @@ TEST(SpatialRefParameters, InitalParameterTakesTheThreeDegreeZoneOfTheMiddle)
 // runs the guess: ovcoord srs --dxf.)
 TEST(SpatialRefParameters, DxfGuessReadsTheZoneNumberOfExtMin)
 {
-    // File, its X, datum, save flag; prefix, pending and meridian after the guess; the log.
-    const std::tuple<const char*, const char*, E_COORDINATE_SYSTEM, bool, bool, bool, double,
-        const char*>
-        cases[] = {
-            { "zone39.dxf", "39500000.0", COORD_CGCS2000_GAUSS, false, true, false, 117, "" },
-            { "plain.dxf", "500000.0", COORD_CGCS2000_GAUSS, false, false, false, 108, "" },
-            { "zone75.dxf", "75000000.0", COORD_XIAN80_GAUSS, false, true, false, 108,
-                "】解析到异常带号：75" },
-            { "text.dxf", "abc", COORD_CGCS2000_GAUSS, false, true, false, 108, "" },
-            { "upper.DXF", "39500000", COORD_CGCS2000_GAUSS, false, true, true, 108, "" },
-            { "missing/none.dxf", "", COORD_CGCS2000_GAUSS, false, true, false, 108,
-                "打开文件失败：" },
-            { "saved.dxf", "39500000", COORD_XIAN80_GAUSS, true, true, true, 108, "" },
-            { "utm.dxf", "39500000", COORD_WGS84_UTM, false, true, true, 108, "" },
-        };
+    // File, its X, datum (1 Xian 1980, 2 CGCS2000, 5 UTM), save flag; prefix, pending and
+    // meridian after the guess; the log.
+    std::tuple<const char*, const char*, int, bool, bool, bool, double, const char*> cases[]
+        = { { "zone39.dxf", "39500000.0", 2, false, true, false, 117, "" },
+              { "plain.dxf", "500000.0", 2, false, false, false, 108, "" },
+              { "zone75.dxf", "75000000.0", 1, false, true, false, 108, "】解析到异常带号：75" },
+              { "text.dxf", "abc", 2, false, true, false, 108, "" },
+              { "upper.DXF", "39500000", 2, false, true, true, 108, "" },
+              { "missing/none.dxf", "", 2, false, true, false, 108, "打开文件失败：" },
+              { "saved.dxf", "39500000", 1, true, true, true, 108, "" },
+              { "utm.dxf", "39500000", 5, false, true, true, 108, "" } };
     for (const auto& [file, x, datum, save, prefix, pending, meridian, log] : cases) {
         SpatialRefParameters p;
         std::tie(p.coordSys, p.save, p.meridian, p.presetMeridian, p.addZoneNO, p.presetAddZoneNO)
-            = std::make_tuple(datum, save, 108, 108, true, true);
+            = std::make_tuple(static_cast<E_COORDINATE_SYSTEM>(datum), save, 108, 108, true, true);
         p.filePath = writeDxf(QString::fromLatin1(file), QString::fromLatin1(x));
         p.filePathPending = true;
         takeLog();

@@ -15,15 +15,14 @@ TEST(SaverWidget, SeveralCheckedLayoutsResolveByPriority)
 {
     CSaverWidget widget;
     // In the order in which a checked one wins, each with the type it reports.
-    const std::pair<const char*, EXPORTTYPE> byPriority[] = {
-        { "wgtOriginalTilesRadioButton", EXPORT_ORIGINAL_TILES },
-        { "wgtStanderTMSTilesRadioButton", EXPORT_STANDARD_TMS_TILES },
-        { "wgtArcGISTilesRadioButton", EXPORT_ARCGIS_TILES },
-        { "wgtCustomTilesRadioButton", EXPORT_CUSTOM_TILES },
-        { "wgtWordWindTilesRadioButton", EXPORT_WORLDWIND_TILES },
-        { "wgtCesTilesRadioButton", EXPORT_CES_TILES },
-        { "wgtQuarryTilesRadioButton", EXPORT_QUARRY_TILES },
-    };
+    const std::pair<const char*, EXPORTTYPE> byPriority[]
+        = { { "wgtOriginalTilesRadioButton", EXPORT_ORIGINAL_TILES },
+              { "wgtStanderTMSTilesRadioButton", EXPORT_STANDARD_TMS_TILES },
+              { "wgtArcGISTilesRadioButton", EXPORT_ARCGIS_TILES },
+              { "wgtCustomTilesRadioButton", EXPORT_CUSTOM_TILES },
+              { "wgtWordWindTilesRadioButton", EXPORT_WORLDWIND_TILES },
+              { "wgtCesTilesRadioButton", EXPORT_CES_TILES },
+              { "wgtQuarryTilesRadioButton", EXPORT_QUARRY_TILES } };
     // Made non-exclusive (as code can), all checked: unchecking from the top lets each next win.
     for (const auto& layout : byPriority) {
         child<QRadioButton>(&widget, layout.first)->setAutoExclusive(false);
