@@ -6,10 +6,6 @@
 
 #include "OvCoordSystem/vectors/VecKmlWriteThread.h"
 
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 namespace {
 
 const QString kGoldenDir = QStringLiteral(OV_SOURCE_DIR "/tests/kml/golden/");

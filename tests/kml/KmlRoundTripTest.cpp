@@ -8,8 +8,6 @@
 
 #include <QSignalSpy>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n";

@@ -4,8 +4,6 @@
 #include "OvCoordSystem/coord/GCJ02CoordSys.h"
 #include "OvCoordSystem/vectors/Reprojection.h"
 
-#include <ogr_spatialref.h>
-
 #include <cmath>
 #include <limits>
 

@@ -22,27 +22,12 @@ QString fileText(const QString& path)
     return QString::fromLocal8Bit(fileBytes(path));
 }
 
-// A text stream for PATH with the given delimiter and DAT separator codes, opened.
-StreamPtr openText(const QString& path, int delimiter = 0, int datSeparator = 1)
-{
-    StreamPtr stream(createWriterStream(path));
-    WriterParameters parameters;
-    parameters.path = path;
-    parameters.textOptions[VectorWriteOptions::TextDelimiter] = delimiter;
-    parameters.textOptions[VectorWriteOptions::TextDatSeparator] = datSeparator;
-    stream->setParameters(parameters);
-    stream->setFields(kFields);
-    stream->setEncoding(textEncodingCode(path));
-    EXPECT_TRUE(stream->open()) << path.toStdString();
-    return stream;
-}
-
 using TextStreamTest = StreamTest;
 
 TEST_F(TextStreamTest, CsvStartsWithItsHeaderQuotesDelimitersAndReadsBackWithGdal)
 {
     const QString file = path(QStringLiteral("点.csv"));
-    StreamPtr stream = openText(file);
+    StreamPtr stream = openStream(file, kFields);
     VCTFeature point = featureFromWkt("POINT Z (116.391 39.907 44.5)", kAttributes);
     EXPECT_TRUE(stream->writeFeature(point));
     VCTFeature quoted = featureFromWkt("POINT (1 2)",
@@ -63,7 +48,7 @@ TEST_F(TextStreamTest, DelimiterCodesSeparateTheValues)
              { 1, "北京市\t首都\t1\t2\t0" }, { 2, "北京市 首都 1 2 0" }, { 3, "北京市:首都:1:2:0" },
              { 4, "北京市;首都;1;2;0" }, { -1, "北京市,首都,1,2,0" } }) {
         const QString file = path(QStringLiteral("d%1.txt").arg(code));
-        StreamPtr stream = openText(file, code);
+        StreamPtr stream = openStream(file, kFields, {}, nullptr, code);
         VCTFeature line = featureFromWkt("LINESTRING (1 2, 1 2)", kAttributes);
         EXPECT_TRUE(stream->writeFeature(line));
         stream->close();
@@ -79,7 +64,7 @@ TEST_F(TextStreamTest, DatWritesNameRemarkAndCoordinatesWithSeparatorLines)
 {
     for (const int separator : { 0, 1 }) {
         const QString file = path(QStringLiteral("s%1.dat").arg(separator));
-        StreamPtr stream = openText(file, 0, separator);
+        StreamPtr stream = openStream(file, kFields, {}, nullptr, 0, separator);
         // "name" and "remark" come from attributes of any case, else from the feature record.
         VCTFeature line = featureFromWkt("LINESTRING Z (116 39 1, 116.5 39.5 2.25)",
             { { QStringLiteral("Name"), QStringLiteral("路") },
@@ -102,7 +87,7 @@ TEST_F(TextStreamTest, DatWritesNameRemarkAndCoordinatesWithSeparatorLines)
 TEST_F(TextStreamTest, UnsupportedGeometriesAndFailedWritesLeaveTheirReason)
 {
     const QString file = path(QStringLiteral("u.txt"));
-    StreamPtr stream = openText(file);
+    StreamPtr stream = openStream(file, kFields);
     VCTFeature collection = featureFromWkt("GEOMETRYCOLLECTION (POINT (1 1))");
     EXPECT_FALSE(stream->writeFeature(collection));
     EXPECT_EQ(stream->errorText(), QStringLiteral("不支持的数据类型"));

@@ -1,7 +1,5 @@
 #include "VectorTestSupport.h"
 
-#include "OvCoordSystem/vectors/I_VectorTools.h"
-#include "OvCoordSystem/vectors/VectorToolFactory.h"
 #include "OvCoordSystem/vectors/WriterState_p.h"
 
 #include <climits>

@@ -13,7 +13,6 @@
 
 #include <climits>
 #include <tuple>
-#include <vector>
 
 using namespace vectors;
 using vectortest::fromWkt;

@@ -81,13 +81,17 @@ inline std::unique_ptr<OGRFeature> sourceFeature(const char* name, OGRGeometry* 
     return feature;
 }
 
-// A stream for PATH writing FIELDS, opened; check errorText() when open() failed.
+// A stream for PATH writing FIELDS, opened; check errorText() when open() failed. Text files take
+// the DELIMITER and DAT SEPARATOR codes.
 inline StreamPtr openStream(const QString& path, const QList<vectors::WriterField>& fields,
-    const VectorCoordParameters& coordinates = VectorCoordParameters(), bool* opened = nullptr)
+    const VectorCoordParameters& coordinates = VectorCoordParameters(), bool* opened = nullptr,
+    int delimiter = 0, int separator = 1)
 {
     StreamPtr stream(vectors::createWriterStream(path));
     vectors::WriterParameters parameters;
     parameters.path = path;
+    parameters.textOptions[VectorWriteOptions::TextDelimiter] = delimiter;
+    parameters.textOptions[VectorWriteOptions::TextDatSeparator] = separator;
     parameters.coordParameters = coordinates;
     parameters.falseEasting = coordinates.falseEasting;
     stream->setParameters(parameters);

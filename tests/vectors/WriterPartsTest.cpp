@@ -36,43 +36,35 @@ TEST(DxfWriter, MergedLayerCarriesTheLayerNamesAndLabelModes)
 
 TEST(FeatureGeometry, RecordsOfOgrGeometries)
 {
-    const struct
-    {
-        const char* wkt;
-        int type; // -1: not taken
-        int parts;
-        int firstPartVertices;
-    } cases[] = {
-        { "POINT (1 2)", VectorFeatureData::Point, 1, 1 },
-        { "LINESTRING (0 0,1 1,2 0)", VectorFeatureData::Line, 1, 3 },
-        { "POLYGON ((0 0,4 0,4 4,0 0),(1 1,2 1,2 2,1 1))", VectorFeatureData::Polygon, 2, 4 },
-        { "MULTIPOINT ((0 0),(1 1))", VectorFeatureData::MultiPoint, 2, 1 },
-        { "MULTILINESTRING ((0 0,1 1),(2 2,3 3,4 4))", VectorFeatureData::MultiLine, 2, 2 },
-        { "MULTIPOLYGON (((0 0,1 0,1 1,0 0),(0.2 0.1,0.8 0.1,0.8 0.7,0.2 0.1)),((5 5,6 5,6 6,5 "
-          "5)))",
-            VectorFeatureData::MultiPolygon, 2, 4 },
-        { "GEOMETRYCOLLECTION (LINESTRING (0 0,1 1),LINESTRING (1 1,2 2))",
-            VectorFeatureData::MultiLine, 2, 2 },
-        { "GEOMETRYCOLLECTION (POINT (0 0),LINESTRING (1 1,2 2))", -1, 0, 0 },
-        { "GEOMETRYCOLLECTION (GEOMETRYCOLLECTION (POINT (0 0)))", -1, 0, 0 },
-        { "POINT EMPTY", -1, 0, 0 },
-        { "MULTIPOLYGON EMPTY", -1, 0, 0 },
-        { "TIN Z (((0 0 0,0 1 0,1 1 0,0 0 0)))", -1, 0, 0 },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.wkt);
-        const std::unique_ptr<OGRGeometry> geometry = fromWkt(c.wkt);
+    // WKT, the type taken (-1: not taken), the parts and the first part's vertices.
+    const std::tuple<const char*, int, int, int> cases[]
+        = { { "POINT (1 2)", VectorFeatureData::Point, 1, 1 },
+              { "LINESTRING (0 0,1 1,2 0)", VectorFeatureData::Line, 1, 3 },
+              { "POLYGON ((0 0,4 0,4 4,0 0),(1 1,2 1,2 2,1 1))", VectorFeatureData::Polygon, 2, 4 },
+              { "MULTIPOINT ((0 0),(1 1))", VectorFeatureData::MultiPoint, 2, 1 },
+              { "MULTILINESTRING ((0 0,1 1),(2 2,3 3,4 4))", VectorFeatureData::MultiLine, 2, 2 },
+              { "MULTIPOLYGON (((0 0,9 0,9 9,0 0),(2 1,8 1,8 7,2 1)),((5 5,6 5,6 6,5 5)))",
+                  VectorFeatureData::MultiPolygon, 2, 4 },
+              { "GEOMETRYCOLLECTION (LINESTRING (0 0,1 1),LINESTRING (1 1,2 2))",
+                  VectorFeatureData::MultiLine, 2, 2 },
+              { "GEOMETRYCOLLECTION (POINT (0 0),LINESTRING (1 1,2 2))", -1, 0, 0 },
+              { "GEOMETRYCOLLECTION (GEOMETRYCOLLECTION (POINT (0 0)))", -1, 0, 0 },
+              { "POINT EMPTY", -1, 0, 0 }, { "MULTIPOLYGON EMPTY", -1, 0, 0 },
+              { "TIN Z (((0 0 0,0 1 0,1 1 0,0 0 0)))", -1, 0, 0 } };
+    for (const auto& [wkt, type, parts, firstPartVertices] : cases) {
+        SCOPED_TRACE(wkt);
+        const std::unique_ptr<OGRGeometry> geometry = fromWkt(wkt);
         ASSERT_TRUE(geometry);
         VectorFeatureData feature = pointFeature(9, 9);
         const bool taken = vectors::setFeatureGeometry(feature, geometry.get());
-        EXPECT_EQ(taken, c.type >= 0);
+        EXPECT_EQ(taken, type >= 0);
         if (!taken) {
             EXPECT_EQ(feature.parts.first().first(), CVector3D(9, 9)); // unchanged
             continue;
         }
-        EXPECT_EQ(feature.geometryType, c.type);
-        ASSERT_EQ(feature.parts.size(), c.parts);
-        EXPECT_EQ(feature.parts.first().size(), c.firstPartVertices);
+        EXPECT_EQ(feature.geometryType, type);
+        ASSERT_EQ(feature.parts.size(), parts);
+        EXPECT_EQ(feature.parts.first().size(), firstPartVertices);
     }
     VectorFeatureData untouched;
     EXPECT_FALSE(vectors::setFeatureGeometry(untouched, nullptr));
