@@ -78,6 +78,15 @@ TEST_F(WriteLayers, FoldersAndFileNamesOfSeveralWrites)
     write({ empty }, QStringLiteral("none.geojson"));
     write({ parent }, QStringLiteral("tree.geojson"));
     write({ a }, QStringLiteral("out.abc")); // unknown suffix: nothing
+    // DXF puts every layer in one file, each on a DXF layer of its own; a labelled point is
+    // written twice.
+    VectorFeatureData labelled = pointFeature(116.3, 39.3, QStringLiteral("twice"));
+    labelled.labelMode = 2;
+    labelled.style.text = QStringLiteral("twice");
+    write({ layerOf(QStringLiteral("roads"),
+                { lineFeature({ CVector3D(116, 39), CVector3D(117, 40) }) }),
+              layerOf(QStringLiteral("houses/blocks"), { squareFeature(116, 39, 0.1), labelled }) },
+        QStringLiteral("plan.dxf"));
     // A plain file where the first layer's folder would be does not stop the second.
     QDir().mkpath(path(QStringLiteral("two")));
     QFile(path(QStringLiteral("two/first"))).open(QIODevice::WriteOnly);
@@ -89,7 +98,7 @@ TEST_F(WriteLayers, FoldersAndFileNamesOfSeveralWrites)
     EXPECT_EQ(files(),
         (QStringList { QStringLiteral("___pts(1)/pts.csv"), QStringLiteral("___pts/pts.csv"),
             QStringLiteral("mix/点数据/mix_点.txt"), QStringLiteral("mix/线数据/mix_线.txt"),
-            QStringLiteral("one/点数据/one_点.txt"),
+            QStringLiteral("one/点数据/one_点.txt"), QStringLiteral("plan.dxf"),
             QStringLiteral("range/未命名图层2/range.geojson"),
             QStringLiteral("range/道路/range.geojson"), QStringLiteral("safe/__/safe.geojson"),
             QStringLiteral("safe/______escape/safe.geojson"),
@@ -98,6 +107,7 @@ TEST_F(WriteLayers, FoldersAndFileNamesOfSeveralWrites)
             QStringLiteral("same/A/same.geojson"), QStringLiteral("tree.geojson"),
             QStringLiteral("two/first"), QStringLiteral("two/second/two.geojson") }));
     EXPECT_EQ(featureCount(path(QStringLiteral("range/道路/range.geojson"))), 1);
+    EXPECT_EQ(featureCount(path(QStringLiteral("plan.dxf"))), 4);
     const QString header = QString::fromLocal8Bit(
         fileBytes(path(QStringLiteral("mix/点数据/mix_点.txt"))).split('\n').first());
     EXPECT_TRUE(header.contains(QLatin1String("remarks"))) << header.toStdString();
@@ -126,25 +136,6 @@ TEST_F(WriteLayers, UnusableFeaturesAreSkippedAndTheRestWritten)
     EXPECT_EQ(featureCount(path(QStringLiteral("bad.geojson"))), 1);
     EXPECT_EQ(observer.reports.size(), 1u);
     EXPECT_TRUE(revealed.isEmpty());
-}
-
-TEST_F(WriteLayers, DxfPutsEveryLayerInOneFileOnItsOwnDxfLayer)
-{
-    VectorFeatureData labelled = pointFeature(116.3, 39.3, QStringLiteral("twice"));
-    labelled.labelMode = 2;
-    labelled.style.text = QStringLiteral("twice");
-    write({ layerOf(QStringLiteral("roads"),
-                { lineFeature({ CVector3D(116, 39), CVector3D(117, 40) }) }),
-              layerOf(QStringLiteral("houses/blocks"), { squareFeature(116, 39, 0.1), labelled }) },
-        QStringLiteral("plan.dxf"));
-    EXPECT_EQ(files(), QStringList { QStringLiteral("plan.dxf") });
-    QMap<QString, int> perLayer;
-    const std::vector<ReadLayer> dxf = readBack(path(QStringLiteral("plan.dxf")));
-    for (const ReadFeature& feature : dxf.at(0).features)
-        ++perLayer[feature.fields.value(QStringLiteral("Layer"))];
-    // The labelled point is written twice; "/" is not allowed in a DXF layer name.
-    EXPECT_EQ(perLayer.value(QStringLiteral("roads")), 1);
-    EXPECT_EQ(perLayer.value(QStringLiteral("houses_blocks")), 3);
 }
 
 } // namespace
