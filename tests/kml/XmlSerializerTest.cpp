@@ -118,12 +118,8 @@ TEST(TinyXmlSerializer, FindElementCountsOccurrencesAndStaysInRange)
         EXPECT_EQ(s.findElementCount(root, "#", index, nullptr, attribute, count), nullptr);
     EXPECT_EQ(s.findElementCount(root, "q", 0, nullptr, "#", count)->ValueStr(), "q");
     EXPECT_EQ(count, 0);
-}
 
-// Reading lists proves the counting per name; an object that does not count answers its own
-// index.
-TEST(XmlMessageObject, WithoutCountingTheIndexIsItsOwn)
-{
+    // An object that does not count answers its own index.
     CICD_POINT point;
     point.setIndex(5);
     point.setCounting(false);

@@ -13,7 +13,7 @@ namespace {
 const QVector<VectorPointList> kClipSquare
     = { { CVector3D(0, 0), CVector3D(10, 0), CVector3D(10, 10), CVector3D(0, 10) } };
 
-TEST(ClipLayer, KeepsWhatIsInsideInTheFeaturesOwnFamily)
+TEST(ClipLayer, KeepsWhatIsInsideInTheFeaturesOwnFamilyAndRepairsTheArea)
 {
     VectorFeatureData half = squareFeature(5, 2, 10); // half of it inside
     half.attributes.insert(QStringLiteral("NAME"), QStringLiteral("半"));
@@ -38,10 +38,8 @@ TEST(ClipLayer, KeepsWhatIsInsideInTheFeaturesOwnFamily)
     // The line is cut in two pieces.
     EXPECT_EQ(clipped.features[2].geometryType, VectorFeatureData::MultiLine);
     EXPECT_EQ(clipped.features[2].parts.size(), 2);
-}
 
-TEST(ClipLayer, DegenerateClipPolygonsLeaveNothingAndSelfCrossingOnesAreRepaired)
-{
+    // Degenerate clip polygons leave nothing and self-crossing ones are repaired.
     const QVector<VectorPointList> degenerate = { { CVector3D(0, 0), CVector3D(1, 1) },
         { CVector3D(0, 0), CVector3D(qQNaN(), 1), CVector3D(1, 0) } };
     EXPECT_TRUE(clipLayer(layerOf(QStringLiteral("c"), { pointFeature(0.5, 0.2) }), degenerate)
@@ -49,12 +47,12 @@ TEST(ClipLayer, DegenerateClipPolygonsLeaveNothingAndSelfCrossingOnesAreRepaired
     // A bow tie: two triangles meeting at (5,5).
     const QVector<VectorPointList> bowTie
         = { { CVector3D(0, 0), CVector3D(10, 10), CVector3D(10, 0), CVector3D(0, 10) } };
-    const VectorLayerData clipped
-        = clipLayer(layerOf(QStringLiteral("c"),
-                        { pointFeature(1, 5), pointFeature(9, 5), pointFeature(5, 1) }),
-            bowTie);
     // (1,5) and (9,5) lie in the two triangles, (5,1) between them.
-    EXPECT_EQ(clipped.features.size(), 2);
+    EXPECT_EQ(clipLayer(layerOf(QStringLiteral("c"),
+                            { pointFeature(1, 5), pointFeature(9, 5), pointFeature(5, 1) }),
+                  bowTie)
+                  .features.size(),
+        2);
 }
 
 using ClipWriting = WriteTest;

@@ -26,7 +26,7 @@ std::string styleOf(const FeatureStyleData& style, int kind, const char* suffix,
     return ogrStyleString(style, kind, QString::fromLatin1(suffix), target).toStdString();
 }
 
-TEST(StyleStrings, PointsGetALabelOrAPen)
+TEST(StyleStrings, PointsGetALabelSizedInDegreesForGeographicTargetsOrAPen)
 {
     FeatureStyleData style = labelled(QStringLiteral("天安门"));
     EXPECT_EQ(styleOf(style, VCTGeometry::KindPoint, "SHP"),
@@ -41,11 +41,9 @@ TEST(StyleStrings, PointsGetALabelOrAPen)
         "LABEL(t:\"a,b\\\"c\",bo:true,it:true,s:12,f:SimSun,c:#ff000080)");
     EXPECT_EQ(styleOf(labelled(QString()), VCTGeometry::KindPoint, "SHP"), "PEN(c:#0000ffff)");
     EXPECT_EQ(styleOf(FeatureStyleData(), VCTGeometry::KindPoint, "SHP"), "PEN()");
-}
 
-TEST(StyleStrings, LabelSizesAreDegreesForGeographicTargets)
-{
-    // 12 pt over the metres per degree 111322.22222222222; the flagged size 40000 likewise.
+    // Label sizes are degrees for geographic targets: 12 pt over the metres per degree
+    // 111322.22222222222; the flagged size 40000 likewise.
     for (const auto& [target, flagged, size] :
         { std::tuple { 3, false, "s:0.000107795" }, { 13, false, "s:0.000107795" },
             { 15, true, "s:0.359317" }, { 8, false, "s:0.000107795" }, { 4, false, "s:12" },

@@ -204,7 +204,7 @@ TEST(VctCorrection, EveryKindShiftsToTheReferenceAndBackKeepingHeights)
     }
 }
 
-TEST(VctCorrection, EachVertexIsShiftedOnItsOwn)
+TEST(VctCorrection, EachVertexShiftsOnItsOwnUnknownEnginesAndEmptyGeometriesChangeNothing)
 {
     // The middle vertex lies outside China. GCJ02 refuses it and leaves it alone; BD09 gives it
     // only its own offset. Either way the vertex after it gets its full shift, as if the engine
@@ -229,10 +229,8 @@ TEST(VctCorrection, EachVertexIsShiftedOnItsOwn)
     back->fromOffset(kGcj02Engine);
     EXPECT_NEAR(back->getX(0), kShifts[0].lng, kInverseToleranceDeg);
     EXPECT_EQ(back->getX(1), 200.0);
-}
 
-TEST(VctCorrection, UnknownEnginesAndEmptyGeometriesChangeNothing)
-{
+    // Unknown engines and empty geometries change nothing.
     const VctPtr line = wrapWkt("LINESTRING (116.397128 39.916527,121.4737 31.2304)");
     ASSERT_TRUE(line);
     for (const int engine : { 2, -1, INT_MAX }) {
