@@ -81,10 +81,8 @@ TEST(KmlRoundTrip, EveryClassReadsBackEqualFromStringsAndFilesThatXmllintReads)
         xpath(path, "string((//*[local-name()='description'])[1])"), "a & b < c &#x41; &#x<b>");
     EXPECT_EQ(xpath(path, "string((//*[local-name()='Style']/@id)[1])"), "&#x3c;inline");
     EXPECT_EQ(xpath(path, "namespace-uri(/*)"), "http://www.opengis.net/kml/2.2");
-}
 
-TEST(KmlRoundTrip, Utf8DocumentsHoldOnlyUtf8Text)
-{
+    // UTF-8 documents hold only UTF-8 text.
     const QByteArray gb
         = QTextCodec::codecForName("GB18030")->fromUnicode(QString::fromUtf8("北京"));
     CICD_PLACEMARK placemark;

@@ -198,7 +198,7 @@ TEST_F(KmlWriteLayers, KmlAndKmzPathsGoThroughTheKmlWriterWithItsOptions)
     EXPECT_TRUE(fileBytes(extracted).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\""));
 }
 
-TEST(KmlWrite, NamesTextsLabelScalesAndSubLayerCycles)
+TEST(KmlWrite, NamesTextsLabelScalesSubLayerCyclesAndProgressCadence)
 {
     VectorFeatureData named = feature(VectorFeatureData::Point, { { CVector3D(116, 39) } },
         QStringLiteral("𠀀𪚥 & <广场>"), QStringLiteral("地标\n第二行"));
@@ -235,10 +235,8 @@ TEST(KmlWrite, NamesTextsLabelScalesAndSubLayerCycles)
     EXPECT_TRUE(grandChildWritten.name == "grandchild" && grandChildWritten.folders.empty());
     EXPECT_FALSE(
         fileBytes(out.path).contains("KIND") || fileBytes(out.path).contains("not written"));
-}
 
-TEST(KmlWrite, ProgressCadence)
-{
+    // The progress cadence.
     const auto reports = [](const QVector<int>& counts) {
         QVector<VectorLayerData> layers;
         for (int count : counts)

@@ -97,7 +97,7 @@ TEST(GeoToolsCatalog, CataloguesMatchGdalForEveryCode)
     EXPECT_TRUE(I_ExportTools::getWkt(999999).isEmpty());
 }
 
-TEST(GeoTools, ConvertsToWebMercatorPicksDefaultParametersAndAnalysesDems)
+TEST(GeoTools, ConvertsToWebMercatorPicksDefaultsAnalysesDemsAndReprojectsRasters)
 {
     const ToolPtr tool = geoTools();
     QVector<double> xs;
@@ -138,10 +138,8 @@ TEST(GeoTools, ConvertsToWebMercatorPicksDefaultParametersAndAnalysesDems)
     tool->analyzeDem({ 1.0 }, nullptr);
     EXPECT_EQ(untouched[0], 1.0);
     EXPECT_TRUE(observer.reports.empty());
-}
 
-TEST(GeoToolsRaster, ReprojectsAGeographicGridToWebMercator)
-{
+    // A geographic grid reprojected to Web Mercator.
     QTemporaryDir dir;
     const QByteArray source = (dir.path() + QStringLiteral("/source.tif")).toLocal8Bit();
     const QString target = dir.path() + QStringLiteral("/target.tif");
@@ -158,7 +156,6 @@ TEST(GeoToolsRaster, ReprojectsAGeographicGridToWebMercator)
         grid->SetSpatialRef(&wgs84);
         grid->GetRasterBand(1)->Fill(7.0);
     }
-    const ToolPtr tool = geoTools();
     ASSERT_TRUE(tool->reprojectRaster(QString::fromLocal8Bit(source), target, 3857));
     GDALDatasetUniquePtr result(
         GDALDataset::Open(target.toLocal8Bit().constData(), GDAL_OF_RASTER));

@@ -145,7 +145,7 @@ TEST_F(Reprojection, OffsetSystemsFollowTheEngines)
     EXPECT_EQ(gcj02.back().x, wgs84.back().x);
 }
 
-TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
+TEST_F(Reprojection, ProjectedTargetsMatchGdaltransformAndAreDeclared)
 {
     const std::vector<Point> china(kWgs84Points.begin(), kWgs84Points.begin() + 2);
     // An EPSG code off WGS 84 takes the seven parameters, translations and scale negated. Off
@@ -181,11 +181,9 @@ TEST_F(Reprojection, ProjectedTargetsMatchGdaltransform)
     gk.centralMeridian = back.centralMeridian = 117.0;
     gk.falseEasting = 500000;
     expectNear(reprojected(reprojected(china, gk), back), china, 1e-9, false, "GK round trip");
-}
 
-// Through the writer tool, as the application asks for it.
-TEST_F(Reprojection, AGaussKruegerShapefileDeclaresItsSystem)
-{
+    // A Gauss-Krueger shapefile written through the writer tool, as the application asks for it,
+    // declares its system.
     VectorWriteOptions options;
     options.coordParameters = reprojecting(3, VECTOR_CGCS2000_GAUSS);
     options.coordParameters.centralMeridian = 117.0;

@@ -34,7 +34,7 @@ TEST(DxfWriter, MergedLayerCarriesTheLayerNamesAndLabelModes)
     EXPECT_TRUE(merged.features[2].style.text.isEmpty());
 }
 
-TEST(FeatureGeometry, RecordsOfOgrGeometries)
+TEST(FeatureGeometry, RecordsOfOgrGeometriesCurvesAsLinesKeepingZ)
 {
     // WKT, the type taken (-1: not taken), the parts and the first part's vertices.
     const std::tuple<const char*, int, int, int> cases[]
@@ -68,10 +68,7 @@ TEST(FeatureGeometry, RecordsOfOgrGeometries)
     }
     VectorFeatureData untouched;
     EXPECT_FALSE(vectors::setFeatureGeometry(untouched, nullptr));
-}
 
-TEST(FeatureGeometry, CurvesBecomeLinesAndZIsKept)
-{
     const std::unique_ptr<OGRGeometry> arc = fromWkt("CIRCULARSTRING Z (0 0 5,1 1 5,2 0 5)");
     VectorFeatureData feature;
     ASSERT_TRUE(vectors::setFeatureGeometry(feature, arc.get()));
