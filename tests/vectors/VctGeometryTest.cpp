@@ -105,29 +105,7 @@ void expectNumbers(VCTGeometry& geometry, const std::string& wkt, double toleran
 
 } // namespace
 
-TEST(VctFactory, CurvesOfLinesAreTakenOtherCurvesRefusedAndHolesDropped)
-{
-    VCTGeometry* const sentinel = reinterpret_cast<VCTGeometry*>(0x1);
-    VCTGeometry* result = sentinel;
-    EXPECT_FALSE(createVctGeometry(nullptr, result));
-    for (const char* wkt : { "MULTICURVE (CIRCULARSTRING (0 0,1 1,2 0))",
-             "CIRCULARSTRING (0 0,1 1,2 0)", "CURVEPOLYGON ((0 0,1 0,1 1,0 0))",
-             "TRIANGLE ((0 0,1 0,1 1,0 0))", "MULTISURFACE (((0 0,1 0,1 1,0 0)))" })
-        EXPECT_FALSE(createVctGeometry(fromWkt(wkt).get(), result)) << wkt;
-    EXPECT_EQ(result, sentinel);
-    releaseVctGeometry(nullptr);
-
-    const VctPtr lines = wrapWkt("MULTICURVE ((0 0,1 1),(2 2,3 3))");
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(lines->geometryKind(), VCTGeometry::KindMultiLineString);
-    const VctPtr holed = wrapWkt("POLYGON ((0 0,10 0,10 10,0 10,0 0),(2 2,3 2,3 3,2 2))");
-    auto* polygon = dynamic_cast<VCTPolygon*>(holed.get());
-    ASSERT_TRUE(polygon);
-    EXPECT_EQ(polygon->pointCount(), 5);
-    EXPECT_EQ(polygon->getOgrGeometry()->getNumInteriorRings(), 0);
-}
-
-TEST(VctGeometry, BuildingAccessingAndSyncing)
+TEST(VctGeometry, WrappingBuildingAccessingAndSyncing)
 {
     // Closing adds the first vertex only when it is missing.
     VCTPolygon open;
@@ -179,6 +157,26 @@ TEST(VctGeometry, BuildingAccessingAndSyncing)
     const VctPtr member(polygons.geometryAt(0));
     ASSERT_TRUE(member);
     EXPECT_EQ(member->geometryKind(), VCTGeometry::KindPolygon);
+
+    // Curves of lines are taken, other curves refused; holes are dropped.
+    VCTGeometry* const sentinel = reinterpret_cast<VCTGeometry*>(0x1);
+    VCTGeometry* result = sentinel;
+    EXPECT_FALSE(createVctGeometry(nullptr, result));
+    for (const char* wkt : { "MULTICURVE (CIRCULARSTRING (0 0,1 1,2 0))",
+             "CIRCULARSTRING (0 0,1 1,2 0)", "CURVEPOLYGON ((0 0,1 0,1 1,0 0))",
+             "TRIANGLE ((0 0,1 0,1 1,0 0))", "MULTISURFACE (((0 0,1 0,1 1,0 0)))" })
+        EXPECT_FALSE(createVctGeometry(fromWkt(wkt).get(), result)) << wkt;
+    EXPECT_EQ(result, sentinel);
+    releaseVctGeometry(nullptr);
+
+    const VctPtr curves = wrapWkt("MULTICURVE ((0 0,1 1),(2 2,3 3))");
+    ASSERT_TRUE(curves);
+    EXPECT_EQ(curves->geometryKind(), VCTGeometry::KindMultiLineString);
+    const VctPtr holed = wrapWkt("POLYGON ((0 0,10 0,10 10,0 10,0 0),(2 2,3 2,3 3,2 2))");
+    auto* polygon = dynamic_cast<VCTPolygon*>(holed.get());
+    ASSERT_TRUE(polygon);
+    EXPECT_EQ(polygon->pointCount(), 5);
+    EXPECT_EQ(polygon->getOgrGeometry()->getNumInteriorRings(), 0);
 }
 
 // Every kind is wrapped with its kind code and vertices, shifted and shifted back.

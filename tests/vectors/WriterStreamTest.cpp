@@ -107,7 +107,7 @@ TEST_F(WriterStreamTest, ShapefileKeepsChineseTextAndFieldTypesDropsZAndIsReplac
     EXPECT_EQ(fileBytes(path(QStringLiteral("点.cpg"))), QByteArray("UTF-8"));
 }
 
-TEST_F(WriterStreamTest, OpenFailuresLeaveTheirReason)
+TEST_F(WriterStreamTest, OpenFailuresAndBadFeaturesLeaveTheirReason)
 {
     for (const auto& [name, error] : { std::pair { "a.abc", "不支持的文件格式。" },
              { "noSuffix", "不支持的文件格式。" }, { "missing/a.shp", "无法创建图层。" },
@@ -124,10 +124,8 @@ TEST_F(WriterStreamTest, OpenFailuresLeaveTheirReason)
         stream->close();
     }
     EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-}
 
-TEST_F(WriterStreamTest, BadFeaturesAreSkippedWithTheirReason)
-{
+    // Bad features are skipped with their reason.
     const QString file = path(QStringLiteral("bad.geojson"));
     StreamPtr stream
         = openStream(file, kFields, reprojecting(VECTOR_WGS84_LNGLAT, VECTOR_WGS84_WEB_MERCATOR));
