@@ -182,7 +182,7 @@ TEST_F(HostRoad, WholeRoadFromSearchToExportShareAndPictures)
     ASSERT_TRUE(search(QString::fromUtf8("朝阳区")));
     ticker.stop();
     GetOrCreateLocationDataSearchModule()->SetQueryDelay(0);
-    EXPECT_TRUE(ticks >= 5 && !barEnabled && window->locationBar()->isEnabled()) << ticks;
+    EXPECT_TRUE(ticks >= 3 && !barEnabled && window->locationBar()->isEnabled()) << ticks;
     EXPECT_EQ(locate()->GetCurrentCityKey(), kChaoyang);
     const QList<QPolygonF> parts = divisionParts(kChaoyang);
     // The bundled data's Chaoyang has two enclaves.
