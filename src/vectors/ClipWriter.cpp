@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <cpl_error.h>
 #include <ogr_geometry.h>
@@ -27,8 +28,6 @@ namespace vectors {
 namespace {
 
 using GeometryPtr = std::unique_ptr<OGRGeometry>;
-
-const QString kStagedBase = QStringLiteral("tmp_clip");
 
 // The union of the clip polygons with at least three finite vertices (each repaired when it
 // crosses itself); null when there is none. Clip polygons are few, so they are merged one by one.
@@ -86,23 +85,20 @@ OGRwkbGeometryType familyOf(int geometryType)
     return kFamilies[geometryFamily(geometryType)];
 }
 
-// Gives the file set STAGEDBASE.* in FOLDER the base name FINALBASE, replacing files of that
-// name; false when the main file STAGEDBASE.SUFFIX is missing.
-bool moveFileSet(const QString& folder, const QString& stagedBase, const QString& finalBase,
-    const QString& suffix)
+// Moves the file set BASE.* from the staging folder FROM into FOLDER, replacing files of that
+// name; false when the main file BASE.SUFFIX is missing.
+bool moveFileSet(
+    const QDir& from, const QString& folder, const QString& base, const QString& suffix)
 {
-    QDir dir(folder);
-    if (stagedBase == finalBase) return dir.exists(stagedBase + QLatin1Char('.') + suffix);
-    if (!dir.exists(stagedBase + QLatin1Char('.') + suffix)) {
+    if (!from.exists(base + QLatin1Char('.') + suffix)) {
         qDebug().noquote() << QStringLiteral("VuzUdur:can't found file.")
-                           << dir.filePath(stagedBase + QLatin1Char('.') + suffix);
+                           << from.filePath(base + QLatin1Char('.') + suffix);
         return false;
     }
-    const QStringList staged = dir.entryList({ stagedBase + QStringLiteral(".*") }, QDir::Files);
-    for (const QString& name : staged) {
-        const QString target = finalBase + name.mid(stagedBase.size());
-        dir.remove(target);
-        dir.rename(name, target);
+    QDir dir(folder);
+    for (const QString& name : from.entryList({ base + QStringLiteral(".*") }, QDir::Files)) {
+        dir.remove(name);
+        QFile::rename(from.filePath(name), dir.filePath(name));
     }
     return true;
 }
@@ -141,8 +137,16 @@ void writeClippedLayer(
     }
     const QFileInfo info(options.path);
     const QString folder = info.absolutePath();
+    // Staged under its final name, so that names written inside the files (a GeoJSON layer name,
+    // a KML document name) are the user's, in a folder beside the output for a cheap move.
+    const QTemporaryDir stage(folder + QStringLiteral("/.tmp_clip-XXXXXX"));
+    if (!stage.isValid()) {
+        qDebug().noquote() << QStringLiteral("VuzUdur:can't create the folder for ") + options.path;
+        return;
+    }
+    const QDir stageDir(stage.path());
     VectorWriteOptions staged = options;
-    staged.path = folder + QLatin1Char('/') + kStagedBase + QLatin1Char('.') + info.suffix();
+    staged.path = stageDir.filePath(info.fileName());
 
     // The staged file must not become the path the caller is shown.
     WriterState& state = writerState();
@@ -150,10 +154,10 @@ void writeClippedLayer(
     writer.writeLayer(clipped, staged);
     state.lastWrittenPath = lastWritten;
 
-    // Each staged main file with its final base name and the suffix writeLayer gave it.
+    // Each main file with the suffix writeLayer gave it.
     struct Move
     {
-        QString stagedBase, finalBase, suffix;
+        QString base, suffix;
     };
     QVector<Move> moves;
     if (upperSuffix(options.path) == QLatin1String("SHP")) {
@@ -164,17 +168,16 @@ void writeClippedLayer(
         for (int kind = 0; kind < 3; ++kind) {
             if (!present[kind]) continue;
             const QString word = QLatin1Char('_') + QLatin1String(kKindWords[kind]);
-            moves.append(
-                { kStagedBase + word, info.completeBaseName() + word, info.suffix().toLower() });
+            moves.append({ info.completeBaseName() + word, info.suffix().toLower() });
         }
     } else {
-        moves.append({ kStagedBase, info.completeBaseName(), info.suffix() });
+        moves.append({ info.completeBaseName(), info.suffix() });
     }
     for (const Move& move : moves) {
-        if (!moveFileSet(folder, move.stagedBase, move.finalBase, move.suffix)) continue;
+        if (!moveFileSet(stageDir, folder, move.base, move.suffix)) continue;
         if (state.lastWrittenPath.isEmpty())
             state.lastWrittenPath
-                = folder + QLatin1Char('/') + move.finalBase + QLatin1Char('.') + move.suffix;
+                = folder + QLatin1Char('/') + move.base + QLatin1Char('.') + move.suffix;
     }
 }
 

@@ -17,11 +17,10 @@ VectorLayerData clipLayer(
     const VectorLayerData& layer, const QVector<VectorPointList>& clipPolygons);
 
 // Writes LAYER cut by OPTIONS.clipPolygons through WRITER.writeLayer. The cut layer is first
-// written under the temporary name "tmp_clip" in the output folder (for a Shapefile
-// "tmp_clip_point", "tmp_clip_polyline" and "tmp_clip_polygon"), and each finished file, with
-// the files that belong to it, then takes its final name; so an unfinished clipped write never
-// stands under the user's name. A temporary file that did not appear is reported as
-// "can't found file.".
+// written under its final name into a temporary folder ".tmp_clip-XXXXXX" in the output folder,
+// and each finished file, with the files that belong to it, then moves to the output folder; so
+// an unfinished clipped write never stands under the user's name, and the names written inside
+// the files are the final ones. A file that did not appear is reported as "can't found file.".
 void writeClippedLayer(
     I_WriteVector& writer, const VectorLayerData& layer, const VectorWriteOptions& options);
 

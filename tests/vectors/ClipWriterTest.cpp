@@ -73,6 +73,8 @@ TEST_F(ClipWriting, FilesHoldOnlyWhatIsInsideAndNoTemporaryFile)
         (QStringList { QStringLiteral("clip.dxf"), QStringLiteral("clip.geojson"),
             QStringLiteral("clip_point.shp"), QStringLiteral("clip_polygon.shp") }));
     EXPECT_TRUE(files().filter(QStringLiteral("tmp_clip")).isEmpty());
+    // Names inside the files are the final ones.
+    EXPECT_EQ(readBack(path(QStringLiteral("clip.geojson"))).at(0).name, QStringLiteral("clip"));
     EXPECT_EQ(featureCount(path(QStringLiteral("clip.dxf"))), 2);
     EXPECT_EQ(featureCount(path(QStringLiteral("clip_point.shp"))), 1);
     EXPECT_EQ(readBackText(path(QStringLiteral("clip.geojson"))).mid(1),
