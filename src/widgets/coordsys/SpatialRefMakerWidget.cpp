@@ -257,7 +257,7 @@ void CSpatialRefMakerWidget::applyParameterChange()
     tagCoordinateSystem cs;
     if (epsg != -1 && EkGDALUtilityNS::ConvertEPSGToCoordSystem(epsg, cs)
         && cs.coordSys < COORD_WGS84_LNGLAT)
-        SetCoordParamEnable(epsg);
+        m_params.TakeFrom(cs);
     ui->pushButton_Param->setEnabled(true);
 }
 
