@@ -2,6 +2,7 @@
 
 #include "OvCoordSystem/vectors/I_VectorTools.h"
 #include "OvCoordSystem/vectors/VectorToolFactory.h"
+#include "OvCoordSystem/widgets/coordsys/SpatialRefParameters.h"
 
 #include "ui_MoreCoordSys.h"
 
@@ -167,9 +168,7 @@ QString MoreCoordSys::nameOfEpsg(int epsg) const
 QString MoreCoordSys::gaussZoneName(
     E_COORDINATE_SYSTEM datum, double meridian, bool threeDegree) const
 {
-    if (datum != COORD_BEIJING54_GAUSS && datum != COORD_XIAN80_GAUSS
-        && datum != COORD_CGCS2000_GAUSS)
-        return QString();
+    if (!SpatialRefParameters::IsGaussDatum(datum)) return QString();
     // Per datum the lists named by zone number are the second (3-degree) and fourth (6-degree).
     const QMap<int, QString>& list
         = m_lists[static_cast<size_t>(datum) * 4 + (threeDegree ? 1 : 3)];
