@@ -77,10 +77,18 @@ void TbtnCoord::setDistanceFormat()
 
 void TbtnCoord::slotDistanceFormat()
 {
+    if (const QAction* triggered = qobject_cast<QAction*>(sender()))
+        chooseUnit(triggered->data().toInt());
+}
+
+void TbtnCoord::distanceFormat()
+{
+    chooseUnit(LENGTH_METRE);
+}
+
+void TbtnCoord::chooseUnit(int unit)
+{
     if (!m_metreAction || !m_kilometreAction || !m_zhangAction) return;
-    const QAction* triggered = qobject_cast<QAction*>(sender());
-    if (!triggered) return;
-    const int unit = triggered->data().toInt();
     for (QAction* action : { m_metreAction, m_kilometreAction, m_zhangAction }) {
         const bool chosen = action->data().toInt() == unit;
         action->setChecked(chosen);
@@ -88,17 +96,6 @@ void TbtnCoord::slotDistanceFormat()
     }
     m_lengthUnit = static_cast<E_LENGTH_UNIT>(unit);
     emit signalDistanceFormat(m_lengthUnit);
-}
-
-void TbtnCoord::distanceFormat()
-{
-    if (!m_metreAction || !m_kilometreAction || !m_zhangAction) return;
-    m_metreAction->setChecked(true);
-    m_kilometreAction->setChecked(false);
-    m_zhangAction->setChecked(false);
-    emit signalSetDistanceText(m_metreAction->text());
-    m_lengthUnit = LENGTH_METRE;
-    emit signalDistanceFormat(LENGTH_METRE);
 }
 
 void TbtnCoord::SetEnabled(bool enabled)

@@ -48,6 +48,8 @@ private slots:
 
 private:
     QAction* addChoice(KtMenu* menu, const char* gb18030Text, int value, const char* slot);
+    // Checks the entry of UNIT only, emits its text, makes it current and emits it.
+    void chooseUnit(int unit);
 
     E_DEGREE_FOARMAT m_dmsType = DEGREE_DECIMAL;
     KtMenu* m_positionMenu = nullptr;
