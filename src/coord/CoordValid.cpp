@@ -234,6 +234,14 @@ E_NUM_LNG_LAT axisAt(NUM_COORD_FORMAT order, int position)
     return (position == 0) == latitudeFirst ? NUM_LAT : NUM_LNG;
 }
 
+// Whether FIRST and SECOND, split from a pair in the order ORDER, are a valid pair in FORMAT.
+bool isValidPair(NUM_COORD_FORMAT order, Text first, Text second, E_DEGREE_FOARMAT format)
+{
+    return order != FORMAT_INVALID && !first.empty() && !second.empty()
+        && isValidValue(first, format, axisAt(order, 0))
+        && isValidValue(second, format, axisAt(order, 1));
+}
+
 // VALUE in the local 8-bit encoding, the degree toolkit's text.
 std::string toLocal8Bit(Text value)
 {
@@ -311,9 +319,7 @@ bool CCoordValid::IsValid(const QString& text, E_DEGREE_FOARMAT format) const
     Text first;
     Text second;
     const NUM_COORD_FORMAT order = splitPair(view(text), trimmed, first, second);
-    if (order == FORMAT_INVALID) return false;
-    return !first.empty() && !second.empty() && isValidValue(first, format, axisAt(order, 0))
-        && isValidValue(second, format, axisAt(order, 1));
+    return isValidPair(order, first, second, format);
 }
 
 bool CCoordValid::IsValid(const QString& text, E_DEGREE_FOARMAT format, E_NUM_LNG_LAT axis) const
@@ -329,12 +335,13 @@ bool CCoordValid::IsCoord(const QString& text, E_NUM_LNG_LAT axis) const
 bool CCoordValid::GetLB(
     const QString& text, QString& lng, QString& lat, E_DEGREE_FOARMAT format) const
 {
-    if (!IsValid(text, format)) return false;
     ShortText trimmed;
     Text first;
     Text second;
     const NUM_COORD_FORMAT order = splitPair(view(text), trimmed, first, second);
-    if (!isCoord(first, axisAt(order, 0)) || !isCoord(second, axisAt(order, 1))) return false;
+    if (!isValidPair(order, first, second, format) || !isCoord(first, axisAt(order, 0))
+        || !isCoord(second, axisAt(order, 1)))
+        return false;
     const QString a = toDecimalDegrees(first, format);
     const QString b = toDecimalDegrees(second, format);
     lng = order == FORMAT_LAT_LNG ? b : a;
