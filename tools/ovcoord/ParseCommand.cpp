@@ -32,19 +32,19 @@ bool readPair(const QString& text, E_DEGREE_FOARMAT format, long long line)
     const CCoordValid* valid = CCoordValid::GetInstance();
     QString lng;
     QString lat;
-    if (!valid->IsValid(text, format)) {
+    if (valid->GetLB(text, lng, lat, format)) {
+        out() << lng << "," << lat << "\n";
+        return true;
+    }
+    // Only a refused text is checked again, to tell why.
+    if (!valid->IsValid(text, format))
         err() << "ovcoord parse: " << origin(line) << "'" << text
               << "' is not a valid longitude/latitude pair in " << degreeFormatName(format)
               << " format\n";
-        return false;
-    }
-    if (!valid->GetLB(text, lng, lat, format)) {
+    else
         err() << "ovcoord parse: " << origin(line) << "'" << text
               << QStringLiteral("' cannot be read: a value holds more than one \".\" or \"°\"\n");
-        return false;
-    }
-    out() << lng << "," << lat << "\n";
-    return true;
+    return false;
 }
 
 int runParse(const QStringList& args)
