@@ -22,7 +22,7 @@ public:
     {
         E_DEGREE_FOARMAT source = m_from;
         const QString converted = m_extent.DmsConvert(text, source, m_to);
-        const QString where = line > 0 ? QStringLiteral("line %1: ").arg(line) : QString();
+        const QString where = lineOrigin(line);
         if (source != m_from && !m_reported.contains(source)) {
             m_reported.append(source);
             err() << "ovcoord convert: " << where << "read as " << degreeFormatName(source)

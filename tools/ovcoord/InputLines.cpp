@@ -16,3 +16,8 @@ bool eachInputLine(const std::function<bool(const QString& line, long long numbe
     }
     return allTaken;
 }
+
+QString lineOrigin(long long line)
+{
+    return line > 0 ? QStringLiteral("line %1: ").arg(line) : QString();
+}

@@ -8,19 +8,13 @@
 namespace {
 const char kName[] = "parse";
 
-// Where a text came from, for messages: nothing for the argument, "line N: " for input lines.
-QString origin(long long line)
-{
-    return line > 0 ? QStringLiteral("line %1: ").arg(line) : QString();
-}
-
 // Checks one value TEXT; prints valid or invalid.
 bool checkValue(const QString& text, E_DEGREE_FOARMAT format, E_NUM_LNG_LAT axis, long long line)
 {
     const bool ok = CCoordValid::GetInstance()->IsValid(text, format, axis);
     out() << (ok ? "valid" : "invalid") << "\n";
     if (!ok && line > 0)
-        err() << "ovcoord parse: " << origin(line) << "'" << text << "' is not a valid "
+        err() << "ovcoord parse: " << lineOrigin(line) << "'" << text << "' is not a valid "
               << (axis == NUM_LAT ? "latitude" : "longitude") << " in " << degreeFormatName(format)
               << " format\n";
     return ok;
@@ -38,11 +32,11 @@ bool readPair(const QString& text, E_DEGREE_FOARMAT format, long long line)
     }
     // Only a refused text is checked again, to tell why.
     if (!valid->IsValid(text, format))
-        err() << "ovcoord parse: " << origin(line) << "'" << text
+        err() << "ovcoord parse: " << lineOrigin(line) << "'" << text
               << "' is not a valid longitude/latitude pair in " << degreeFormatName(format)
               << " format\n";
     else
-        err() << "ovcoord parse: " << origin(line) << "'" << text
+        err() << "ovcoord parse: " << lineOrigin(line) << "'" << text
               << QStringLiteral("' cannot be read: a value holds more than one \".\" or \"°\"\n");
     return false;
 }
