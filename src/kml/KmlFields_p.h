@@ -130,21 +130,6 @@ private:
     bool m_ok = true;
 };
 
-inline std::string printed(int value)
-{
-    return xmltext::formatInt(value);
-}
-
-inline std::string printed(float value)
-{
-    return xmltext::formatFixed(value, 6);
-}
-
-inline std::string printed(double value)
-{
-    return xmltext::formatFixed(value, 9);
-}
-
 // Prints what Writer would write, straight to a printer, without a TinyXML document.
 class Printing
 {
@@ -160,7 +145,7 @@ public:
 
     void attr(const char* name, double& value, Same<double> byDefault)
     {
-        if (value != byDefault) m_printer.attribute(name, printed(value));
+        if (value != byDefault) m_printer.attribute(name, xmltext::formatNumber(value));
     }
 
     void text(const char* name, std::string& value)
@@ -170,7 +155,7 @@ public:
 
     template <class T> void text(const char* name, T& value, Same<T> byDefault)
     {
-        if (value != byDefault) m_printer.text(name, printed(value));
+        if (value != byDefault) m_printer.text(name, xmltext::formatNumber(value));
     }
 
     template <class T> void child(T& object)

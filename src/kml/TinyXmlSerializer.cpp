@@ -329,17 +329,17 @@ TiXmlText* CTinyXmlSerializer::textNode(const std::string& value)
 
 TiXmlText* CTinyXmlSerializer::textNode(int value)
 {
-    return new TiXmlText(xmltext::formatInt(value));
+    return new TiXmlText(xmltext::formatNumber(value));
 }
 
 TiXmlText* CTinyXmlSerializer::textNode(float value)
 {
-    return new TiXmlText(xmltext::formatFixed(value, 6));
+    return new TiXmlText(xmltext::formatNumber(value));
 }
 
 TiXmlText* CTinyXmlSerializer::textNode(double value)
 {
-    return new TiXmlText(xmltext::formatFixed(value, 9));
+    return new TiXmlText(xmltext::formatNumber(value));
 }
 
 bool CTinyXmlSerializer::readInt(const TiXmlElement* element, int& value)
@@ -380,12 +380,12 @@ bool CTinyXmlSerializer::setAttribute(
 
 bool CTinyXmlSerializer::setIntAttribute(TiXmlElement* element, const char* name, int value)
 {
-    return setAttribute(element, name, xmltext::formatInt(value));
+    return setAttribute(element, name, xmltext::formatNumber(value));
 }
 
 bool CTinyXmlSerializer::setDoubleAttribute(TiXmlElement* element, const char* name, double value)
 {
-    return setAttribute(element, name, xmltext::formatFixed(value, 9));
+    return setAttribute(element, name, xmltext::formatNumber(value));
 }
 
 bool CTinyXmlSerializer::getAttribute(

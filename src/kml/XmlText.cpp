@@ -7,6 +7,9 @@ namespace xmltext {
 namespace {
 // Longest fixed-notation double: 309 integer digits, sign, point and up to 20 decimals.
 constexpr int kNumberBuffer = 340;
+// Decimals of a float and of a double in a document.
+constexpr int kFloatDecimals = 6;
+constexpr int kDoubleDecimals = 9;
 } // namespace
 
 void appendFixed(std::string& text, double value, int decimals)
@@ -24,11 +27,21 @@ std::string formatFixed(double value, int decimals)
     return text;
 }
 
-std::string formatInt(int value)
+std::string formatNumber(int value)
 {
     char buffer[16];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+std::string formatNumber(float value)
+{
+    return formatFixed(value, kFloatDecimals);
+}
+
+std::string formatNumber(double value)
+{
+    return formatFixed(value, kDoubleDecimals);
 }
 
 bool isUtf8(const std::string& text)

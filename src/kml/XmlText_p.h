@@ -11,7 +11,11 @@ namespace xmltext {
 // ties to even) whatever locale is set.
 void appendFixed(std::string& text, double value, int decimals);
 std::string formatFixed(double value, int decimals);
-std::string formatInt(int value);
+// A number as the KML documents hold it: an int in full, a float with 6 decimals, a double
+// with 9.
+std::string formatNumber(int value);
+std::string formatNumber(float value);
+std::string formatNumber(double value);
 
 // Whether TEXT is well-formed UTF-8: no stray continuation bytes, overlong forms, surrogates or
 // code points above U+10FFFF.
