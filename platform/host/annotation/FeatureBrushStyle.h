@@ -10,7 +10,6 @@ class OVPLATFORM_EXPORT CFeatureBrushStyle : public CFeatureStyle
 {
 public:
     E_FEATURE_STYLE_TYPE GetStyleType() const override;
-    CFeatureStyle* Clone() const override;
 
     void SetForegroundColor(const QColor& color);
     QColor GetForegroundColor() const { return m_foreground; }

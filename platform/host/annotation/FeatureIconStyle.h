@@ -10,7 +10,6 @@ class OVPLATFORM_EXPORT CFeatureIconStyle : public CFeatureStyle
 {
 public:
     E_FEATURE_STYLE_TYPE GetStyleType() const override;
-    CFeatureStyle* Clone() const override;
 
     void SetIconUrl(const std::string& url);
     const std::string& GetIconUrl() const { return m_url; }

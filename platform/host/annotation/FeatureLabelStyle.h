@@ -9,7 +9,6 @@ class OVPLATFORM_EXPORT CFeatureLabelStyle : public CFeatureStyle
 {
 public:
     E_FEATURE_STYLE_TYPE GetStyleType() const override;
-    CFeatureStyle* Clone() const override;
 
     void SetForegroundColor(const QColor& color);
     QColor GetForegroundColor() const { return m_foreground; }

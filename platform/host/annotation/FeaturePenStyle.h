@@ -10,7 +10,6 @@ class OVPLATFORM_EXPORT CFeaturePenStyle : public CFeatureStyle
 {
 public:
     E_FEATURE_STYLE_TYPE GetStyleType() const override;
-    CFeatureStyle* Clone() const override;
 
     void SetWidth(double width);
     double GetWidth() const { return m_width; }

@@ -18,6 +18,4 @@ class OVPLATFORM_EXPORT CFeatureStyle
 public:
     virtual ~CFeatureStyle();
     virtual E_FEATURE_STYLE_TYPE GetStyleType() const = 0;
-    // A new style of the same kind and values, owned by the caller.
-    virtual CFeatureStyle* Clone() const = 0;
 };

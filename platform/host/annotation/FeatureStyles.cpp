@@ -10,11 +10,6 @@ E_FEATURE_STYLE_TYPE CFeaturePenStyle::GetStyleType() const
     return FEATURE_STYLE_PEN;
 }
 
-CFeatureStyle* CFeaturePenStyle::Clone() const
-{
-    return new CFeaturePenStyle(*this);
-}
-
 void CFeaturePenStyle::SetWidth(double width)
 {
     if (width >= 0) m_width = width;
@@ -28,11 +23,6 @@ void CFeaturePenStyle::SetColor(const QColor& color)
 E_FEATURE_STYLE_TYPE CFeatureBrushStyle::GetStyleType() const
 {
     return FEATURE_STYLE_BRUSH;
-}
-
-CFeatureStyle* CFeatureBrushStyle::Clone() const
-{
-    return new CFeatureBrushStyle(*this);
 }
 
 void CFeatureBrushStyle::SetForegroundColor(const QColor& color)
@@ -55,11 +45,6 @@ E_FEATURE_STYLE_TYPE CFeatureLabelStyle::GetStyleType() const
     return FEATURE_STYLE_LABEL;
 }
 
-CFeatureStyle* CFeatureLabelStyle::Clone() const
-{
-    return new CFeatureLabelStyle(*this);
-}
-
 void CFeatureLabelStyle::SetForegroundColor(const QColor& color)
 {
     m_foreground = color;
@@ -78,11 +63,6 @@ void CFeatureLabelStyle::SetFontSize(int pointSize)
 E_FEATURE_STYLE_TYPE CFeatureIconStyle::GetStyleType() const
 {
     return FEATURE_STYLE_ICON;
-}
-
-CFeatureStyle* CFeatureIconStyle::Clone() const
-{
-    return new CFeatureIconStyle(*this);
 }
 
 void CFeatureIconStyle::SetIconUrl(const std::string& url)
