@@ -4,10 +4,9 @@
 
 #include <string>
 
-class CFeatureStyle;
 class IAnnotationFeature;
 
-// Makes the annotation data objects: features and styles.
+// Makes the annotation data objects: features.
 class OVPLATFORM_EXPORT IAnnotationModule
 {
 public:
@@ -19,9 +18,6 @@ public:
     virtual IAnnotationFeature* CreateFeature(int kind, const std::string& name) = 0;
     // Deletes a feature owned by the caller; null is ignored.
     virtual void DestroyFeature(IAnnotationFeature* feature) = 0;
-    // A new style of that kind (E_FEATURE_STYLE_TYPE) with default values, owned by the caller;
-    // null for an unknown kind.
-    virtual CFeatureStyle* CreateStyle(int styleType) = 0;
 };
 
 // The process-wide annotation module, created on first call.
