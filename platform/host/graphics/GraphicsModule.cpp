@@ -56,13 +56,6 @@ public:
         it->first->Relayout();
     }
 
-    std::vector<int> GetBoundIds(IOvSceneItem* item) const override
-    {
-        for (const auto& entry : m_items)
-            if (entry.first.get() == item) return entry.second;
-        return {};
-    }
-
     int GetSceneItemCount() const override { return static_cast<int>(m_items.size()); }
 
 private:

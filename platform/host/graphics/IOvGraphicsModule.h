@@ -26,8 +26,6 @@ public:
     // all are hidden or destroyed. An empty list unbinds it.
     virtual void BindSceneItem(IOvSceneItem* item, const std::vector<int>& ids) = 0;
 
-    // The ids the item is bound to.
-    virtual std::vector<int> GetBoundIds(IOvSceneItem* item) const = 0;
     virtual int GetSceneItemCount() const = 0;
 };
 
