@@ -24,11 +24,6 @@ void CPropertySetObject::SetProperty(const std::string& name, const QVariant& va
         m_properties.emplace_back(name, value);
 }
 
-bool CPropertySetObject::HasProperty(const std::string& name) const
-{
-    return findName(m_properties, name) != m_properties.end();
-}
-
 QVariant CPropertySetObject::GetProperty(const std::string& name) const
 {
     const auto found = findName(m_properties, name);

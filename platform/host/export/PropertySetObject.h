@@ -16,7 +16,6 @@ public:
     void Clear();
     void SetProperty(const std::string& name, const QVariant& value);
 
-    bool HasProperty(const std::string& name) const;
     // The value of NAME; an invalid QVariant when it is not set.
     QVariant GetProperty(const std::string& name) const;
     // Every name, in the order of the first SetProperty.
