@@ -63,34 +63,9 @@ std::string CAnnotation2DMapLayer::GetName() const
     return m_name;
 }
 
-int CAnnotation2DMapLayer::GetMaxDisplayLevel() const
-{
-    return m_settings.maxDisplay;
-}
-
-int CAnnotation2DMapLayer::GetMinDisplayLevel() const
-{
-    return m_settings.minDisplay;
-}
-
-int CAnnotation2DMapLayer::GetMaxLabelLevel() const
-{
-    return m_settings.maxLabel;
-}
-
-int CAnnotation2DMapLayer::GetMinLabelLevel() const
-{
-    return m_settings.minLabel;
-}
-
 bool CAnnotation2DMapLayer::IsVisible() const
 {
     return m_settings.visible;
-}
-
-bool CAnnotation2DMapLayer::IsLabelVisible() const
-{
-    return m_settings.labelVisible;
 }
 
 bool CAnnotation2DMapLayer::IsIconFixedSize() const

@@ -23,12 +23,7 @@ public:
     int GetZOrder() const override;
     void Commit() override;
     std::string GetName() const override;
-    int GetMaxDisplayLevel() const override;
-    int GetMinDisplayLevel() const override;
-    int GetMaxLabelLevel() const override;
-    int GetMinLabelLevel() const override;
     bool IsVisible() const override;
-    bool IsLabelVisible() const override;
     bool IsIconFixedSize() const override;
 
     // Objects of the layer are drawn at this zoom level; their labels too.

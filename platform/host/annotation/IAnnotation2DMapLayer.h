@@ -31,11 +31,6 @@ public:
     virtual void Commit() = 0;
 
     virtual std::string GetName() const = 0;
-    virtual int GetMaxDisplayLevel() const = 0;
-    virtual int GetMinDisplayLevel() const = 0;
-    virtual int GetMaxLabelLevel() const = 0;
-    virtual int GetMinLabelLevel() const = 0;
     virtual bool IsVisible() const = 0;
-    virtual bool IsLabelVisible() const = 0;
     virtual bool IsIconFixedSize() const = 0;
 };
