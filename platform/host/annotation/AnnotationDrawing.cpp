@@ -53,11 +53,9 @@ CAnnotationDrawing CAnnotationDrawing::FromFeature(
         d.labelOutline = label->GetOutLineColor();
         d.labelSize = label->GetFontSize();
     }
-    if (const auto* icon = firstStyle<CFeatureIconStyle>(feature)) {
-        d.hasIcon = true;
-        if (withPixmaps && !icon->GetIconUrl().empty())
-            d.icon = QPixmap(QString::fromLocal8Bit(icon->GetIconUrl().c_str()));
-    }
+    const auto* icon = firstStyle<CFeatureIconStyle>(feature);
+    if (withPixmaps && icon && !icon->GetIconUrl().empty())
+        d.icon = QPixmap(QString::fromLocal8Bit(icon->GetIconUrl().c_str()));
     return d;
 }
 

@@ -34,7 +34,6 @@ struct CAnnotationDrawing
     QColor labelColor;
     QColor labelOutline;
     int labelSize = 10;
-    bool hasIcon = false;
     QPixmap icon; // null: the default marker
     QString featureName;
 
