@@ -78,9 +78,7 @@ CLocate::~CLocate()
 {
     // A division query still running must not outlive what it reports to.
     m_pLocationThread->wait();
-    if (m_pSceneItem && m_pGraphicsModule) m_pGraphicsModule->RemoveSceneItem(m_pSceneItem);
-    m_pSceneItem = nullptr;
-    m_pToolBar = nullptr; // freed with its scene item
+    RemoveToolBar();
     DestroyCurrentObject();
     if (m_pAnnotation2DModule && m_pAnnotationLayer)
         m_pAnnotation2DModule->DestroyMapLayer(m_pAnnotationLayer);

@@ -190,6 +190,8 @@ private:
     bool IsNetworkDownloadOffered() const;
     // Builds a new tool bar in a new hidden scene item, replacing the old one.
     void InitToolBar();
+    // Removes the tool bar's scene item, which frees the tool bar with it.
+    void RemoveToolBar();
     // Places the tool bar at the current object's anchor.
     void LoadingDownloadButtonIntoScene();
     // Makes the current object the rectangle RECT named NAME and places the tool bar below its

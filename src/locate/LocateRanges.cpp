@@ -112,11 +112,7 @@ void CLocate::DestroyCurrent2DObject()
 void CLocate::ClearMapLocate()
 {
     DestroyCurrentObject();
-    if (m_pSceneItem && m_pGraphicsModule) {
-        m_pGraphicsModule->RemoveSceneItem(m_pSceneItem);
-        m_pSceneItem = nullptr;
-        m_pToolBar = nullptr; // freed with its scene item
-    }
+    RemoveToolBar();
 }
 
 bool CLocate::DownRange(const QString& code, const QString& name)

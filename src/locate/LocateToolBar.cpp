@@ -56,11 +56,7 @@ bool CLocate::IsNetworkDownloadOffered() const
 void CLocate::InitToolBar()
 {
     if (!m_pGraphicsModule) return;
-    if (m_pSceneItem) {
-        m_pGraphicsModule->RemoveSceneItem(m_pSceneItem);
-        m_pSceneItem = nullptr;
-        m_pToolBar = nullptr; // freed with its scene item
-    }
+    RemoveToolBar();
     m_pToolBar = new QToolBar();
     m_pToolBar->setObjectName(QStringLiteral("LocatorToolBar"));
     if (G_N_QUARRY_SOFTWARE_TYPE != QUARRY_SOFTWARE_PLAIN)
@@ -89,6 +85,14 @@ void CLocate::InitToolBar()
     connect(download, &QToolButton::clicked, this, &CLocate::SlotDownRange);
     if (networkDownload)
         connect(networkDownload, &QToolButton::clicked, this, &CLocate::SlotNetworkDownRange);
+}
+
+void CLocate::RemoveToolBar()
+{
+    if (!m_pSceneItem || !m_pGraphicsModule) return;
+    m_pGraphicsModule->RemoveSceneItem(m_pSceneItem);
+    m_pSceneItem = nullptr;
+    m_pToolBar = nullptr; // freed with its scene item
 }
 
 void CLocate::BindToolBarToCurrentObject()
@@ -162,4 +166,3 @@ void CLocate::SlotCloseRange()
     m_strCityName.clear();
     emit SigCloseRange();
 }
-
