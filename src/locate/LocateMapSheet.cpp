@@ -24,15 +24,11 @@ bool CLocate::MapsheetRegCheck(const QString& number)
     const QRegularExpressionMatch match = sheetExpression().match(number);
     // "$" also matches before a final line break; the whole text must be the number.
     if (!match.hasMatch() || match.capturedLength(0) != number.size()) return false;
+    if (number.size() == 3) return BigMapSheetCheck({ match.captured(1), match.captured(2) });
     QStringList parts;
-    if (number.size() == 3)
-        parts << match.captured(1) << match.captured(2);
-    else
-        for (int i = 3; i <= 7; ++i)
-            parts << match.captured(i);
-    if (parts.size() == 2) return BigMapSheetCheck(parts);
-    if (parts.size() == 5) return SmallMapSheetCheck(parts);
-    return false;
+    for (int i = 3; i <= 7; ++i)
+        parts << match.captured(i);
+    return SmallMapSheetCheck(parts);
 }
 
 bool CLocate::BigMapSheetCheck(const QStringList& parts)
