@@ -66,15 +66,17 @@ CDownloadDialog::CDownloadDialog(QWidget* parent)
 }
 
 void CDownloadDialog::SetRange(const QString& name, const QList<QPolygonF>& parts,
-    const QList<double>& partAreas, double totalArea, const QString& saving)
+    const QList<double>& partAreas, const QString& saving)
 {
     m_polygons = parts;
+    double totalArea = 0.0;
     m_name->setText(name.isEmpty() ? QStringLiteral("(unnamed)") : name);
     m_parts->setRowCount(parts.size());
     for (int i = 0; i < parts.size(); ++i) {
         m_parts->setItem(i, 0, new QTableWidgetItem(QString::number(i + 1)));
         m_parts->setItem(i, 1, new QTableWidgetItem(QString::number(parts[i].size())));
         m_parts->setItem(i, 2, new QTableWidgetItem(km2(partAreas.value(i))));
+        totalArea += partAreas.value(i);
     }
     m_area->setText(km2(totalArea));
     m_saving->setText(saving);

@@ -18,10 +18,10 @@ class CDownloadDialog : public QDialog
 public:
     explicit CDownloadDialog(QWidget* parent = nullptr);
 
-    // NAME of the range, its PARTS, their areas and the total (square metres, as the locator
-    // computes them), and a line saying how tiles would be saved.
+    // NAME of the range, its PARTS and their areas (square metres, as the locator computes them;
+    // the total is their sum), and a line saying how tiles would be saved.
     void SetRange(const QString& name, const QList<QPolygonF>& parts,
-        const QList<double>& partAreas, double totalArea, const QString& saving);
+        const QList<double>& partAreas, const QString& saving);
     // Tile level 0..22 whose tile count is shown.
     void SetLevel(int level);
     int Level() const;

@@ -407,8 +407,7 @@ void CHostWindow::ShowDownloadDialog()
         areas << m_locate->GetArea(QList<QPointF>(part.begin(), part.end()));
     CDownloadDialog dialog(this);
     dialog.SetLevel(qBound(0, m_map->GetZoomLevel() + 2, kMaxDownloadLevel));
-    dialog.SetRange(m_locate->GetCurrentCityName(), parts, areas, m_locate->GetArea(),
-        m_options->SavingSummary());
+    dialog.SetRange(m_locate->GetCurrentCityName(), parts, areas, m_options->SavingSummary());
     dialog.exec();
 }
 
