@@ -50,11 +50,6 @@ void CustomWidget::setTitle(const QString& title)
     setWindowTitle(title);
 }
 
-QString CustomWidget::title() const
-{
-    return m_title->text();
-}
-
 bool CustomWidget::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_titleBar) return QDialog::eventFilter(watched, event);

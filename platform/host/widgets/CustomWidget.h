@@ -17,7 +17,6 @@ public:
     explicit CustomWidget(QWidget* parent = nullptr);
 
     void setTitle(const QString& title);
-    QString title() const;
     // Where the derived dialog puts its form (e.g. ui->setupUi(contentWidget())).
     QWidget* contentWidget() const { return m_content; }
 
