@@ -16,10 +16,7 @@ public:
     CScopedStreamLocale(const CScopedStreamLocale&) = delete;
     CScopedStreamLocale& operator=(const CScopedStreamLocale&) = delete;
 
-    // True when the locale was switched (never outside Windows, nor for an unknown name).
-    bool isSwitched() const { return m_switched; }
-
 private:
     std::locale m_previous;
-    bool m_switched = false;
+    bool m_switched = false; // never outside Windows, nor for an unknown name
 };
