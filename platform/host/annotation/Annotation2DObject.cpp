@@ -4,11 +4,11 @@
 #include "OvCoordSystem/host/annotation/Annotation2DModule_p.h"
 #include "OvCoordSystem/host/annotation/AnnotationFeature_p.h"
 #include "OvCoordSystem/host/annotation/AnnotationItem_p.h"
+#include "OvCoordSystem/host/app/TextConvert.h"
 #include "OvCoordSystem/host/graphics/GraphicsItemId_p.h"
 #include "OvCoordSystem/host/map/OvMapModule_p.h"
 
 #include <QGraphicsScene>
-#include <QTextCodec>
 
 namespace {
 // Located points go above the ranges of their layer.
@@ -41,7 +41,7 @@ void CAnnotation2DObject::releaseFeature()
 
 void CAnnotation2DObject::SetName(const std::string& name)
 {
-    m_name = QTextCodec::codecForName("GB18030")->toUnicode(name.data(), int(name.size()));
+    m_name = ConvertStdStringToQString(name, "GB18030");
     Relayout();
 }
 

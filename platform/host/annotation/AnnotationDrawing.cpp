@@ -5,8 +5,7 @@
 #include "OvCoordSystem/host/annotation/FeatureLabelStyle.h"
 #include "OvCoordSystem/host/annotation/FeaturePenStyle.h"
 #include "OvCoordSystem/host/annotation/IAnnotationFeature.h"
-
-#include <QTextCodec>
+#include "OvCoordSystem/host/app/TextConvert.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,8 +24,7 @@ CAnnotationDrawing CAnnotationDrawing::FromFeature(
 {
     CAnnotationDrawing d;
     d.kind = feature.GetKind();
-    const std::string name = feature.GetName();
-    d.featureName = QTextCodec::codecForName("GB18030")->toUnicode(name.data(), int(name.size()));
+    d.featureName = ConvertStdStringToQString(feature.GetName(), "GB18030");
     CGeometryData geometry;
     for (int i = 0; i < feature.GetGeometryCount(); ++i) {
         feature.GetGeometry(geometry, i);
