@@ -13,13 +13,6 @@ const QStringList kDatums
 constexpr int kGaussKruegerKind = 0;
 constexpr int kUtmKind = 2;
 
-int usageError(const QString& message)
-{
-    err() << "ovcoord catalog: " << message << "\nTry 'ovcoord catalog --help'.\n";
-    err().flush();
-    return ExitUsage;
-}
-
 int runCatalog(const QStringList& args)
 {
     QCommandLineParser parser;
@@ -43,23 +36,26 @@ int runCatalog(const QStringList& args)
     if (!parseCommandLine(parser, "catalog", args, &status)) return status;
 
     if (!parser.positionalArguments().isEmpty())
-        return usageError(
+        return usageError("catalog",
             QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()));
-    if (!parser.isSet(kind)) return usageError(QStringLiteral("--kind is required."));
+    if (!parser.isSet(kind)) return usageError("catalog", QStringLiteral("--kind is required."));
     const int kindNumber = kKinds.indexOf(parser.value(kind));
     if (kindNumber < 0)
-        return usageError(QStringLiteral("unknown kind '%1'.").arg(parser.value(kind)));
+        return usageError("catalog", QStringLiteral("unknown kind '%1'.").arg(parser.value(kind)));
     const bool gaussKrueger = kindNumber == kGaussKruegerKind;
     if (!gaussKrueger && (parser.isSet(datum) || parser.isSet(width) || parser.isSet(zoneNumbers)))
-        return usageError(QStringLiteral("--datum, --width and --zone-numbers apply to gk only."));
+        return usageError(
+            "catalog", QStringLiteral("--datum, --width and --zone-numbers apply to gk only."));
     if (kindNumber != kUtmKind && parser.isSet(south))
-        return usageError(QStringLiteral("--south applies to utm only."));
+        return usageError("catalog", QStringLiteral("--south applies to utm only."));
     const int datumNumber = kDatums.indexOf(parser.value(datum));
     if (datumNumber < 0)
-        return usageError(QStringLiteral("unknown datum '%1'.").arg(parser.value(datum)));
+        return usageError(
+            "catalog", QStringLiteral("unknown datum '%1'.").arg(parser.value(datum)));
     const QString widthText = parser.value(width);
     if (widthText != QLatin1String("3") && widthText != QLatin1String("6"))
-        return usageError(QStringLiteral("zone width must be 3 or 6, not '%1'.").arg(widthText));
+        return usageError(
+            "catalog", QStringLiteral("zone width must be 3 or 6, not '%1'.").arg(widthText));
 
     I_VectorTools* tool = createVectorTool(VectorToolGeoTools);
     const QMap<int, QString> catalog = tool->getCoordSysCatalog(kindNumber, datumNumber,

@@ -23,8 +23,7 @@ const std::vector<Command>& CommandRegistry::all()
 const Command* CommandRegistry::find(const QString& name)
 {
     for (const Command& command : registry()) {
-        if (name == QLatin1String(command.name))
-            return &command;
+        if (name == QLatin1String(command.name)) return &command;
     }
     return nullptr;
 }
@@ -41,24 +40,28 @@ QTextStream& err()
     return stream;
 }
 
-bool parseCommandLine(QCommandLineParser& parser, const char* name, const QStringList& args,
-    int* exitStatus)
+int usageError(const char* command, const QString& message)
+{
+    err() << "ovcoord " << command << ": " << message << "\n"
+          << "Try 'ovcoord " << command << " --help'.\n";
+    err().flush();
+    return ExitUsage;
+}
+
+bool parseCommandLine(
+    QCommandLineParser& parser, const char* name, const QStringList& args, int* exitStatus)
 {
     const QCommandLineOption help = parser.addHelpOption();
     const QString program = QStringLiteral("ovcoord %1").arg(QLatin1String(name));
     if (!parser.parse(QStringList(program) + args)) {
-        err() << program << ": " << parser.errorText() << "\n"
-              << "Try '" << program << " --help'.\n";
-        err().flush();
-        *exitStatus = ExitUsage;
+        *exitStatus = usageError(name, parser.errorText());
         return false;
     }
     if (parser.isSet(help)) {
         // Qt names the binary in the usage line; name the command instead.
         QString text = parser.helpText();
         const int options = text.indexOf(QLatin1String(" [options]"));
-        if (options > 0)
-            text.replace(0, options, QStringLiteral("Usage: ") + program);
+        if (options > 0) text.replace(0, options, QStringLiteral("Usage: ") + program);
         out() << text;
         out().flush();
         *exitStatus = ExitOk;

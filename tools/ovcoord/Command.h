@@ -43,5 +43,8 @@ QTextStream& err();
 // Parses ARGS of command NAME ("ovcoord NAME ..."). Handles --help (prints and returns ExitOk
 // through *exitStatus) and errors (prints and returns ExitUsage); returns true when the command
 // should go on.
-bool parseCommandLine(QCommandLineParser& parser, const char* name, const QStringList& args,
-    int* exitStatus);
+bool parseCommandLine(
+    QCommandLineParser& parser, const char* name, const QStringList& args, int* exitStatus);
+
+// Prints "ovcoord COMMAND: MESSAGE" and the --help hint on standard error; returns ExitUsage.
+int usageError(const char* command, const QString& message);

@@ -1,7 +1,5 @@
 #include "DegreeFormatOption.h"
 
-#include "Command.h"
-
 namespace {
 const struct
 {
@@ -28,12 +26,4 @@ QString degreeFormatName(E_DEGREE_FOARMAT format)
         if (entry.format == format) return QLatin1String(entry.name);
     }
     return QString::number(format);
-}
-
-int usageError(const char* command, const QString& message)
-{
-    err() << "ovcoord " << command << ": " << message << "\n"
-          << "Try 'ovcoord " << command << " --help'.\n";
-    err().flush();
-    return ExitUsage;
 }

@@ -7,6 +7,3 @@
 // Degree formats by their command-line names: decimal, packed, symbols, colons.
 bool degreeFormatFromName(const QString& name, E_DEGREE_FOARMAT* format);
 QString degreeFormatName(E_DEGREE_FOARMAT format);
-
-// Prints "ovcoord COMMAND: MESSAGE" and the --help hint on standard error; returns ExitUsage.
-int usageError(const char* command, const QString& message);

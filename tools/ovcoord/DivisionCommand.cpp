@@ -126,13 +126,10 @@ int runDivision(const QStringList& args)
     if (!parseCommandLine(parser, "division", args, &status)) return status;
     bool typeOk = false;
     const int type = parser.value(mapType).toInt(&typeOk);
-    if (parser.positionalArguments().size() != 1 || !typeOk) {
-        err() << "ovcoord division: expected one CODE or NAME"
-              << (typeOk ? "" : " and a whole number after --map-type") << ".\n"
-              << "Try 'ovcoord division --help'.\n";
-        err().flush();
-        return ExitUsage;
-    }
+    if (parser.positionalArguments().size() != 1 || !typeOk)
+        return usageError("division",
+            QStringLiteral("expected one CODE or NAME%1.")
+                .arg(typeOk ? QString() : QStringLiteral(" and a whole number after --map-type")));
     out().setCodec("UTF-8");
     err().setCodec("UTF-8");
     tagDivisionInfo info;

@@ -1,6 +1,5 @@
 #include "Command.h"
 #include "CoordSysOption.h"
-#include "DegreeFormatOption.h"
 #include "VectorFileReader.h"
 
 #include "OvCoordSystem/vectors/I_VectorToolObserver.h"

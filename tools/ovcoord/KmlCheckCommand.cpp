@@ -98,12 +98,8 @@ int runKmlCheck(const QStringList& args)
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The KML file."));
     int status = ExitOk;
     if (!parseCommandLine(parser, "kml-check", args, &status)) return status;
-    if (parser.positionalArguments().size() != 1) {
-        err() << "ovcoord kml-check: expected one FILE.\n"
-              << "Try 'ovcoord kml-check --help'.\n";
-        err().flush();
-        return ExitUsage;
-    }
+    if (parser.positionalArguments().size() != 1)
+        return usageError("kml-check", QStringLiteral("expected one FILE."));
     const QString path = parser.positionalArguments().constFirst();
     if (!QFileInfo(path).isFile()) {
         err() << "ovcoord kml-check: " << path << ": no such file\n";

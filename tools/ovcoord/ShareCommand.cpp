@@ -6,7 +6,6 @@
 
 #include <QEventLoop>
 
-
 namespace {
 
 int runShare(const QStringList& args)
@@ -26,11 +25,8 @@ int runShare(const QStringList& args)
     lookup.addOptions(parser);
     int status = ExitOk;
     if (!parseCommandLine(parser, "share", args, &status)) return status;
-    if (parser.positionalArguments().size() != 1) {
-        err() << "ovcoord share: expected one CODE or NAME.\nTry 'ovcoord share --help'.\n";
-        err().flush();
-        return ExitUsage;
-    }
+    if (parser.positionalArguments().size() != 1)
+        return usageError("share", QStringLiteral("expected one CODE or NAME."));
     out().setCodec("UTF-8");
     err().setCodec("UTF-8");
     // The client asks the host's user module, which reads the environment first.

@@ -1,5 +1,4 @@
 #include "Command.h"
-#include "DegreeFormatOption.h"
 #include "MapSheetLayout.h"
 
 #include "OvCoordSystem/locate/Locate.h"

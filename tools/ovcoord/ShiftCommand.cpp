@@ -248,11 +248,7 @@ int run(const QStringList& args)
     else if (!precisionOk || decimals < 0 || decimals > kMaxPrecision)
         problem
             = QStringLiteral("--precision must be a whole number from 0 to %1").arg(kMaxPrecision);
-    if (!problem.isEmpty()) {
-        err() << "ovcoord shift: " << problem << "\nTry 'ovcoord shift --help'.\n";
-        err().flush();
-        return ExitUsage;
-    }
+    if (!problem.isEmpty()) return usageError("shift", problem);
 
     Shifter shifter(fromDatum, toDatum);
     ChunkedOutput output(shifter, decimals);

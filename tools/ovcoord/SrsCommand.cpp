@@ -29,13 +29,6 @@ const Datum kDatums[] = {
     { "wgs84", COORD_WGS84_UTM },
 };
 
-int usage(const QString& message)
-{
-    err() << "ovcoord srs: " << message << "\nTry 'ovcoord srs --help'.\n";
-    err().flush();
-    return ExitUsage;
-}
-
 int failure(const QString& message)
 {
     err() << "ovcoord srs: " << message << "\n";
@@ -124,13 +117,13 @@ int runSrs(const QStringList& args)
     int status = ExitOk;
     if (!parseCommandLine(parser, kName, args, &status)) return status;
     if (!parser.positionalArguments().isEmpty())
-        return usage(QStringLiteral("takes no arguments besides its options."));
+        return usageError("srs", QStringLiteral("takes no arguments besides its options."));
 
     OvSetLogSink(logToStandardError);
     SpatialRefParameters p;
     int epsg = -1;
     const QString problem = readOptions(parser, p, &epsg);
-    if (!problem.isEmpty()) return usage(problem);
+    if (!problem.isEmpty()) return usageError("srs", problem);
     if (epsg >= 0) {
         tagCoordinateSystem cs;
         if (!EkGDALUtilityNS::ConvertEPSGToCoordSystem(epsg, cs))

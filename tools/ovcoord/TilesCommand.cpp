@@ -1,7 +1,6 @@
 // ovcoord tiles: the folders and files a custom tile naming pattern gives, through the same
 // pattern and preview code as the custom tile naming dialog.
 #include "Command.h"
-#include "DegreeFormatOption.h"
 
 #include "OvCoordSystem/widgets/savers/TilePreview.h"
 

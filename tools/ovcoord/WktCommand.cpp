@@ -14,12 +14,8 @@ int runWkt(const QStringList& args)
     const QStringList positional = parser.positionalArguments();
     bool isNumber = false;
     const int code = positional.size() == 1 ? positional.first().toInt(&isNumber) : 0;
-    if (!isNumber) {
-        err() << "ovcoord wkt: expected one EPSG code (a whole number).\n"
-              << "Try 'ovcoord wkt --help'.\n";
-        err().flush();
-        return ExitUsage;
-    }
+    if (!isNumber)
+        return usageError("wkt", QStringLiteral("expected one EPSG code (a whole number)."));
     const QString wkt = I_ExportTools::getWkt(code);
     if (wkt.isEmpty()) {
         err() << "ovcoord wkt: GDAL knows no coordinate system with the code " << code << ".\n";
