@@ -48,6 +48,13 @@ int usageError(const char* command, const QString& message)
     return ExitUsage;
 }
 
+int failure(const char* command, const QString& message)
+{
+    err() << "ovcoord " << command << ": " << message << "\n";
+    err().flush();
+    return ExitFailure;
+}
+
 bool parseCommandLine(
     QCommandLineParser& parser, const char* name, const QStringList& args, int* exitStatus)
 {

@@ -48,3 +48,5 @@ bool parseCommandLine(
 
 // Prints "ovcoord COMMAND: MESSAGE" and the --help hint on standard error; returns ExitUsage.
 int usageError(const char* command, const QString& message);
+// Prints "ovcoord COMMAND: MESSAGE" on standard error; returns ExitFailure.
+int failure(const char* command, const QString& message);

@@ -34,12 +34,6 @@ QString DivisionLookup::fromHost(const std::string& text)
     return ConvertStdStringToQString(text, kHostCodec);
 }
 
-void DivisionLookup::fail(const QString& message) const
-{
-    err() << "ovcoord " << m_command << ": " << message << "\n";
-    err().flush();
-}
-
 bool DivisionLookup::open(const QCommandLineParser& parser)
 {
     if (parser.isSet(m_divisions))
@@ -49,14 +43,16 @@ bool DivisionLookup::open(const QCommandLineParser& parser)
     for (const std::string& name : m_search->GetSearchedFiles()) {
         const QString file = QString::fromLocal8Bit(name.c_str());
         if (QFileInfo::exists(file)) {
-            fail(QStringLiteral("cannot read %1: not a GeoPackage with a layer \"divisions\" "
-                                "(code, name, level, parent)")
-                     .arg(file));
+            failure(m_command,
+                QStringLiteral("cannot read %1: not a GeoPackage with a layer \"divisions\" "
+                               "(code, name, level, parent)")
+                    .arg(file));
             return false;
         }
         files << file;
     }
-    fail(QStringLiteral("no division data found; looked for ") + files.join(QStringLiteral(", ")));
+    failure(m_command,
+        QStringLiteral("no division data found; looked for ") + files.join(QStringLiteral(", ")));
     return false;
 }
 
@@ -79,8 +75,9 @@ bool DivisionLookup::resolve(const QString& argument, tagDivisionInfo* info)
         }
     }
     if (!found)
-        fail(QStringLiteral("no division '%1' in %2")
-                 .arg(argument, QString::fromLocal8Bit(m_search->GetDataFile().c_str())));
+        failure(m_command,
+            QStringLiteral("no division '%1' in %2")
+                .arg(argument, QString::fromLocal8Bit(m_search->GetDataFile().c_str())));
     return found;
 }
 

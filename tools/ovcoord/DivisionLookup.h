@@ -39,8 +39,6 @@ public:
     static QString fromHost(const std::string& text);
 
 private:
-    void fail(const QString& message) const;
-
     const char* m_command;
     QCommandLineOption m_divisions;
     ILocationDataSearchModule* m_search;

@@ -118,13 +118,6 @@ QStringList filesWrittenSince(const QString& folder, const QString& base, const 
     return written;
 }
 
-int failure(const QString& message)
-{
-    err() << "ovcoord export: " << message << "\n";
-    err().flush();
-    return ExitFailure;
-}
-
 int runExport(const QStringList& args)
 {
     QCommandLineParser parser;
@@ -196,31 +189,32 @@ int runExport(const QStringList& args)
             QStringLiteral("KML and KMZ keep the input's coordinates; "
                            "--to cannot change them"));
     if (!kSuffixes.contains(output.suffix().toLower()))
-        return failure(
+        return failure(kName,
             QStringLiteral("no vector format for the suffix '%1' of %2 (one of: %3)")
                 .arg(output.suffix(), positional[1], kSuffixes.join(QLatin1String(", "))));
     const QFileInfo folder(output.absolutePath());
     const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
     if (!folder.isDir())
-        return failure(QStringLiteral("the folder %1 does not exist").arg(folderName));
+        return failure(kName, QStringLiteral("the folder %1 does not exist").arg(folderName));
     if (!folder.isWritable())
-        return failure(QStringLiteral("cannot write into the folder %1").arg(folderName));
+        return failure(kName, QStringLiteral("cannot write into the folder %1").arg(folderName));
     if (!input.exists())
-        return failure(QStringLiteral("cannot read %1: no such file").arg(positional[0]));
+        return failure(kName, QStringLiteral("cannot read %1: no such file").arg(positional[0]));
 
     // The writer prepares GDAL (drivers, options) when it is made; the input is read after that.
     I_VectorTools* writer = createVectorTool(VectorToolWriteVector);
     VectorFileContents contents = readVectorFile(input.absoluteFilePath());
     if (!contents.error.isEmpty()) {
         releaseVectorTool(writer);
-        return failure(QStringLiteral("cannot read %1: %2").arg(positional[0], contents.error));
+        return failure(
+            kName, QStringLiteral("cannot read %1: %2").arg(positional[0], contents.error));
     }
     if (contents.skippedCount > 0)
         err() << "ovcoord export: " << contents.skippedCount
               << " features without a point, line or polygon geometry left out\n";
     if (contents.featureCount == 0) {
         releaseVectorTool(writer);
-        return failure(QStringLiteral("%1 holds no features to write").arg(positional[0]));
+        return failure(kName, QStringLiteral("%1 holds no features to write").arg(positional[0]));
     }
     if (parser.isSet(nameOption)) {
         for (VectorLayerData& layer : contents.layers)
@@ -232,8 +226,9 @@ int runExport(const QStringList& args)
     const QStringList existing = existingTargets(output, layersWithFeatures);
     if (!existing.isEmpty() && !parser.isSet(forceOption)) {
         releaseVectorTool(writer);
-        return failure(QStringLiteral("%1 exists; give --force to replace it")
-                           .arg(existing.join(QLatin1String(", "))));
+        return failure(kName,
+            QStringLiteral("%1 exists; give --force to replace it")
+                .arg(existing.join(QLatin1String(", "))));
     }
 
     VectorWriteOptions options;
@@ -260,7 +255,7 @@ int runExport(const QStringList& args)
     const QStringList written
         = filesWrittenSince(output.absolutePath(), output.completeBaseName(), started);
     if (written.isEmpty())
-        return failure(QStringLiteral("nothing was written to %1").arg(positional[1]));
+        return failure(kName, QStringLiteral("nothing was written to %1").arg(positional[1]));
     for (const QString& file : written)
         out() << file << "\n";
     out().flush();

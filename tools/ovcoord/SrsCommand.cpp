@@ -29,13 +29,6 @@ const Datum kDatums[] = {
     { "wgs84", COORD_WGS84_UTM },
 };
 
-int failure(const QString& message)
-{
-    err() << "ovcoord srs: " << message << "\n";
-    err().flush();
-    return ExitFailure;
-}
-
 // The library's log lines (the DXF guess reports through it) go to standard error.
 void logToStandardError(OvLogLevel, const std::string& message)
 {
@@ -127,13 +120,13 @@ int runSrs(const QStringList& args)
     if (epsg >= 0) {
         tagCoordinateSystem cs;
         if (!EkGDALUtilityNS::ConvertEPSGToCoordSystem(epsg, cs))
-            return failure(
+            return failure("srs",
                 QStringLiteral("GDAL knows no coordinate system with the code %1.").arg(epsg));
         // As the widget does after a catalogue choice: a Gauss-Krüger code brings its parameters.
         if (cs.coordSys < COORD_WGS84_LNGLAT) p.TakeFromEpsg(epsg);
     }
     if (p.filePathPending && !QFileInfo(p.filePath).isFile())
-        return failure(QStringLiteral("cannot read the DXF file %1.").arg(p.filePath));
+        return failure("srs", QStringLiteral("cannot read the DXF file %1.").arg(p.filePath));
     if (p.filePathPending && QFileInfo(p.filePath).suffix() != QLatin1String("dxf"))
         err() << "ovcoord srs: " << p.filePath
               << " is not examined: only a suffix of exactly \"dxf\" is.\n";
@@ -142,7 +135,7 @@ int runSrs(const QStringList& args)
     const std::string wkt = srs ? srs->ToWktString() : std::string();
     CSpatialReferenceFactorySingleton::Instance()->DestroyNamedSRS(srs);
     if (wkt.empty())
-        return failure(QStringLiteral("no spatial reference can be made of these choices."));
+        return failure("srs", QStringLiteral("no spatial reference can be made of these choices."));
     out() << QString::fromStdString(wkt) << "\n";
     out().flush();
     return ExitOk;
