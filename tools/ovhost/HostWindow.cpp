@@ -40,7 +40,7 @@ constexpr double kDefaultLatitude = 35.0;
 constexpr int kDefaultLevel = 4;
 // Pixels kept free around a framed range, room for its tool bar.
 constexpr int kFrameMargin = 80;
-constexpr int kOptionsWidth = 360;
+constexpr int kOptionsWidth = 420;
 constexpr int kMaxDownloadLevel = 22;
 
 // A globe with a red download frame: the program's icon, drawn rather than shipped.

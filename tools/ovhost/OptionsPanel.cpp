@@ -46,7 +46,12 @@ COptionsPanel::COptionsPanel(QWidget* parent)
     coordinateLayout->addStretch();
     m_tabs->addTab(coordinatePage, QStringLiteral("Coordinates"));
     m_tabs->addTab(m_saver, QStringLiteral("Tiles"));
-    m_tabs->addTab(m_demSaver, QStringLiteral("Elevation"));
+    // The elevation row keeps its height at the top of its page, as the other pages do.
+    auto* elevationPage = new QWidget(m_tabs);
+    auto* elevationLayout = new QVBoxLayout(elevationPage);
+    elevationLayout->addWidget(m_demSaver);
+    elevationLayout->addStretch();
+    m_tabs->addTab(elevationPage, QStringLiteral("Elevation"));
     m_tabs->setToolTip(QStringLiteral("Options of exports and downloads"));
 
     m_service->setObjectName(QStringLiteral("serviceEdit"));
