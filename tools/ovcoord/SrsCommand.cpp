@@ -110,23 +110,23 @@ int runSrs(const QStringList& args)
     int status = ExitOk;
     if (!parseCommandLine(parser, kName, args, &status)) return status;
     if (!parser.positionalArguments().isEmpty())
-        return usageError("srs", QStringLiteral("takes no arguments besides its options."));
+        return usageError(kName, QStringLiteral("takes no arguments besides its options."));
 
     OvSetLogSink(logToStandardError);
     SpatialRefParameters p;
     int epsg = -1;
     const QString problem = readOptions(parser, p, &epsg);
-    if (!problem.isEmpty()) return usageError("srs", problem);
+    if (!problem.isEmpty()) return usageError(kName, problem);
     if (epsg >= 0) {
         tagCoordinateSystem cs;
         if (!EkGDALUtilityNS::ConvertEPSGToCoordSystem(epsg, cs))
-            return failure("srs",
+            return failure(kName,
                 QStringLiteral("GDAL knows no coordinate system with the code %1.").arg(epsg));
         // As the widget does after a catalogue choice: a Gauss-Krüger code brings its parameters.
         if (cs.coordSys < COORD_WGS84_LNGLAT) p.TakeFromEpsg(epsg);
     }
     if (p.filePathPending && !QFileInfo(p.filePath).isFile())
-        return failure("srs", QStringLiteral("cannot read the DXF file %1.").arg(p.filePath));
+        return failure(kName, QStringLiteral("cannot read the DXF file %1.").arg(p.filePath));
     if (p.filePathPending && QFileInfo(p.filePath).suffix() != QLatin1String("dxf"))
         err() << "ovcoord srs: " << p.filePath
               << " is not examined: only a suffix of exactly \"dxf\" is.\n";
@@ -135,7 +135,7 @@ int runSrs(const QStringList& args)
     const std::string wkt = srs ? srs->ToWktString() : std::string();
     CSpatialReferenceFactorySingleton::Instance()->DestroyNamedSRS(srs);
     if (wkt.empty())
-        return failure("srs", QStringLiteral("no spatial reference can be made of these choices."));
+        return failure(kName, QStringLiteral("no spatial reference can be made of these choices."));
     out() << QString::fromStdString(wkt) << "\n";
     out().flush();
     return ExitOk;

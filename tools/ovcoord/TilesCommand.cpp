@@ -75,12 +75,10 @@ int runTiles(const QStringList& args)
                     .arg(kMaxTileLevel)
                     .arg(parser.value(tileOption)));
         const QStringList path = pattern.TilePath(tile[0], tile[1], tile[2], format);
-        if (path.isEmpty()) {
-            err() << "ovcoord tiles: the pattern names no file for this tile (it needs {z}, and "
-                     "{x} or {y} unless a folder follows the level)\n";
-            err().flush();
-            return ExitFailure;
-        }
+        if (path.isEmpty())
+            return failure(kName,
+                QStringLiteral("the pattern names no file for this tile (it needs {z}, and {x} or "
+                               "{y} unless a folder follows the level)"));
         out() << path.join(QLatin1Char('/')) << "\n";
         out().flush();
         return ExitOk;
