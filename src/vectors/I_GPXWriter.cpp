@@ -21,9 +21,10 @@ int gpxRank(const VectorFeatureData& feature)
 void I_GPXWriter::writeLayers(
     const QVector<VectorLayerData>& layers, const VectorWriteOptions& options)
 {
+    const QStringList paths = vectors::layerFilePaths(options.path, layers);
     for (int i = 0; i < layers.size(); ++i) {
         VectorWriteOptions layerOptions = options;
-        layerOptions.path = vectors::layerFilePath(options.path, layers, i);
+        layerOptions.path = paths[i];
         VectorLayerData layer = layers[i];
         qDebug("OvInterface:sort GPX data.");
         std::stable_sort(layer.features.begin(), layer.features.end(),

@@ -5,9 +5,10 @@
 void I_GenWriter::writeLayers(
     const QVector<VectorLayerData>& layers, const VectorWriteOptions& options)
 {
+    const QStringList paths = vectors::layerFilePaths(options.path, layers);
     for (int i = 0; i < layers.size(); ++i) {
         VectorWriteOptions layerOptions = options;
-        layerOptions.path = vectors::layerFilePath(options.path, layers, i);
+        layerOptions.path = paths[i];
         writeLayerMaybeClipped(layers[i], layerOptions);
     }
 }

@@ -44,25 +44,27 @@ template <class Taken> QString freeName(const QString& safe, Taken taken)
 
 } // namespace
 
-QString layerFilePath(const QString& path, const QVector<VectorLayerData>& layers, int i)
+QStringList layerFilePaths(const QString& path, const QVector<VectorLayerData>& layers)
 {
-    if (layers.size() <= 1) return path;
-    // The folders of the layers before I are taken, so that no layer's file replaces another's.
-    QSet<QString> taken;
-    QString name;
-    for (int k = 0; k <= i; ++k) {
-        const QString& layerName = layers[k].name;
-        name = freeName(layerName.isEmpty() ? unnamedLayerName() + QString::number(k + 1)
-                                            : safeFolderName(layerName),
-            [&taken](const QString& candidate) { return taken.contains(candidate); });
-        taken.insert(name);
-    }
+    if (layers.size() <= 1) return QStringList(path);
     const QFileInfo info(path);
     const QString base = info.completeBaseName();
-    const QString layerFolder
-        = info.absolutePath() + QLatin1Char('/') + base + QLatin1Char('/') + name;
-    QDir().mkpath(layerFolder);
-    return layerFolder + QLatin1Char('/') + base + QLatin1Char('.') + info.suffix().toLower();
+    const QString baseFolder = info.absolutePath() + QLatin1Char('/') + base + QLatin1Char('/');
+    const QString fileName = base + QLatin1Char('.') + info.suffix().toLower();
+    // The folders of the earlier layers are taken, so that no layer's file replaces another's.
+    QSet<QString> taken;
+    QStringList paths;
+    for (int k = 0; k < layers.size(); ++k) {
+        const QString& layerName = layers[k].name;
+        const QString name
+            = freeName(layerName.isEmpty() ? unnamedLayerName() + QString::number(k + 1)
+                                           : safeFolderName(layerName),
+                [&taken](const QString& candidate) { return taken.contains(candidate); });
+        taken.insert(name);
+        QDir().mkpath(baseFolder + name);
+        paths.append(baseFolder + name + QLatin1Char('/') + fileName);
+    }
+    return paths;
 }
 
 QString createFreeFolder(const QString& parent, const QString& name)

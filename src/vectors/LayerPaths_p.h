@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 struct VectorLayerData;
@@ -17,11 +18,11 @@ QString safeFolderName(const QString& name);
 // The name of a layer without one: "未命名图层".
 QString unnamedLayerName();
 
-// The file of layer I of LAYERS, all going to PATH: PATH itself for a single layer, otherwise
+// The file of each layer of LAYERS, all going to PATH: PATH itself for a single layer, otherwise
 // dir/base/name/base.suffix with the suffix in lower case, both folders created when missing.
 // The name is the layer's made safe (an unnamed layer's is "未命名图层" plus its number from 1);
 // when an earlier layer's folder has that name, the first free one of name(1), name(2), ...
-QString layerFilePath(const QString& path, const QVector<VectorLayerData>& layers, int i);
+QStringList layerFilePaths(const QString& path, const QVector<VectorLayerData>& layers);
 
 // Creates and returns the first free folder among PARENT/NAME, PARENT/NAME(1), PARENT/NAME(2),
 // ... (NAME made safe first); empty when none can be created.
